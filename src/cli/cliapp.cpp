@@ -1,0 +1,104 @@
+#include "cli/cliapp.h"
+
+#include "cli/commands.h"
+#include "cli/consoledialogs.h"
+#include "data/connection.h"
+#include "data/registry.h"
+#include "engine/dberror.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtGlobal>
+
+namespace {
+
+const char* const kHelp =
+    "Usage: tallywick [options] COMMAND [arguments]\n"
+    "\n"
+    "Accounts receivable and billing for Hearthtable.\n"
+    "\n"
+    "Options:\n"
+    "  --data DIR     work on the embedded database in DIR for this run (file-server mode),\n"
+    "                 without touching your saved settings\n"
+    "  --user NAME    the signed-in user the host would report (default: your login name)\n"
+    "  --yes, --no    the answer to any question a command asks\n"
+    "  --help         this text\n"
+    "\n"
+    "Commands:\n"
+    "  settings show              the data-location settings shared with Hearthtable\n"
+    "  settings set NAME VALUE    change one: Mode (C or F), Alias (folder),\n"
+    "                             \"Server IP\" (a.b.c.d[:port]), Connection (LAN or Internet),\n"
+    "                             \"PDF Folder\" (where reports go when no printer is installed)\n"
+    "  check                      connect to the database and report what it holds\n";
+
+QString loginName()
+{
+    QString name = qEnvironmentVariable("USER");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("USERNAME");
+    return name;
+}
+
+} // namespace
+
+int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QString dataDir;
+    QString userName = loginName();
+    auto answer = ConsoleDialogs::Answer::None;
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (!rest.isEmpty()) {
+            rest << arg;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            out << kHelp;
+            return 0;
+        } else if (arg == QLatin1String("--data") || arg == QLatin1String("--user")) {
+            if (i + 1 >= arguments.size()) {
+                err << arg << " needs a value." << Qt::endl;
+                return 2;
+            }
+            (arg == QLatin1String("--data") ? dataDir : userName) = arguments[++i];
+        } else if (arg == QLatin1String("--yes") || arg == QLatin1String("--no")) {
+            answer = arg == QLatin1String("--yes") ? ConsoleDialogs::Answer::Yes : ConsoleDialogs::Answer::No;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            err << "Unknown option " << arg << ". See tallywick --help." << Qt::endl;
+            return 2;
+        } else {
+            rest << arg;
+        }
+    }
+    if (rest.isEmpty()) {
+        err << kHelp;
+        return 2;
+    }
+
+    MemoryRegistry overrides;
+    if (!dataDir.isEmpty()) {
+        overrides.write(reg::Mode, reg::ValueName, QStringLiteral("F"));
+        overrides.write(reg::Alias, reg::ValueName, QFileInfo(dataDir).absoluteFilePath());
+    }
+    OverlayRegistry registry(processRegistry(), std::move(overrides));
+    setProcessRegistry(&registry);
+    struct Restore {
+        ~Restore() { setProcessRegistry(nullptr); }
+    } restore;
+
+    ConsoleDialogs dialogs(out, err, answer);
+    CliContext context{out, err, dialogs, userName};
+    const QString command = rest.takeFirst();
+    try {
+        if (command == QLatin1String("settings"))
+            return runSettingsCommand(rest, context);
+        if (command == QLatin1String("check"))
+            return runCheckCommand(rest, context);
+        err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
+        return 2;
+    } catch (const FatalStartError&) {
+        return 1;  // the message is already on standard error
+    } catch (const std::exception& e) {
+        err << QString::fromUtf8(e.what()) << Qt::endl;
+        return 1;
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The command line's commands. Each takes its own arguments and the run's context and returns
+// the process exit status.
+
+#include <QStringList>
+#include <QTextStream>
+
+class ConsoleDialogs;
+
+struct CliContext {
+    QTextStream& out;
+    QTextStream& err;
+    ConsoleDialogs& dialogs;
+    QString userName;  // the signed-in user the host would report
+};
+
+int runSettingsCommand(const QStringList& args, CliContext& context);
+int runCheckCommand(const QStringList& args, CliContext& context);

@@ -1,0 +1,225 @@
+#include "engine/database.h"
+
+#include "engine/tablelocks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QThread>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<int> connectionCounter{0};
+
+// A file that exists and is not empty must start with SQLite's own header; anything else is
+// somebody's other file, which we must not touch.
+void checkSqliteFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        throw DbError(DbError::GeneralFailure,
+                      QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(info.absolutePath())));
+    if (!info.exists())
+        return;
+    if (info.isDir())
+        throw DbError(DbError::GeneralFailure,
+                      QStringLiteral("%1 is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
+    if (info.size() == 0)
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DbError(DbError::GeneralFailure,
+                      QStringLiteral("The database file %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    static const QByteArray header("SQLite format 3\0", 16);
+    if (file.read(16) != header)
+        throw DbError(DbError::GeneralFailure,
+                      QStringLiteral("The file %1 is not a Tallywick database (it is not an SQLite database file). "
+                                     "It was left untouched.")
+                          .arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace
+
+Database::Database(const ConnectionParams& params, const QString& connectionName)
+    : params_(params), connectionName_(connectionName)
+{
+    if (isSqlite())
+        dialect_ = std::make_unique<SqliteDialect>();
+    else
+        dialect_ = std::make_unique<PostgresDialect>();
+}
+
+std::unique_ptr<Database> Database::open(const ConnectionParams& params)
+{
+    const QString name = QStringLiteral("tallywick-%1").arg(++connectionCounter);
+    std::unique_ptr<Database> db(new Database(params, name));
+    db->connect();
+    return db;
+}
+
+Database::~Database()
+{
+    prepared_.clear();
+    locks_.reset();
+    if (db_.isValid()) {
+        db_.close();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName_);
+    }
+}
+
+void Database::connect()
+{
+    if (isSqlite()) {
+        checkSqliteFile(params_.sqliteFile);
+        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+        db_.setDatabaseName(params_.sqliteFile);
+        db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(LockRetries * LockWaitMs));
+    } else {
+        db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
+        db_.setHostName(params_.host);
+        db_.setPort(params_.port);
+        db_.setDatabaseName(params_.databaseName);
+        db_.setUserName(params_.user);
+        db_.setPassword(params_.password);
+        db_.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=%2")
+                                  .arg(params_.sslMode)
+                                  .arg(params_.connectTimeoutSeconds));
+    }
+    if (!db_.isValid())
+        throw DbError(DbError::GeneralFailure, QStringLiteral("The database driver for %1 is not installed.").arg(dialect_->name()));
+    db_.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!db_.open())
+        throw errorFrom(db_.lastError());
+    if (isSqlite())
+        configureSqlite();
+    else
+        configurePostgres();
+    locks_ = TableLocks::forDatabase(*this);
+}
+
+void Database::configureSqlite()
+{
+    // WAL lets readers and one writer work side by side, but needs shared memory that a
+    // network share cannot give; there the rollback journal is the safe choice.
+    const bool network = isNetworkFileSystem(directory());
+    exec(network ? QStringLiteral("PRAGMA journal_mode=DELETE") : QStringLiteral("PRAGMA journal_mode=WAL"));
+    exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+}
+
+void Database::configurePostgres()
+{
+    exec(QStringLiteral("SET client_min_messages TO WARNING"));
+    if (!params_.schema.isEmpty()) {
+        static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+        if (!identifier.match(params_.schema).hasMatch())
+            throw DbError(DbError::GeneralFailure, QStringLiteral("Invalid schema name %1").arg(params_.schema));
+        exec(QStringLiteral("SET search_path TO %1").arg(params_.schema));
+    }
+}
+
+QString Database::directory() const
+{
+    return isSqlite() ? QFileInfo(params_.sqliteFile).absolutePath() : QString();
+}
+
+QString Database::engineVersion()
+{
+    Statement s = query(isSqlite() ? QStringLiteral("SELECT sqlite_version()") : QStringLiteral("SHOW server_version"));
+    s.exec();
+    return s.next() ? dialect_->name() + QLatin1Char(' ') + s.text(0) : dialect_->name();
+}
+
+Statement Database::prepare(const QString& sql)
+{
+    auto found = prepared_.constFind(sql);
+    if (found != prepared_.constEnd() && !found->isActive())
+        return Statement(*this, *found);
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw errorFrom(q.lastError(), sql);
+    if (found == prepared_.constEnd())
+        prepared_.insert(sql, q);
+    return Statement(*this, q);
+}
+
+Statement Database::query(const QString& sql)
+{
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw errorFrom(q.lastError(), sql);
+    return Statement(*this, q);
+}
+
+void Database::exec(const QString& sql)
+{
+    QSqlQuery q(db_);
+    if (!q.exec(sql))
+        throw errorFrom(q.lastError(), sql);
+}
+
+DbError Database::errorFrom(const QSqlError& error, const QString& sql) const
+{
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.text().trimmed();
+    if (text.isEmpty())
+        text = QStringLiteral("The database reported an error.");
+    Q_UNUSED(sql);
+    return DbError(dialect_->isKeyViolation(error) ? DbError::KeyViolation : DbError::GeneralFailure, text);
+}
+
+bool Database::tryLockTable(const QString& table)
+{
+    for (int attempt = 0; attempt < LockRetries; ++attempt) {
+        if (locks_->tryLock(table))
+            return true;
+        QThread::msleep(LockWaitMs);
+    }
+    return false;
+}
+
+void Database::unlockTable(const QString& table)
+{
+    locks_->unlock(table);
+}
+
+void Database::beginTransaction(bool write)
+{
+    if (transactionDepth_ == 0) {
+        exec(write ? dialect_->beginWriteTransaction() : QStringLiteral("BEGIN"));
+        rollbackOnly_ = false;
+    }
+    ++transactionDepth_;
+}
+
+void Database::commitTransaction()
+{
+    if (transactionDepth_ == 0)
+        return;
+    if (--transactionDepth_ > 0)
+        return;
+    if (rollbackOnly_) {
+        exec(QStringLiteral("ROLLBACK"));
+        throw DbError(DbError::GeneralFailure, QStringLiteral("The changes were undone because part of the work failed."));
+    }
+    exec(QStringLiteral("COMMIT"));
+}
+
+void Database::rollbackTransaction()
+{
+    if (transactionDepth_ == 0)
+        return;
+    if (--transactionDepth_ > 0) {
+        rollbackOnly_ = true;
+        return;
+    }
+    exec(QStringLiteral("ROLLBACK"));
+}

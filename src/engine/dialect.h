@@ -1,0 +1,103 @@
+#pragma once
+// What differs between the two SQL engines, and nothing else. The rules write one SQL text and
+// ask the dialect for the few pieces that each engine spells its own way.
+//
+// Identifiers are written unquoted everywhere: SQLite compares them without regard to case and
+// PostgreSQL folds them to lower case, so the same text reaches the same table on both. The one
+// reserved word among the column names, "User", is always written quoted.
+
+#include "engine/tabledef.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QVariant>
+
+class Database;
+class Money;
+class QSqlError;
+
+class Dialect {
+public:
+    virtual ~Dialect() = default;
+
+    virtual QString name() const = 0;
+
+    // --- pieces of SQL text
+    // An ORDER BY term that sorts text without regard to case.
+    virtual QString nocaseOrder(const QString& expr) const = 0;
+    // The whole number a text holds, or NULL when it holds anything else ('B', '', '1a').
+    virtual QString integerOrNull(const QString& expr) const = 0;
+    // Joins text parts; a NULL part counts as empty instead of blanking the whole result.
+    virtual QString concat(const QStringList& parts) const = 0;
+    // A host decimal money value turned into ten-thousandths.
+    QString hostMoneyToMoney(const QString& expr) const;
+    QString moneyLiteral(const Money& amount) const;
+    virtual QString dateLiteral(const QDate& date) const = 0;
+    QString boolLiteral(bool value) const;
+    static QString quotedUser() { return QStringLiteral("\"User\""); }
+    // Work tables that live only as long as the connection (the engine's in-memory database).
+    QString createTempTableAs(const QString& table, const QString& select) const;
+    virtual QString dropTempTable(const QString& table) const = 0;
+    virtual QString beginWriteTransaction() const = 0;
+
+    // --- values passed to and read from the engine
+    virtual QVariant toStorage(const QVariant& value) const = 0;
+    static QDate readDate(const QVariant& stored);
+    static QDateTime readTimestamp(const QVariant& stored);
+    static bool readBool(const QVariant& stored);
+
+    // --- structure
+    virtual QString columnType(const FieldDef& field) const = 0;
+    QString createTableSql(const TableDef& table) const;
+    virtual QString createIndexSql(const TableDef& table, const IndexDef& index) const = 0;
+    static QString physicalIndexName(const QString& table, const IndexDef& index);
+    virtual bool tableExists(Database& db, const QString& table) const = 0;
+    // The stored layout in the same terms as a declaration, so the two can be compared.
+    virtual TableDef describeTable(Database& db, const QString& table) const = 0;
+    virtual QStringList storedIndexNames(Database& db, const QString& table) const = 0;
+    virtual void dropIndex(Database& db, const QString& physicalName) const = 0;
+
+    // --- errors
+    virtual bool isKeyViolation(const QSqlError& error) const = 0;
+
+protected:
+    static FieldType fieldTypeFromSql(const QString& declaredType, int* size);
+};
+
+class SqliteDialect final : public Dialect {
+public:
+    QString name() const override { return QStringLiteral("SQLite"); }
+    QString nocaseOrder(const QString& expr) const override;
+    QString integerOrNull(const QString& expr) const override;
+    QString concat(const QStringList& parts) const override;
+    QString dateLiteral(const QDate& date) const override;
+    QString dropTempTable(const QString& table) const override;
+    QString beginWriteTransaction() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    QVariant toStorage(const QVariant& value) const override;
+    QString columnType(const FieldDef& field) const override;
+    QString createIndexSql(const TableDef& table, const IndexDef& index) const override;
+    bool tableExists(Database& db, const QString& table) const override;
+    TableDef describeTable(Database& db, const QString& table) const override;
+    QStringList storedIndexNames(Database& db, const QString& table) const override;
+    void dropIndex(Database& db, const QString& physicalName) const override;
+    bool isKeyViolation(const QSqlError& error) const override;
+};
+
+class PostgresDialect final : public Dialect {
+public:
+    QString name() const override { return QStringLiteral("PostgreSQL"); }
+    QString nocaseOrder(const QString& expr) const override;
+    QString integerOrNull(const QString& expr) const override;
+    QString concat(const QStringList& parts) const override;
+    QString dateLiteral(const QDate& date) const override;
+    QString dropTempTable(const QString& table) const override;
+    QString beginWriteTransaction() const override { return QStringLiteral("BEGIN"); }
+    QVariant toStorage(const QVariant& value) const override;
+    QString columnType(const FieldDef& field) const override;
+    QString createIndexSql(const TableDef& table, const IndexDef& index) const override;
+    bool tableExists(Database& db, const QString& table) const override;
+    TableDef describeTable(Database& db, const QString& table) const override;
+    QStringList storedIndexNames(Database& db, const QString& table) const override;
+    void dropIndex(Database& db, const QString& physicalName) const override;
+    bool isKeyViolation(const QSqlError& error) const override;
+};

@@ -1,0 +1,169 @@
+#include "engine/database.h"
+#include "engine/dialect.h"
+#include "engine/money.h"
+
+#include <QSqlError>
+
+QString PostgresDialect::nocaseOrder(const QString& expr) const
+{
+    return QStringLiteral("lower(%1)").arg(expr);
+}
+
+QString PostgresDialect::integerOrNull(const QString& expr) const
+{
+    return QStringLiteral("(CASE WHEN CAST(%1 AS TEXT) ~ '^[[:space:]]*-?[0-9]{1,18}[[:space:]]*$'"
+                          " THEN CAST(TRIM(CAST(%1 AS TEXT)) AS BIGINT) END)")
+        .arg(expr);
+}
+
+QString PostgresDialect::concat(const QStringList& parts) const
+{
+    return QStringLiteral("concat(%1)").arg(parts.join(QStringLiteral(", ")));
+}
+
+QString PostgresDialect::dateLiteral(const QDate& date) const
+{
+    return QStringLiteral("DATE '%1'").arg(date.toString(Qt::ISODate));
+}
+
+QString PostgresDialect::dropTempTable(const QString& table) const
+{
+    return QStringLiteral("DROP TABLE IF EXISTS pg_temp.%1").arg(table);
+}
+
+QVariant PostgresDialect::toStorage(const QVariant& value) const
+{
+    if (value.metaType().id() == QMetaType::QString && value.toString().isEmpty())
+        return QVariant(QMetaType::fromType<QString>());
+    if (value.metaType() == QMetaType::fromType<Money>())
+        return QVariant(value.value<Money>().raw());
+    return value;
+}
+
+QString PostgresDialect::columnType(const FieldDef& field) const
+{
+    switch (field.type) {
+    case FieldType::Integer: return QStringLiteral("INTEGER");
+    case FieldType::SmallInt: return QStringLiteral("SMALLINT");
+    case FieldType::String: return QStringLiteral("VARCHAR(%1)").arg(field.size);
+    case FieldType::Char: return QStringLiteral("CHAR(%1)").arg(field.size);
+    case FieldType::Float: return QStringLiteral("DOUBLE PRECISION");
+    case FieldType::Money: return QStringLiteral("BIGINT");
+    case FieldType::Boolean: return QStringLiteral("BOOLEAN");
+    case FieldType::Date: return QStringLiteral("DATE");
+    case FieldType::Timestamp: return QStringLiteral("TIMESTAMP");
+    case FieldType::Memo: return QStringLiteral("TEXT");
+    case FieldType::Graphic: return QStringLiteral("BYTEA");
+    case FieldType::Decimal: return QStringLiteral("NUMERIC(12,4)");
+    }
+    return QStringLiteral("TEXT");
+}
+
+QString PostgresDialect::createIndexSql(const TableDef& table, const IndexDef& index) const
+{
+    QStringList columns;
+    for (const QString& field : index.fields) {
+        QString column = index.caseInsensitive ? QStringLiteral("lower(%1)").arg(field) : field;
+        if (index.descending)
+            column += QStringLiteral(" DESC");
+        columns << column;
+    }
+    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+        .arg(index.isUnique() ? QStringLiteral("UNIQUE ") : QString(),
+             physicalIndexName(table.name, index), table.name, columns.join(QStringLiteral(", ")));
+}
+
+bool PostgresDialect::tableExists(Database& db, const QString& table) const
+{
+    Statement s = db.prepare(QStringLiteral(
+        "SELECT 1 FROM information_schema.tables WHERE table_schema = current_schema()"
+        " AND table_name = lower(:name)"));
+    s.bind(QStringLiteral("name"), table).exec();
+    return s.next();
+}
+
+TableDef PostgresDialect::describeTable(Database& db, const QString& table) const
+{
+    TableDef stored;
+    stored.name = table;
+    {
+        Statement columns = db.prepare(QStringLiteral(
+            "SELECT column_name, data_type, character_maximum_length FROM information_schema.columns"
+            " WHERE table_schema = current_schema() AND table_name = lower(:name) ORDER BY ordinal_position"));
+        columns.bind(QStringLiteral("name"), table).exec();
+        while (columns.next()) {
+            FieldDef field;
+            field.name = columns.text(0);
+            QString type = columns.text(1);
+            if (!columns.isNull(2))
+                type += QStringLiteral("(%1)").arg(columns.integer(2));
+            field.type = fieldTypeFromSql(type, &field.size);
+            stored.fields << field;
+        }
+    }
+    Statement indexes = db.prepare(QStringLiteral(
+        "SELECT ic.relname, ix.indisunique, pg_get_indexdef(ix.indexrelid, k.n, true),"
+        " (CAST(ix.indoption[k.n - 1] AS INTEGER) & 1)"
+        " FROM pg_index ix JOIN pg_class ic ON ic.oid = ix.indexrelid"
+        " JOIN pg_class tc ON tc.oid = ix.indrelid JOIN pg_namespace ns ON ns.oid = tc.relnamespace"
+        " CROSS JOIN LATERAL generate_series(1, ix.indnkeyatts) AS k(n)"
+        " WHERE ns.nspname = current_schema() AND tc.relname = lower(:name)"
+        " ORDER BY ic.relname, k.n"));
+    indexes.bind(QStringLiteral("name"), table).exec();
+    const QString prefix = table.toLower() + QLatin1Char('_');
+    IndexDef* current = nullptr;
+    QString currentPhysical;
+    while (indexes.next()) {
+        const QString physical = indexes.text(0);
+        if (physical != currentPhysical) {
+            IndexDef index;
+            index.name = physical.startsWith(prefix) ? physical.mid(prefix.size()) : physical;
+            index.unique = indexes.boolean(1);
+            index.caseInsensitive = true;
+            index.descending = true;
+            if (index.name == QLatin1String("primary") && index.unique) {
+                index.name = kPrimaryIndexName;
+                index.primary = true;
+                index.unique = false;
+            }
+            stored.indexes << index;
+            current = &stored.indexes.last();
+            currentPhysical = physical;
+        }
+        QString column = indexes.text(2);
+        const bool lowered = column.startsWith(QLatin1String("lower("));
+        if (lowered) {
+            column = column.mid(6);
+            column = column.left(column.indexOf(QLatin1Char(')')));
+            column = column.left(column.indexOf(QLatin1String("::")));
+        }
+        column.remove(QLatin1Char('"'));
+        column.remove(QLatin1Char('('));
+        current->fields << column;
+        current->caseInsensitive = current->caseInsensitive && lowered;
+        current->descending = current->descending && indexes.integer(3) != 0;
+    }
+    return stored;
+}
+
+QStringList PostgresDialect::storedIndexNames(Database& db, const QString& table) const
+{
+    QStringList names;
+    Statement s = db.prepare(QStringLiteral(
+        "SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() AND tablename = lower(:name)"
+        " ORDER BY indexname"));
+    s.bind(QStringLiteral("name"), table).exec();
+    while (s.next())
+        names << s.text(0);
+    return names;
+}
+
+void PostgresDialect::dropIndex(Database& db, const QString& physicalName) const
+{
+    db.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(physicalName));
+}
+
+bool PostgresDialect::isKeyViolation(const QSqlError& error) const
+{
+    return error.nativeErrorCode() == QLatin1String("23505");
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Bringing a stored table to its declaration: create it, tell whether it differs, and upgrade
+// it while keeping its rows (fields added, dropped, widened or narrowed; indexes rebuilt).
+
+#include "engine/tabledef.h"
+
+#include <QStringList>
+
+class Database;
+
+namespace schema {
+bool tableExists(Database& db, const QString& table);
+void createTable(Database& db, const TableDef& table);
+// What differs between the stored table and the declaration, one line per difference; empty
+// when they match field for field and index for index.
+QStringList differences(Database& db, const TableDef& table);
+// Rebuilds the table to the declaration and copies every row across, all in one transaction:
+// a failure leaves the table exactly as it was and raises DbError.
+void upgradeTable(Database& db, const TableDef& table);
+void dropTable(Database& db, const QString& table);
+} // namespace schema

@@ -1,0 +1,53 @@
+#pragma once
+// One SQL statement with named parameters (":dStart"), executed and read row by row. Values are
+// bound in the rules' own types (QDate, Money, bool, QString) and stored as each engine wants.
+
+#include <QDate>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+
+#include <optional>
+
+class Database;
+class Money;
+
+class Statement {
+public:
+    Statement(Database& db, QSqlQuery query);
+    Statement(Statement&&) noexcept;
+    Statement& operator=(Statement&&) = delete;
+    Statement(const Statement&) = delete;
+    ~Statement();
+
+    Statement& bind(const QString& name, const QVariant& value);
+    // Runs the statement; a failure raises DbError with the engine's text.
+    Statement& exec();
+    bool next();
+    void finish();
+
+    QVariant value(int column) const;
+    QVariant value(const QString& column) const;
+    bool isNull(int column) const { return value(column).isNull(); }
+    bool isNull(const QString& column) const { return value(column).isNull(); }
+    QString text(int column) const { return value(column).toString(); }
+    QString text(const QString& column) const { return value(column).toString(); }
+    qint64 integer(int column) const { return value(column).toLongLong(); }
+    qint64 integer(const QString& column) const { return value(column).toLongLong(); }
+    std::optional<qint64> optionalInteger(const QString& column) const;
+    double real(const QString& column) const { return value(column).toDouble(); }
+    bool boolean(int column) const;
+    bool boolean(const QString& column) const;
+    Money money(const QString& column) const;      // an AR money column
+    Money hostMoney(const QString& column) const;  // a host decimal column
+    QDate date(const QString& column) const;
+    QDateTime timestamp(const QString& column) const;
+
+    QSqlRecord record() const { return query_.record(); }
+    int rowsAffected() const { return query_.numRowsAffected(); }
+    QString sql() const { return query_.lastQuery(); }
+
+private:
+    Database* db_;
+    QSqlQuery query_;
+};

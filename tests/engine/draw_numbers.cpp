@@ -1,0 +1,43 @@
+// A second workstation for the counter test: draws N numbers from a control table and prints
+// each one on its own line.
+#include "engine/controlrow.h"
+#include "engine/database.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 4) {
+        QTextStream(stderr) << "usage: draw_numbers sqlite:FILE|pg:KEYWORDS;schema=S COUNT TABLE\n";
+        return 2;
+    }
+    ConnectionParams params;
+    const QString where = args[1];
+    if (where.startsWith(QLatin1String("sqlite:"))) {
+        params = ConnectionParams::sqlite(where.mid(7));
+    } else {
+        const QStringList parts = where.mid(3).split(QStringLiteral(";schema="));
+        params = ConnectionParams::fromPostgresKeywords(parts[0]);
+        params.schema = parts.value(1);
+    }
+    QTextStream out(stdout);
+    try {
+        auto db = Database::open(params);
+        const int count = args[2].toInt();
+        for (int i = 0; i < count; ++i) {
+            qint64 drawn = 0;
+            editControlRow(*db, args[3], [&](ControlRow& row) {
+                drawn = row.integer(QStringLiteral("NextInvoiceNo")).value_or(1);
+                row.set(QStringLiteral("NextInvoiceNo"), drawn + 1);
+            });
+            out << drawn << '\n';
+        }
+    } catch (const std::exception& e) {
+        QTextStream(stderr) << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,101 @@
+#include "testdatabases.h"
+
+#include "engine/database.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <list>
+
+namespace {
+
+struct PerProcessDatabase {
+    ConnectionParams params;
+    bool created = false;
+
+    ~PerProcessDatabase()
+    {
+        if (!created)
+            return;
+        try {
+            auto admin = Database::open(testdb::postgresServer());
+            admin->exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(params.databaseName));
+        } catch (...) {
+        }
+    }
+};
+
+PerProcessDatabase& processDatabase()
+{
+    static PerProcessDatabase database;
+    if (!database.created) {
+        database.params = testdb::postgresServer();
+        database.params.databaseName = QStringLiteral("tw_%1_%2")
+                                           .arg(QCoreApplication::applicationPid())
+                                           .arg(QRandomGenerator::global()->generate() % 100000);
+        auto admin = Database::open(testdb::postgresServer());
+        admin->exec(QStringLiteral("CREATE DATABASE %1").arg(database.params.databaseName));
+        database.created = true;
+    }
+    return database;
+}
+
+std::list<QTemporaryDir>& folders()
+{
+    static std::list<QTemporaryDir> all;
+    return all;
+}
+
+int schemaCounter = 0;
+
+} // namespace
+
+namespace testdb {
+
+bool postgresAvailable()
+{
+    return !qEnvironmentVariable("TALLYWICK_PG").isEmpty();
+}
+
+ConnectionParams postgresServer()
+{
+    return ConnectionParams::fromPostgresKeywords(qEnvironmentVariable("TALLYWICK_PG"));
+}
+
+void addEngineRows()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::newRow("sqlite") << QStringLiteral("sqlite");
+    if (postgresAvailable())
+        QTest::newRow("postgres") << QStringLiteral("postgres");
+    else if (!qEnvironmentVariable("TALLYWICK_REQUIRE_PG").isEmpty())
+        QFAIL("TALLYWICK_REQUIRE_PG is set but TALLYWICK_PG names no server");
+}
+
+ConnectionParams freshParams(const QString& engine)
+{
+    if (engine == QLatin1String("sqlite")) {
+        folders().emplace_back();
+        return ConnectionParams::sqlite(QDir(folders().back().path()).filePath(QStringLiteral("Hearthtable.db")));
+    }
+    ConnectionParams params = processDatabase().params;
+    params.schema = QStringLiteral("t%1").arg(++schemaCounter);
+    auto db = Database::open(processDatabase().params);
+    db->exec(QStringLiteral("CREATE SCHEMA %1").arg(params.schema));
+    return params;
+}
+
+std::unique_ptr<Database> fresh(const QString& engine)
+{
+    return Database::open(freshParams(engine));
+}
+
+std::unique_ptr<Database> reopen(const Database& db)
+{
+    return Database::open(db.params());
+}
+
+} // namespace testdb
