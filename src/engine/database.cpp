@@ -130,7 +130,7 @@ QString Database::directory() const
 
 QString Database::engineVersion()
 {
-    Statement s = query(isSqlite() ? QStringLiteral("SELECT sqlite_version()") : QStringLiteral("SHOW server_version"));
+    Statement s = query(isSqlite() ? QStringLiteral("SELECT sqlite_version()") : QStringLiteral("SELECT current_setting('server_version')"));
     s.exec();
     return s.next() ? dialect_->name() + QLatin1Char(' ') + s.text(0) : dialect_->name();
 }

@@ -1,0 +1,110 @@
+// The tallywick command line, run as a separate program with a settings folder of its own.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir home_;
+
+    Run run(const QStringList& args)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home_.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("USER"), QStringLiteral("bookkeeper"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TALLYWICK_PATH), args);
+        if (!p.waitForFinished(60000))
+            return {-1, {}, QStringLiteral("timed out")};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    }
+
+private Q_SLOTS:
+    void helpListsTheCommands()
+    {
+        const Run r = run({QStringLiteral("--help")});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(QStringLiteral("settings set NAME VALUE")));
+        QVERIFY(r.out.contains(QStringLiteral("--data DIR")));
+        QCOMPARE(run({}).exitCode, 2);
+        QCOMPARE(run({QStringLiteral("frobnicate")}).exitCode, 2);
+        QCOMPARE(run({QStringLiteral("--bogus"), QStringLiteral("check")}).exitCode, 2);
+        QCOMPARE(run({QStringLiteral("--data")}).exitCode, 2);
+    }
+
+    void settingsAreSavedAndValidated()
+    {
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"), QStringLiteral("C")}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("server ip"), QStringLiteral("10.0.0.7:5433")}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Connection"), QStringLiteral("Internet")}).exitCode, 0);
+        const Run shown = run({QStringLiteral("settings"), QStringLiteral("show")});
+        QCOMPARE(shown.exitCode, 0);
+        QVERIFY2(shown.out.contains(QStringLiteral("Mode: C\n")), qPrintable(shown.out));
+        QVERIFY(shown.out.contains(QStringLiteral("Server IP: 10.0.0.7:5433\n")));
+        QVERIFY(shown.out.contains(QStringLiteral("Connection: Internet\n")));
+        QVERIFY(QFile::exists(home_.filePath(QStringLiteral("config/DBIsam/Mode.conf"))));
+
+        const Run badMode = run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"), QStringLiteral("X")});
+        QCOMPARE(badMode.exitCode, 2);
+        QVERIFY(badMode.err.contains(QStringLiteral("Mode is C")));
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Server IP"), QStringLiteral("10.0.0")}).exitCode, 2);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Colour"), QStringLiteral("red")}).exitCode, 2);
+        QVERIFY(run({QStringLiteral("settings"), QStringLiteral("show")}).out.contains(QStringLiteral("Mode: C\n")));
+    }
+
+    void dataOptionWorksWithoutTouchingSettings()
+    {
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"), QStringLiteral("C")}).exitCode, 0);
+        QTemporaryDir data;
+        const Run r = run({QStringLiteral("--data"), data.path(), QStringLiteral("--user"), QStringLiteral("Ann"), QStringLiteral("check")});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains(QStringLiteral("Mode: file server")));
+        QVERIFY(r.out.contains(QStringLiteral("Engine: SQLite")));
+        QVERIFY(r.out.contains(QStringLiteral("User: Ann")));
+        QVERIFY(QFile::exists(QDir(data.path()).filePath(QStringLiteral("Hearthtable.db"))));
+        const Run shown = run({QStringLiteral("settings"), QStringLiteral("show")});
+        QVERIFY(shown.out.contains(QStringLiteral("Mode: C\n")));
+        QVERIFY(shown.out.contains(QStringLiteral("Alias: \n")));
+        QVERIFY(run({QStringLiteral("--data"), data.path(), QStringLiteral("check")}).out.contains(QStringLiteral("User: bookkeeper")));
+    }
+
+    void unusableLocationsAreReported()
+    {
+        QTemporaryDir data;
+        const QString missing = data.filePath(QStringLiteral("nope"));
+        const Run r = run({QStringLiteral("--data"), missing, QStringLiteral("check")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("does not appear to be valid. Hearthtable will now terminate...")), qPrintable(r.err));
+
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"), QStringLiteral("F")}).exitCode, 0);
+        const Run undefined = run({QStringLiteral("check")});
+        QCOMPARE(undefined.exitCode, 1);
+        QVERIFY(undefined.err.contains(QStringLiteral("The Hearthtable database has not been defined.")));
+
+        QFile notADatabase(QDir(data.path()).filePath(QStringLiteral("Hearthtable.db")));
+        QVERIFY(notADatabase.open(QIODevice::WriteOnly));
+        notADatabase.write("meal list");
+        notADatabase.close();
+        const Run refused = run({QStringLiteral("--data"), data.path(), QStringLiteral("check")});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY(refused.err.contains(QStringLiteral("not an SQLite database")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
