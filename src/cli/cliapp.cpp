@@ -4,7 +4,9 @@
 #include "cli/consoledialogs.h"
 #include "data/connection.h"
 #include "data/registry.h"
+#include "data/reportoutput.h"
 #include "engine/dberror.h"
+#include "plugin/loginname.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,14 +32,6 @@ const char* const kHelp =
     "                             \"Server IP\" (a.b.c.d[:port]), Connection (LAN or Internet),\n"
     "                             \"PDF Folder\" (where reports go when no printer is installed)\n"
     "  check                      connect to the database and report what it holds\n";
-
-QString loginName()
-{
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("USERNAME");
-    return name;
-}
 
 } // namespace
 
@@ -84,6 +78,7 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     struct Restore {
         ~Restore() { setProcessRegistry(nullptr); }
     } restore;
+    usePdfFolderSetting();
 
     ConsoleDialogs dialogs(out, err, answer);
     CliContext context{out, err, dialogs, userName};

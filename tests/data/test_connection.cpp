@@ -1,6 +1,8 @@
 // The settings shared with the host and the start-up rules that find the shared database.
 #include "data/connection.h"
 #include "data/registry.h"
+#include "data/reportoutput.h"
+#include "plugin/printercheck.h"
 #include "engine/database.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
@@ -68,6 +70,17 @@ private Q_SLOTS:
         const QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("DBIsam"), QStringLiteral("Mode"));
         QCOMPARE(stored.value(QStringLiteral("Hearthtable")).toString(), QStringLiteral("C"));
         QVERIFY(dialogs.shown().isEmpty());
+    }
+
+    void pdfFolderCountsAsAnOutputDevice()
+    {
+        usePdfFolderSetting();
+        setPrinterNameSource({});
+        QVERIFY(!PrinterDefined());
+        set(reg::PdfFolder, QStringLiteral("/home/office/Invoices"));
+        QVERIFY(PrinterDefined());
+        QCOMPARE(pdfOutputFolder(), QStringLiteral("/home/office/Invoices"));
+        setPdfOutputFolderSource({});
     }
 
     void unwritableKeyShowsTheMessage()
