@@ -12,7 +12,8 @@
 #include <QFileInfo>
 #include <QtGlobal>
 
-namespace {
+namespace
+{
 
 const char* const kHelp =
     "Usage: tallywick [options] COMMAND [arguments]\n"
@@ -55,7 +56,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             }
             (arg == QLatin1String("--data") ? dataDir : userName) = arguments[++i];
         } else if (arg == QLatin1String("--yes") || arg == QLatin1String("--no")) {
-            answer = arg == QLatin1String("--yes") ? ConsoleDialogs::Answer::Yes : ConsoleDialogs::Answer::No;
+            answer = arg == QLatin1String("--yes") ? ConsoleDialogs::Answer::Yes
+                                                   : ConsoleDialogs::Answer::No;
         } else if (arg.startsWith(QLatin1String("--"))) {
             err << "Unknown option " << arg << ". See tallywick --help." << Qt::endl;
             return 2;
@@ -91,7 +93,7 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {
-        return 1;  // the message is already on standard error
+        return 1; // the message is already on standard error
     } catch (const std::exception& e) {
         err << QString::fromUtf8(e.what()) << Qt::endl;
         return 1;

@@ -11,7 +11,7 @@ struct CliContext {
     QTextStream& out;
     QTextStream& err;
     ConsoleDialogs& dialogs;
-    QString userName;  // the signed-in user the host would report
+    QString userName; // the signed-in user the host would report
 };
 
 int runSettingsCommand(const QStringList& args, CliContext& context);

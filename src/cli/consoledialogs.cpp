@@ -1,6 +1,7 @@
 #include "cli/consoledialogs.h"
 
-namespace {
+namespace
+{
 QString forTerminal(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -18,7 +19,8 @@ void ConsoleDialogs::inform(Kind kind, const QString& text)
 Dialogs::Button ConsoleDialogs::ask(Kind kind, const QString& text, Buttons buttons)
 {
     const bool yes = answer_ == Answer::Yes;
-    const Button order[] = {yes ? Yes : No, yes ? Ok : Cancel, yes ? Retry : Abort, yes ? Ignore : Cancel};
+    const Button order[] = {yes ? Yes : No, yes ? Ok : Cancel, yes ? Retry : Abort,
+                            yes ? Ignore : Cancel};
     if (answer_ != Answer::None) {
         for (Button b : order) {
             if (buttons.testFlag(b)) {

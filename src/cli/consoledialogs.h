@@ -6,21 +6,26 @@
 #include "engine/dialogs.h"
 
 #include <QTextStream>
-
 #include <stdexcept>
 
-class UnansweredQuestion : public std::runtime_error {
+class UnansweredQuestion : public std::runtime_error
+{
 public:
     explicit UnansweredQuestion(const QString& question)
-        : std::runtime_error((question + QStringLiteral("\nAnswer with --yes or --no.")).toStdString())
+        : std::runtime_error(
+              (question + QStringLiteral("\nAnswer with --yes or --no.")).toStdString())
     {
     }
 };
 
-class ConsoleDialogs final : public Dialogs {
+class ConsoleDialogs final : public Dialogs
+{
 public:
     enum class Answer { None, Yes, No };
-    ConsoleDialogs(QTextStream& out, QTextStream& err, Answer answer) : out_(out), err_(err), answer_(answer) {}
+    ConsoleDialogs(QTextStream& out, QTextStream& err, Answer answer)
+        : out_(out), err_(err), answer_(answer)
+    {
+    }
 
     void inform(Kind kind, const QString& text) override;
     Button ask(Kind kind, const QString& text, Buttons buttons) override;

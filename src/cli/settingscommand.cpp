@@ -4,9 +4,11 @@
 
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
-const QStringList kSettings = {reg::Mode, reg::Alias, reg::ServerIP, reg::Connection, reg::PdfFolder};
+const QStringList kSettings = {reg::Mode, reg::Alias, reg::ServerIP, reg::Connection,
+                               reg::PdfFolder};
 
 QString canonicalName(const QString& typed)
 {
@@ -24,12 +26,15 @@ QString validate(const QString& name, const QString& value)
 {
     if (name == reg::Mode && value != QLatin1String("C") && value != QLatin1String("F"))
         return QStringLiteral("Mode is C (client-server) or F (file server).");
-    if (name == reg::Connection && value != QLatin1String("LAN") && value != QLatin1String("Internet"))
+    if (name == reg::Connection && value != QLatin1String("LAN") &&
+        value != QLatin1String("Internet"))
         return QStringLiteral("Connection is LAN or Internet.");
     if (name == reg::ServerIP) {
-        static const QRegularExpression address(QStringLiteral(R"(^\d{1,3}(\.\d{1,3}){3}(:\d{1,5})?$)"));
+        static const QRegularExpression address(
+            QStringLiteral(R"(^\d{1,3}(\.\d{1,3}){3}(:\d{1,5})?$)"));
         if (!address.match(value).hasMatch())
-            return QStringLiteral("Server IP is four groups of one to three digits separated by points, optionally followed by :port.");
+            return QStringLiteral("Server IP is four groups of one to three digits separated by "
+                                  "points, optionally followed by :port.");
     }
     return {};
 }
@@ -53,7 +58,8 @@ int runSettingsCommand(const QStringList& args, CliContext& context)
     if (args.value(0) == QLatin1String("set") && args.size() == 3) {
         const QString name = canonicalName(args[1]);
         if (name.isEmpty()) {
-            context.err << "Unknown setting " << args[1] << ". The settings are: " << kSettings.join(QStringLiteral(", "))
+            context.err << "Unknown setting " << args[1]
+                        << ". The settings are: " << kSettings.join(QStringLiteral(", "))
                         << Qt::endl;
             return 2;
         }

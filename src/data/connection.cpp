@@ -8,7 +8,8 @@
 #include <QFileInfo>
 #include <QtGlobal>
 
-namespace {
+namespace
+{
 
 // The fixed word the server accepts for this module; a site may set its own without a rebuild
 // through TALLYWICK_DB_USER and TALLYWICK_DB_PASSWORD.
@@ -34,8 +35,9 @@ QString aliasDirectory()
     throw FatalStartError(message);
 }
 
-const QString kNotDefined = QStringLiteral(
-    "The Hearthtable database has not been defined. The application can not continue. Hearthtable will now terminate...");
+const QString kNotDefined =
+    QStringLiteral("The Hearthtable database has not been defined. The application can not "
+                   "continue. Hearthtable will now terminate...");
 
 } // namespace
 
@@ -47,14 +49,16 @@ SessionSettings SessionHearthtableARStartup()
     if (session.cMode == QLatin1String("C")) {
         session.remote = true;
         session.remoteAddress = GetRegString(reg::ServerIP, reg::ValueName);
-        session.internet = GetRegString(reg::Connection, reg::ValueName) == QLatin1String("Internet");
+        session.internet =
+            GetRegString(reg::Connection, reg::ValueName) == QLatin1String("Internet");
         session.remoteUser = fromEnvironment("TALLYWICK_DB_USER", kRemoteWord);
         session.remotePassword = fromEnvironment("TALLYWICK_DB_PASSWORD", kRemoteWord);
     }
     return session;
 }
 
-DatabaseLocation DatabaseHearthtableARBeforeConnect(const SessionSettings& startup, Dialogs& dialogs)
+DatabaseLocation DatabaseHearthtableARBeforeConnect(const SessionSettings& startup,
+                                                    Dialogs& dialogs)
 {
     DatabaseLocation location;
     const QString cMode = GetRegString(reg::Mode, reg::ValueName);
@@ -64,9 +68,12 @@ DatabaseLocation DatabaseHearthtableARBeforeConnect(const SessionSettings& start
 
     if (cMode != QLatin1String("C")) {
         if (!QFileInfo(location.directory).isDir())
-            fatal(dialogs, QStringLiteral("The Hearthtable database:\r\n") + location.directory +
-                               QStringLiteral("\r\ndoes not appear to be valid. Hearthtable will now terminate..."));
-        location.params = ConnectionParams::sqlite(QDir(location.directory).filePath(kDatabaseFileName));
+            fatal(dialogs,
+                  QStringLiteral("The Hearthtable database:\r\n") + location.directory +
+                      QStringLiteral(
+                          "\r\ndoes not appear to be valid. Hearthtable will now terminate..."));
+        location.params =
+            ConnectionParams::sqlite(QDir(location.directory).filePath(kDatabaseFileName));
         return location;
     }
 

@@ -7,7 +7,6 @@
 #include "engine/connectionparams.h"
 
 #include <QString>
-
 #include <memory>
 #include <stdexcept>
 
@@ -15,24 +14,25 @@ class Database;
 class Dialogs;
 
 // Raised after one of the two data-location messages was shown: the host must terminate.
-class FatalStartError : public std::runtime_error {
+class FatalStartError : public std::runtime_error
+{
 public:
     explicit FatalStartError(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString message() const { return QString::fromStdString(what()); }
 };
 
 struct SessionSettings {
-    QString cMode;  // "C": client-server; anything else: file server
+    QString cMode; // "C": client-server; anything else: file server
     bool remote = false;
-    QString remoteAddress;  // the "Server IP" setting, with an optional ":port"
-    bool internet = false;  // the connection type: Internet asks for encryption, LAN prefers it
+    QString remoteAddress; // the "Server IP" setting, with an optional ":port"
+    bool internet = false; // the connection type: Internet asks for encryption, LAN prefers it
     QString remoteUser;
     QString remotePassword;
-    QString privateDirectory;  // where the engine keeps temporary files
+    QString privateDirectory; // where the engine keeps temporary files
 };
 
 struct DatabaseLocation {
-    QString directory;  // data folder, or the shared folder that holds Hearthtable.ini
+    QString directory; // data folder, or the shared folder that holds Hearthtable.ini
     ConnectionParams params;
 };
 
@@ -41,7 +41,8 @@ inline const QString kDatabaseName = QStringLiteral("Hearthtable");
 
 SessionSettings SessionHearthtableARStartup();
 // Shows the data-location message and raises FatalStartError when the location is unusable.
-DatabaseLocation DatabaseHearthtableARBeforeConnect(const SessionSettings& session, Dialogs& dialogs);
+DatabaseLocation DatabaseHearthtableARBeforeConnect(const SessionSettings& session,
+                                                    Dialogs& dialogs);
 
 // Both steps, then the connection itself; engine failures arrive as DbError.
 struct HearthtableConnection {

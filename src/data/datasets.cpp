@@ -77,12 +77,15 @@ QString TableDataset::selectSql() const
     return sql;
 }
 
-QueryDataset::QueryDataset(Database& db, const QString& sql, QObject* owner) : Dataset(db, owner), sql_(sql) {}
+QueryDataset::QueryDataset(Database& db, const QString& sql, QObject* owner)
+    : Dataset(db, owner), sql_(sql)
+{
+}
 
-namespace {
+namespace
+{
 
-template <typename Kind>
-void applyCommand(const QString& command, QObject* owner)
+template <typename Kind> void applyCommand(const QString& command, QObject* owner)
 {
     if (!owner)
         return;

@@ -10,7 +10,8 @@
 class Database;
 
 // Rows read from the database and a current position among them.
-class Dataset : public QObject {
+class Dataset : public QObject
+{
     Q_OBJECT
 public:
     Dataset(Database& db, QObject* owner);
@@ -41,7 +42,8 @@ private:
 };
 
 // A table browsed in the order of one of its indexes (given as field names), optionally filtered.
-class TableDataset : public Dataset {
+class TableDataset : public Dataset
+{
     Q_OBJECT
 public:
     TableDataset(Database& db, const QString& table, QObject* owner);
@@ -59,7 +61,8 @@ private:
 };
 
 // SQL text with named parameters.
-class QueryDataset : public Dataset {
+class QueryDataset : public Dataset
+{
     Q_OBJECT
 public:
     QueryDataset(Database& db, const QString& sql, QObject* owner);

@@ -4,7 +4,8 @@
 
 #include <QSettings>
 
-namespace {
+namespace
+{
 
 const QString kOrganization = QStringLiteral("DBIsam");
 
@@ -85,7 +86,8 @@ QString GetRegString(const QString& setting, const QString& valueName)
 bool SetRegString(Dialogs& dialogs, const QString& setting, const QString& text)
 {
     // A second attempt, as a key that could not be created the first time sometimes can be.
-    if (processRegistry().write(setting, reg::ValueName, text) || processRegistry().write(setting, reg::ValueName, text))
+    if (processRegistry().write(setting, reg::ValueName, text) ||
+        processRegistry().write(setting, reg::ValueName, text))
         return true;
     dialogs.inform(Dialogs::Kind::Error, QStringLiteral("Error in Opening Hearthtable Key"));
     return false;

@@ -5,12 +5,12 @@
 
 #include <QHash>
 #include <QString>
-
 #include <optional>
 
 class Dialogs;
 
-class SettingsRegistry {
+class SettingsRegistry
+{
 public:
     virtual ~SettingsRegistry() = default;
     // The value, or nothing when the key cannot be opened or the value is missing.
@@ -20,13 +20,15 @@ public:
 };
 
 // The current user's settings, as the host reads them.
-class UserRegistry final : public SettingsRegistry {
+class UserRegistry final : public SettingsRegistry
+{
 public:
     std::optional<QString> read(const QString& setting, const QString& valueName) const override;
     bool write(const QString& setting, const QString& valueName, const QString& text) override;
 };
 
-class MemoryRegistry final : public SettingsRegistry {
+class MemoryRegistry final : public SettingsRegistry
+{
 public:
     std::optional<QString> read(const QString& setting, const QString& valueName) const override;
     bool write(const QString& setting, const QString& valueName, const QString& text) override;
@@ -37,7 +39,8 @@ private:
 
 // Settings for one run that sit in front of the user's own (the command line's --data):
 // reads see the overrides first, writes go through to the user's settings.
-class OverlayRegistry final : public SettingsRegistry {
+class OverlayRegistry final : public SettingsRegistry
+{
 public:
     OverlayRegistry(SettingsRegistry& base, MemoryRegistry overrides);
     std::optional<QString> read(const QString& setting, const QString& valueName) const override;
@@ -52,7 +55,8 @@ private:
 SettingsRegistry& processRegistry();
 void setProcessRegistry(SettingsRegistry* registry);
 
-namespace reg {
+namespace reg
+{
 inline const QString Mode = QStringLiteral("Mode");
 inline const QString Alias = QStringLiteral("Alias");
 inline const QString ServerIP = QStringLiteral("Server IP");

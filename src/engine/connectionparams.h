@@ -9,14 +9,14 @@ struct ConnectionParams {
     enum class Engine { SQLite, PostgreSQL };
 
     Engine engine = Engine::SQLite;
-    QString sqliteFile;  // file server: the database file
-    QString host;        // client-server
+    QString sqliteFile; // file server: the database file
+    QString host;       // client-server
     int port = 5432;
     QString databaseName;
     QString user;
     QString password;
-    QString sslMode = QStringLiteral("prefer");  // "require" on the Internet connection type
-    QString schema;  // optional search path on the server; empty means the server's default
+    QString sslMode = QStringLiteral("prefer"); // "require" on the Internet connection type
+    QString schema; // optional search path on the server; empty means the server's default
     int connectTimeoutSeconds = 10;
 
     static ConnectionParams sqlite(const QString& file);

@@ -14,7 +14,8 @@ std::optional<qint64> ControlRow::integer(const QString& field) const
     }
     for (auto it = values_.constBegin(); it != values_.constEnd(); ++it) {
         if (it.key().compare(field, Qt::CaseInsensitive) == 0)
-            return it.value().isNull() ? std::nullopt : std::optional<qint64>(it.value().toLongLong());
+            return it.value().isNull() ? std::nullopt
+                                       : std::optional<qint64>(it.value().toLongLong());
     }
     return std::nullopt;
 }
@@ -24,7 +25,8 @@ void ControlRow::set(const QString& field, qint64 value)
     changes_.insert(field, value);
 }
 
-void editControlRow(Database& db, const QString& table, const std::function<void(ControlRow&)>& edit)
+void editControlRow(Database& db, const QString& table,
+                    const std::function<void(ControlRow&)>& edit)
 {
     Transaction tx(db, Transaction::Mode::Write);
     if (!db.isSqlite())
@@ -52,10 +54,12 @@ void editControlRow(Database& db, const QString& table, const std::function<void
             placeholders << placeholder;
             assignments << it.key() + QStringLiteral(" = ") + placeholder;
         }
-        Statement write = db.prepare(
-            row.wasEmpty_ ? QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                .arg(table, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")))
-                          : QStringLiteral("UPDATE %1 SET %2").arg(table, assignments.join(QStringLiteral(", "))));
+        Statement write =
+            db.prepare(row.wasEmpty_ ? QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                           .arg(table, names.join(QStringLiteral(", ")),
+                                                placeholders.join(QStringLiteral(", ")))
+                                     : QStringLiteral("UPDATE %1 SET %2")
+                                           .arg(table, assignments.join(QStringLiteral(", "))));
         n = 0;
         for (auto it = row.changes_.constBegin(); it != row.changes_.constEnd(); ++it)
             write.bind(QStringLiteral("c%1").arg(++n), it.value());

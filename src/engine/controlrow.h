@@ -5,13 +5,13 @@
 
 #include <QString>
 #include <QVariantMap>
-
 #include <functional>
 #include <optional>
 
 class Database;
 
-class ControlRow {
+class ControlRow
+{
 public:
     std::optional<qint64> integer(const QString& field) const;
     void set(const QString& field, qint64 value);
@@ -26,4 +26,5 @@ private:
 
 // Runs `edit` on the table's row (a new all-empty row when the table has none) and stores the
 // changes. Raises DbError when the engine cannot do it; nothing is stored then.
-void editControlRow(Database& db, const QString& table, const std::function<void(ControlRow&)>& edit);
+void editControlRow(Database& db, const QString& table,
+                    const std::function<void(ControlRow&)>& edit);

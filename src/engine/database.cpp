@@ -8,10 +8,10 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QThread>
-
 #include <atomic>
 
-namespace {
+namespace
+{
 
 std::atomic<int> connectionCounter{0};
 
@@ -22,24 +22,29 @@ void checkSqliteFile(const QString& path)
     const QFileInfo info(path);
     if (!info.absoluteDir().exists())
         throw DbError(DbError::GeneralFailure,
-                      QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(info.absolutePath())));
+                      QStringLiteral("The folder %1 does not exist.")
+                          .arg(QDir::toNativeSeparators(info.absolutePath())));
     if (!info.exists())
         return;
     if (info.isDir())
         throw DbError(DbError::GeneralFailure,
-                      QStringLiteral("%1 is a folder, not a database file.").arg(QDir::toNativeSeparators(path)));
+                      QStringLiteral("%1 is a folder, not a database file.")
+                          .arg(QDir::toNativeSeparators(path)));
     if (info.size() == 0)
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DbError(DbError::GeneralFailure,
-                      QStringLiteral("The database file %1 cannot be read: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+                      QStringLiteral("The database file %1 cannot be read: %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
     static const QByteArray header("SQLite format 3\0", 16);
     if (file.read(16) != header)
-        throw DbError(DbError::GeneralFailure,
-                      QStringLiteral("The file %1 is not a Tallywick database (it is not an SQLite database file). "
-                                     "It was left untouched.")
-                          .arg(QDir::toNativeSeparators(path)));
+        throw DbError(
+            DbError::GeneralFailure,
+            QStringLiteral(
+                "The file %1 is not a Tallywick database (it is not an SQLite database file). "
+                "It was left untouched.")
+                .arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace
@@ -78,7 +83,8 @@ void Database::connect()
         checkSqliteFile(params_.sqliteFile);
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         db_.setDatabaseName(params_.sqliteFile);
-        db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(LockRetries * LockWaitMs));
+        db_.setConnectOptions(
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(LockRetries * LockWaitMs));
     } else {
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
         db_.setHostName(params_.host);
@@ -91,7 +97,9 @@ void Database::connect()
                                   .arg(params_.connectTimeoutSeconds));
     }
     if (!db_.isValid())
-        throw DbError(DbError::GeneralFailure, QStringLiteral("The database driver for %1 is not installed.").arg(dialect_->name()));
+        throw DbError(
+            DbError::GeneralFailure,
+            QStringLiteral("The database driver for %1 is not installed.").arg(dialect_->name()));
     db_.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db_.open())
         throw errorFrom(db_.lastError());
@@ -107,7 +115,8 @@ void Database::configureSqlite()
     // WAL lets readers and one writer work side by side, but needs shared memory that a
     // network share cannot give; there the rollback journal is the safe choice.
     const bool network = isNetworkFileSystem(directory());
-    exec(network ? QStringLiteral("PRAGMA journal_mode=DELETE") : QStringLiteral("PRAGMA journal_mode=WAL"));
+    exec(network ? QStringLiteral("PRAGMA journal_mode=DELETE")
+                 : QStringLiteral("PRAGMA journal_mode=WAL"));
     exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
 }
@@ -118,7 +127,8 @@ void Database::configurePostgres()
     if (!params_.schema.isEmpty()) {
         static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
         if (!identifier.match(params_.schema).hasMatch())
-            throw DbError(DbError::GeneralFailure, QStringLiteral("Invalid schema name %1").arg(params_.schema));
+            throw DbError(DbError::GeneralFailure,
+                          QStringLiteral("Invalid schema name %1").arg(params_.schema));
         exec(QStringLiteral("SET search_path TO %1").arg(params_.schema));
     }
 }
@@ -130,7 +140,8 @@ QString Database::directory() const
 
 QString Database::engineVersion()
 {
-    Statement s = query(isSqlite() ? QStringLiteral("SELECT sqlite_version()") : QStringLiteral("SELECT current_setting('server_version')"));
+    Statement s = query(isSqlite() ? QStringLiteral("SELECT sqlite_version()")
+                                   : QStringLiteral("SELECT current_setting('server_version')"));
     s.exec();
     return s.next() ? dialect_->name() + QLatin1Char(' ') + s.text(0) : dialect_->name();
 }
@@ -173,7 +184,8 @@ DbError Database::errorFrom(const QSqlError& error, const QString& sql) const
     if (text.isEmpty())
         text = QStringLiteral("The database reported an error.");
     Q_UNUSED(sql);
-    return DbError(dialect_->isKeyViolation(error) ? DbError::KeyViolation : DbError::GeneralFailure, text);
+    return DbError(
+        dialect_->isKeyViolation(error) ? DbError::KeyViolation : DbError::GeneralFailure, text);
 }
 
 bool Database::tryLockTable(const QString& table)
@@ -208,7 +220,8 @@ void Database::commitTransaction()
         return;
     if (rollbackOnly_) {
         exec(QStringLiteral("ROLLBACK"));
-        throw DbError(DbError::GeneralFailure, QStringLiteral("The changes were undone because part of the work failed."));
+        throw DbError(DbError::GeneralFailure,
+                      QStringLiteral("The changes were undone because part of the work failed."));
     }
     exec(QStringLiteral("COMMIT"));
 }

@@ -9,12 +9,12 @@
 
 #include <QHash>
 #include <QSqlDatabase>
-
 #include <memory>
 
 class TableLocks;
 
-class Database {
+class Database
+{
 public:
     // Connects; raises DbError with the engine's text when the database cannot be reached, and
     // refuses (leaving it untouched) a file that is not a database of this kind.

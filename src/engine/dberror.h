@@ -7,7 +7,8 @@
 
 class QSqlError;
 
-class DbError : public std::runtime_error {
+class DbError : public std::runtime_error
+{
 public:
     static constexpr int KeyViolation = 9729;
     static constexpr int LockFailure = 10258;
@@ -23,7 +24,8 @@ private:
 };
 
 // The error a declined Retry/Cancel question raises; the caller abandons its work quietly.
-class LockError : public DbError {
+class LockError : public DbError
+{
 public:
     explicit LockError(const QString& message) : DbError(LockFailure, message) {}
 };

@@ -9,10 +9,10 @@
 #include <QSqlField>
 #include <QSqlRecord>
 #include <QTextStream>
-
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 QString valueText(const QVariant& value, bool money)
 {
@@ -49,7 +49,8 @@ int exportDelimited(Statement& rows, const QString& path, const DelimitedFormat&
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
     QTextStream out(&file);
     const QSqlRecord record = rows.record();
     QList<bool> money;
@@ -77,6 +78,7 @@ int exportDelimited(Statement& rows, const QString& path, const DelimitedFormat&
     }
     out.flush();
     if (!file.commit())
-        throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
     return written;
 }

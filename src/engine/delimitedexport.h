@@ -9,10 +9,10 @@ class Statement;
 
 struct DelimitedFormat {
     QChar delimiter = QLatin1Char('\t');
-    QChar quote;  // null: values are written as they are
+    QChar quote; // null: values are written as they are
     bool header = true;
     QString lineEnd = QStringLiteral("\r\n");
-    QSet<QString> moneyColumns;  // AR money columns (ten-thousandths), written as decimals
+    QSet<QString> moneyColumns; // AR money columns (ten-thousandths), written as decimals
 };
 
 // Runs nothing itself: `rows` must be an executed statement. Returns the number of rows written;

@@ -1,5 +1,6 @@
 #include "engine/dialect.h"
 
+#include "engine/database.h"
 #include "engine/money.h"
 
 #include <QDateTime>
@@ -61,7 +62,8 @@ bool Dialect::readBool(const QVariant& stored)
     if (stored.metaType().id() == QMetaType::Bool)
         return stored.toBool();
     const QString text = stored.toString().trimmed().toLower();
-    return text == QLatin1String("1") || text == QLatin1String("true") || text == QLatin1String("t");
+    return text == QLatin1String("1") || text == QLatin1String("true") ||
+           text == QLatin1String("t");
 }
 
 QString Dialect::createTableSql(const TableDef& table) const
@@ -69,7 +71,8 @@ QString Dialect::createTableSql(const TableDef& table) const
     QStringList columns;
     for (const FieldDef& field : table.fields)
         columns << field.name + QLatin1Char(' ') + columnType(field);
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE TABLE %1 (%2)")
+        .arg(table.name, columns.join(QStringLiteral(", ")));
 }
 
 QString Dialect::physicalIndexName(const QString& table, const IndexDef& index)
@@ -81,22 +84,26 @@ FieldType Dialect::fieldTypeFromSql(const QString& declaredType, int* size)
 {
     const QString type = declaredType.trimmed().toUpper();
     *size = 0;
-    static const QRegularExpression sized(QStringLiteral(R"(^(VARCHAR|CHARACTER VARYING|CHAR|CHARACTER|BPCHAR)\s*\(\s*(\d+)\s*\)$)"));
+    static const QRegularExpression sized(
+        QStringLiteral(R"(^(VARCHAR|CHARACTER VARYING|CHAR|CHARACTER|BPCHAR)\s*\(\s*(\d+)\s*\)$)"));
     const QRegularExpressionMatch m = sized.match(type);
     if (m.hasMatch()) {
         *size = m.captured(2).toInt();
         const QString base = m.captured(1);
-        return base.startsWith(QLatin1String("VARCHAR")) || base == QLatin1String("CHARACTER VARYING")
+        return base.startsWith(QLatin1String("VARCHAR")) ||
+                       base == QLatin1String("CHARACTER VARYING")
                    ? FieldType::String
                    : FieldType::Char;
     }
-    if (type == QLatin1String("INTEGER") || type == QLatin1String("INT") || type == QLatin1String("INT4"))
+    if (type == QLatin1String("INTEGER") || type == QLatin1String("INT") ||
+        type == QLatin1String("INT4"))
         return FieldType::Integer;
     if (type == QLatin1String("SMALLINT") || type == QLatin1String("INT2"))
         return FieldType::SmallInt;
     if (type == QLatin1String("BIGINT") || type == QLatin1String("INT8"))
         return FieldType::Money;
-    if (type == QLatin1String("DOUBLE") || type == QLatin1String("DOUBLE PRECISION") || type == QLatin1String("REAL") || type == QLatin1String("FLOAT8"))
+    if (type == QLatin1String("DOUBLE") || type == QLatin1String("DOUBLE PRECISION") ||
+        type == QLatin1String("REAL") || type == QLatin1String("FLOAT8"))
         return FieldType::Float;
     if (type == QLatin1String("BOOLEAN") || type == QLatin1String("BOOL"))
         return FieldType::Boolean;
@@ -111,4 +118,54 @@ FieldType Dialect::fieldTypeFromSql(const QString& declaredType, int* size)
     if (type.startsWith(QLatin1String("NUMERIC")) || type.startsWith(QLatin1String("DECIMAL")))
         return FieldType::Decimal;
     return FieldType::Memo;
+}
+
+QString Dialect::columnType(const FieldDef& field) const
+{
+    switch (field.type) {
+    case FieldType::Integer:
+        return QStringLiteral("INTEGER");
+    case FieldType::SmallInt:
+        return QStringLiteral("SMALLINT");
+    case FieldType::String:
+        return QStringLiteral("VARCHAR(%1)").arg(field.size);
+    case FieldType::Char:
+        return QStringLiteral("CHAR(%1)").arg(field.size);
+    case FieldType::Float:
+        return floatingType();
+    case FieldType::Money:
+        return QStringLiteral("BIGINT");
+    case FieldType::Boolean:
+        return QStringLiteral("BOOLEAN");
+    case FieldType::Date:
+        return QStringLiteral("DATE");
+    case FieldType::Timestamp:
+        return QStringLiteral("TIMESTAMP");
+    case FieldType::Memo:
+        return QStringLiteral("TEXT");
+    case FieldType::Graphic:
+        return binaryType();
+    case FieldType::Decimal:
+        return QStringLiteral("NUMERIC(12,4)");
+    }
+    return QStringLiteral("TEXT");
+}
+
+QString Dialect::createIndexSql(const TableDef& table, const IndexDef& index) const
+{
+    QStringList columns;
+    for (const QString& field : index.fields) {
+        QString column = index.caseInsensitive ? nocaseOrder(field) : field;
+        if (index.descending)
+            column += QStringLiteral(" DESC");
+        columns << column;
+    }
+    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+        .arg(index.isUnique() ? QStringLiteral("UNIQUE ") : QString(),
+             physicalIndexName(table.name, index), table.name, columns.join(QStringLiteral(", ")));
+}
+
+void Dialect::dropIndex(Database& db, const QString& physicalName) const
+{
+    db.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(physicalName));
 }

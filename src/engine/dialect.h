@@ -16,7 +16,8 @@ class Database;
 class Money;
 class QSqlError;
 
-class Dialect {
+class Dialect
+{
 public:
     virtual ~Dialect() = default;
 
@@ -47,24 +48,27 @@ public:
     static bool readBool(const QVariant& stored);
 
     // --- structure
-    virtual QString columnType(const FieldDef& field) const = 0;
+    QString columnType(const FieldDef& field) const;
     QString createTableSql(const TableDef& table) const;
-    virtual QString createIndexSql(const TableDef& table, const IndexDef& index) const = 0;
+    QString createIndexSql(const TableDef& table, const IndexDef& index) const;
     static QString physicalIndexName(const QString& table, const IndexDef& index);
     virtual bool tableExists(Database& db, const QString& table) const = 0;
     // The stored layout in the same terms as a declaration, so the two can be compared.
     virtual TableDef describeTable(Database& db, const QString& table) const = 0;
     virtual QStringList storedIndexNames(Database& db, const QString& table) const = 0;
-    virtual void dropIndex(Database& db, const QString& physicalName) const = 0;
+    void dropIndex(Database& db, const QString& physicalName) const;
 
     // --- errors
     virtual bool isKeyViolation(const QSqlError& error) const = 0;
 
 protected:
     static FieldType fieldTypeFromSql(const QString& declaredType, int* size);
+    virtual QString floatingType() const = 0;
+    virtual QString binaryType() const = 0;
 };
 
-class SqliteDialect final : public Dialect {
+class SqliteDialect final : public Dialect
+{
 public:
     QString name() const override { return QStringLiteral("SQLite"); }
     QString nocaseOrder(const QString& expr) const override;
@@ -74,16 +78,18 @@ public:
     QString dropTempTable(const QString& table) const override;
     QString beginWriteTransaction() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     QVariant toStorage(const QVariant& value) const override;
-    QString columnType(const FieldDef& field) const override;
-    QString createIndexSql(const TableDef& table, const IndexDef& index) const override;
     bool tableExists(Database& db, const QString& table) const override;
     TableDef describeTable(Database& db, const QString& table) const override;
     QStringList storedIndexNames(Database& db, const QString& table) const override;
-    void dropIndex(Database& db, const QString& physicalName) const override;
     bool isKeyViolation(const QSqlError& error) const override;
+
+protected:
+    QString floatingType() const override { return QStringLiteral("DOUBLE"); }
+    QString binaryType() const override { return QStringLiteral("BLOB"); }
 };
 
-class PostgresDialect final : public Dialect {
+class PostgresDialect final : public Dialect
+{
 public:
     QString name() const override { return QStringLiteral("PostgreSQL"); }
     QString nocaseOrder(const QString& expr) const override;
@@ -93,11 +99,12 @@ public:
     QString dropTempTable(const QString& table) const override;
     QString beginWriteTransaction() const override { return QStringLiteral("BEGIN"); }
     QVariant toStorage(const QVariant& value) const override;
-    QString columnType(const FieldDef& field) const override;
-    QString createIndexSql(const TableDef& table, const IndexDef& index) const override;
     bool tableExists(Database& db, const QString& table) const override;
     TableDef describeTable(Database& db, const QString& table) const override;
     QStringList storedIndexNames(Database& db, const QString& table) const override;
-    void dropIndex(Database& db, const QString& physicalName) const override;
     bool isKeyViolation(const QSqlError& error) const override;
+
+protected:
+    QString floatingType() const override { return QStringLiteral("DOUBLE PRECISION"); }
+    QString binaryType() const override { return QStringLiteral("BYTEA"); }
 };

@@ -5,7 +5,8 @@
 #include <QFlags>
 #include <QString>
 
-class Dialogs {
+class Dialogs
+{
 public:
     enum class Kind { Information, Warning, Error, Confirmation };
     enum Button {
@@ -27,7 +28,8 @@ public:
 Q_DECLARE_OPERATORS_FOR_FLAGS(Dialogs::Buttons)
 
 // Progress of long work: a status-bar bar, the "Saving data" window, a terminal line, or nothing.
-class Progress {
+class Progress
+{
 public:
     virtual ~Progress() = default;
     virtual void setRange(int minimum, int maximum) = 0;
@@ -35,7 +37,8 @@ public:
     virtual void setCaption(const QString& caption) = 0;
 };
 
-class NoProgress final : public Progress {
+class NoProgress final : public Progress
+{
 public:
     void setRange(int, int) override {}
     void setValue(int) override {}

@@ -40,39 +40,6 @@ QVariant PostgresDialect::toStorage(const QVariant& value) const
     return value;
 }
 
-QString PostgresDialect::columnType(const FieldDef& field) const
-{
-    switch (field.type) {
-    case FieldType::Integer: return QStringLiteral("INTEGER");
-    case FieldType::SmallInt: return QStringLiteral("SMALLINT");
-    case FieldType::String: return QStringLiteral("VARCHAR(%1)").arg(field.size);
-    case FieldType::Char: return QStringLiteral("CHAR(%1)").arg(field.size);
-    case FieldType::Float: return QStringLiteral("DOUBLE PRECISION");
-    case FieldType::Money: return QStringLiteral("BIGINT");
-    case FieldType::Boolean: return QStringLiteral("BOOLEAN");
-    case FieldType::Date: return QStringLiteral("DATE");
-    case FieldType::Timestamp: return QStringLiteral("TIMESTAMP");
-    case FieldType::Memo: return QStringLiteral("TEXT");
-    case FieldType::Graphic: return QStringLiteral("BYTEA");
-    case FieldType::Decimal: return QStringLiteral("NUMERIC(12,4)");
-    }
-    return QStringLiteral("TEXT");
-}
-
-QString PostgresDialect::createIndexSql(const TableDef& table, const IndexDef& index) const
-{
-    QStringList columns;
-    for (const QString& field : index.fields) {
-        QString column = index.caseInsensitive ? QStringLiteral("lower(%1)").arg(field) : field;
-        if (index.descending)
-            column += QStringLiteral(" DESC");
-        columns << column;
-    }
-    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-        .arg(index.isUnique() ? QStringLiteral("UNIQUE ") : QString(),
-             physicalIndexName(table.name, index), table.name, columns.join(QStringLiteral(", ")));
-}
-
 bool PostgresDialect::tableExists(Database& db, const QString& table) const
 {
     Statement s = db.prepare(QStringLiteral(
@@ -87,9 +54,11 @@ TableDef PostgresDialect::describeTable(Database& db, const QString& table) cons
     TableDef stored;
     stored.name = table;
     {
-        Statement columns = db.prepare(QStringLiteral(
-            "SELECT column_name, data_type, character_maximum_length FROM information_schema.columns"
-            " WHERE table_schema = current_schema() AND table_name = lower(:name) ORDER BY ordinal_position"));
+        Statement columns =
+            db.prepare(QStringLiteral("SELECT column_name, data_type, character_maximum_length "
+                                      "FROM information_schema.columns"
+                                      " WHERE table_schema = current_schema() AND table_name = "
+                                      "lower(:name) ORDER BY ordinal_position"));
         columns.bind(QStringLiteral("name"), table).exec();
         while (columns.next()) {
             FieldDef field;
@@ -149,18 +118,13 @@ TableDef PostgresDialect::describeTable(Database& db, const QString& table) cons
 QStringList PostgresDialect::storedIndexNames(Database& db, const QString& table) const
 {
     QStringList names;
-    Statement s = db.prepare(QStringLiteral(
-        "SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() AND tablename = lower(:name)"
-        " ORDER BY indexname"));
+    Statement s = db.prepare(QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = "
+                                            "current_schema() AND tablename = lower(:name)"
+                                            " ORDER BY indexname"));
     s.bind(QStringLiteral("name"), table).exec();
     while (s.next())
         names << s.text(0);
     return names;
-}
-
-void PostgresDialect::dropIndex(Database& db, const QString& physicalName) const
-{
-    db.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(physicalName));
 }
 
 bool PostgresDialect::isKeyViolation(const QSqlError& error) const

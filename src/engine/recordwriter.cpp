@@ -2,7 +2,8 @@
 
 #include "engine/database.h"
 
-namespace records {
+namespace records
+{
 
 QVariant fitToField(const FieldDef& field, const QVariant& value)
 {
@@ -10,17 +11,20 @@ QVariant fitToField(const FieldDef& field, const QVariant& value)
         const QString text = value.toString();
         if (text.isEmpty())
             return QVariant(QMetaType::fromType<QString>());
-        return field.size > 0 && text.size() > field.size ? QVariant(text.left(field.size)) : QVariant(text);
+        return field.size > 0 && text.size() > field.size ? QVariant(text.left(field.size))
+                                                          : QVariant(text);
     }
     return value;
 }
 
-namespace {
+namespace
+{
 const FieldDef& fieldOf(const TableDef& table, const QString& name)
 {
     const FieldDef* field = table.field(name);
     if (!field)
-        throw DbError(DbError::GeneralFailure, QStringLiteral("Field '%1' not found in table %2").arg(name, table.name));
+        throw DbError(DbError::GeneralFailure,
+                      QStringLiteral("Field '%1' not found in table %2").arg(name, table.name));
     return *field;
 }
 } // namespace
@@ -34,7 +38,8 @@ void insert(Database& db, const TableDef& table, const QVariantMap& values)
         placeholders << QLatin1String(":v") + QString::number(names.size());
     }
     Statement s = db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                 .arg(table.name, names.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))));
+                                 .arg(table.name, names.join(QStringLiteral(", ")),
+                                      placeholders.join(QStringLiteral(", "))));
     int n = 0;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
         s.bind(placeholders[n++], fitToField(fieldOf(table, it.key()), it.value()));
@@ -48,7 +53,8 @@ int update(Database& db, const TableDef& table, const QVariantMap& values, const
     int n = 0;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
         assignments << QStringLiteral("%1 = :v%2").arg(fieldOf(table, it.key()).name).arg(++n);
-    QString sql = QStringLiteral("UPDATE %1 SET %2").arg(table.name, assignments.join(QStringLiteral(", ")));
+    QString sql =
+        QStringLiteral("UPDATE %1 SET %2").arg(table.name, assignments.join(QStringLiteral(", ")));
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     Statement s = db.prepare(sql);

@@ -8,7 +8,8 @@
 
 class Database;
 
-namespace records {
+namespace records
+{
 // The value as the field stores it.
 QVariant fitToField(const FieldDef& field, const QVariant& value);
 // Inserts one row; fields not named stay NULL. A duplicate key raises DbError 9729.

@@ -3,7 +3,8 @@
 #include "engine/database.h"
 #include "engine/transaction.h"
 
-namespace {
+namespace
+{
 
 bool sameName(const QString& a, const QString& b)
 {
@@ -42,8 +43,9 @@ const IndexDef* findIndex(const QList<IndexDef>& indexes, const QString& name)
 
 bool sameIndex(const IndexDef& a, const IndexDef& b)
 {
-    return sameFields(a.fields, b.fields) && a.primary == b.primary && a.isUnique() == b.isUnique() &&
-           a.caseInsensitive == b.caseInsensitive && a.descending == b.descending;
+    return sameFields(a.fields, b.fields) && a.primary == b.primary &&
+           a.isUnique() == b.isUnique() && a.caseInsensitive == b.caseInsensitive &&
+           a.descending == b.descending;
 }
 
 // How an old column's value becomes the new field's value.
@@ -53,14 +55,16 @@ QString copyExpression(const Dialect& dialect, const FieldDef& from, const Field
         return from.name;
     if (sizeMatters(to.type))
         return QStringLiteral("SUBSTR(CAST(%1 AS TEXT), 1, %2)").arg(from.name).arg(to.size);
-    if (to.type == FieldType::Money && (from.type == FieldType::Decimal || from.type == FieldType::Float))
+    if (to.type == FieldType::Money &&
+        (from.type == FieldType::Decimal || from.type == FieldType::Float))
         return dialect.hostMoneyToMoney(from.name);
     return QStringLiteral("CAST(%1 AS %2)").arg(from.name, dialect.columnType(to));
 }
 
 } // namespace
 
-namespace schema {
+namespace schema
+{
 
 bool tableExists(Database& db, const QString& table)
 {
@@ -131,7 +135,8 @@ void upgradeTable(Database& db, const TableDef& table)
     db.exec(dialect.createTableSql(table));
     if (!targets.isEmpty())
         db.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %4")
-                    .arg(table.name, targets.join(QStringLiteral(", ")), sources.join(QStringLiteral(", ")), oldName));
+                    .arg(table.name, targets.join(QStringLiteral(", ")),
+                         sources.join(QStringLiteral(", ")), oldName));
     db.exec(QStringLiteral("DROP TABLE %1").arg(oldName));
     for (const IndexDef& index : table.indexes)
         db.exec(dialect.createIndexSql(table, index));

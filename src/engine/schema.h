@@ -8,7 +8,8 @@
 
 class Database;
 
-namespace schema {
+namespace schema
+{
 bool tableExists(Database& db, const QString& table);
 void createTable(Database& db, const TableDef& table);
 // What differs between the stored table and the declaration, one line per difference; empty

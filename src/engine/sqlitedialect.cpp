@@ -13,9 +13,10 @@ QString SqliteDialect::nocaseOrder(const QString& expr) const
 QString SqliteDialect::integerOrNull(const QString& expr) const
 {
     const QString t = QStringLiteral("TRIM(%1)").arg(expr);
-    return QStringLiteral("(CASE WHEN %1 GLOB '[0-9]*' AND %1 NOT GLOB '*[^0-9]*' THEN CAST(%1 AS INTEGER)"
-                          " WHEN %1 GLOB '-[0-9]*' AND SUBSTR(%1, 2) NOT GLOB '*[^0-9]*'"
-                          " THEN CAST(%1 AS INTEGER) END)")
+    return QStringLiteral(
+               "(CASE WHEN %1 GLOB '[0-9]*' AND %1 NOT GLOB '*[^0-9]*' THEN CAST(%1 AS INTEGER)"
+               " WHEN %1 GLOB '-[0-9]*' AND SUBSTR(%1, 2) NOT GLOB '*[^0-9]*'"
+               " THEN CAST(%1 AS INTEGER) END)")
         .arg(t);
 }
 
@@ -46,9 +47,9 @@ QVariant SqliteDialect::toStorage(const QVariant& value) const
         return value.toDate().isValid() ? QVariant(value.toDate().toString(Qt::ISODate))
                                         : QVariant(QMetaType::fromType<QString>());
     case QMetaType::QDateTime:
-        return value.toDateTime().isValid()
-                   ? QVariant(value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")))
-                   : QVariant(QMetaType::fromType<QString>());
+        return value.toDateTime().isValid() ? QVariant(value.toDateTime().toString(
+                                                  QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")))
+                                            : QVariant(QMetaType::fromType<QString>());
     case QMetaType::Bool:
         return QVariant(value.toBool() ? 1 : 0);
     default:
@@ -56,41 +57,6 @@ QVariant SqliteDialect::toStorage(const QVariant& value) const
             return QVariant(value.value<Money>().raw());
         return value;
     }
-}
-
-QString SqliteDialect::columnType(const FieldDef& field) const
-{
-    switch (field.type) {
-    case FieldType::Integer: return QStringLiteral("INTEGER");
-    case FieldType::SmallInt: return QStringLiteral("SMALLINT");
-    case FieldType::String: return QStringLiteral("VARCHAR(%1)").arg(field.size);
-    case FieldType::Char: return QStringLiteral("CHAR(%1)").arg(field.size);
-    case FieldType::Float: return QStringLiteral("DOUBLE");
-    case FieldType::Money: return QStringLiteral("BIGINT");
-    case FieldType::Boolean: return QStringLiteral("BOOLEAN");
-    case FieldType::Date: return QStringLiteral("DATE");
-    case FieldType::Timestamp: return QStringLiteral("TIMESTAMP");
-    case FieldType::Memo: return QStringLiteral("TEXT");
-    case FieldType::Graphic: return QStringLiteral("BLOB");
-    case FieldType::Decimal: return QStringLiteral("NUMERIC(12,4)");
-    }
-    return QStringLiteral("TEXT");
-}
-
-QString SqliteDialect::createIndexSql(const TableDef& table, const IndexDef& index) const
-{
-    QStringList columns;
-    for (const QString& field : index.fields) {
-        QString column = field;
-        if (index.caseInsensitive)
-            column += QStringLiteral(" COLLATE NOCASE");
-        if (index.descending)
-            column += QStringLiteral(" DESC");
-        columns << column;
-    }
-    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-        .arg(index.isUnique() ? QStringLiteral("UNIQUE ") : QString(),
-             physicalIndexName(table.name, index), table.name, columns.join(QStringLiteral(", ")));
 }
 
 bool SqliteDialect::tableExists(Database& db, const QString& table) const
@@ -106,7 +72,8 @@ TableDef SqliteDialect::describeTable(Database& db, const QString& table) const
     TableDef stored;
     stored.name = table;
     {
-        Statement columns = db.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(:name) ORDER BY cid"));
+        Statement columns = db.prepare(
+            QStringLiteral("SELECT name, type FROM pragma_table_info(:name) ORDER BY cid"));
         columns.bind(QStringLiteral("name"), table).exec();
         while (columns.next()) {
             FieldDef field;
@@ -118,22 +85,26 @@ TableDef SqliteDialect::describeTable(Database& db, const QString& table) const
     const QString prefix = table + QLatin1Char('_');
     for (const QString& physical : storedIndexNames(db, table)) {
         IndexDef index;
-        index.name = physical.startsWith(prefix, Qt::CaseInsensitive) ? physical.mid(prefix.size()) : physical;
+        index.name = physical.startsWith(prefix, Qt::CaseInsensitive) ? physical.mid(prefix.size())
+                                                                      : physical;
         Statement info = db.prepare(QStringLiteral(
             "SELECT il.\"unique\", ix.name, ix.\"desc\", ix.coll FROM pragma_index_list(:table) il,"
-            " pragma_index_xinfo(il.name) ix WHERE il.name = :index AND ix.key = 1 ORDER BY ix.seqno"));
+            " pragma_index_xinfo(il.name) ix WHERE il.name = :index AND ix.key = 1 ORDER BY "
+            "ix.seqno"));
         info.bind(QStringLiteral("table"), table).bind(QStringLiteral("index"), physical).exec();
         bool allNocase = true;
         bool allDescending = true;
         while (info.next()) {
             index.unique = info.integer(0) != 0;
             index.fields << info.text(1);
-            allNocase = allNocase && info.text(3).compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0;
+            allNocase = allNocase &&
+                        info.text(3).compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0;
             allDescending = allDescending && info.integer(2) != 0;
         }
         index.caseInsensitive = !index.fields.isEmpty() && allNocase;
         index.descending = !index.fields.isEmpty() && allDescending;
-        if (index.name.compare(QLatin1String("PRIMARY"), Qt::CaseInsensitive) == 0 && index.unique) {
+        if (index.name.compare(QLatin1String("PRIMARY"), Qt::CaseInsensitive) == 0 &&
+            index.unique) {
             index.name = kPrimaryIndexName;
             index.primary = true;
             index.unique = false;
@@ -155,15 +126,12 @@ QStringList SqliteDialect::storedIndexNames(Database& db, const QString& table) 
     return names;
 }
 
-void SqliteDialect::dropIndex(Database& db, const QString& physicalName) const
-{
-    db.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(physicalName));
-}
-
 bool SqliteDialect::isKeyViolation(const QSqlError& error) const
 {
     const QString code = error.nativeErrorCode();
-    const bool constraint = code == QLatin1String("19") || code == QLatin1String("1555") || code == QLatin1String("2067");
-    return constraint && (error.databaseText().contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive) ||
-                          error.databaseText().contains(QLatin1String("PRIMARY KEY"), Qt::CaseInsensitive));
+    const bool constraint = code == QLatin1String("19") || code == QLatin1String("1555") ||
+                            code == QLatin1String("2067");
+    return constraint &&
+           (error.databaseText().contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive) ||
+            error.databaseText().contains(QLatin1String("PRIMARY KEY"), Qt::CaseInsensitive));
 }

@@ -6,13 +6,13 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
-
 #include <optional>
 
 class Database;
 class Money;
 
-class Statement {
+class Statement
+{
 public:
     Statement(Database& db, QSqlQuery query);
     Statement(Statement&&) noexcept;
@@ -38,8 +38,8 @@ public:
     double real(const QString& column) const { return value(column).toDouble(); }
     bool boolean(int column) const;
     bool boolean(const QString& column) const;
-    Money money(const QString& column) const;      // an AR money column
-    Money hostMoney(const QString& column) const;  // a host decimal column
+    Money money(const QString& column) const;     // an AR money column
+    Money hostMoney(const QString& column) const; // a host decimal column
     QDate date(const QString& column) const;
     QDateTime timestamp(const QString& column) const;
 

@@ -17,19 +17,56 @@ QStringList TableDef::fieldNames() const
     return names;
 }
 
-namespace def {
-FieldDef integer(const QString& name) { return {name, FieldType::Integer, 0}; }
-FieldDef smallint(const QString& name) { return {name, FieldType::SmallInt, 0}; }
-FieldDef string(const QString& name, int size) { return {name, FieldType::String, size}; }
-FieldDef fixedChar(const QString& name, int size) { return {name, FieldType::Char, size}; }
-FieldDef floating(const QString& name) { return {name, FieldType::Float, 0}; }
-FieldDef money(const QString& name) { return {name, FieldType::Money, 0}; }
-FieldDef boolean(const QString& name) { return {name, FieldType::Boolean, 0}; }
-FieldDef date(const QString& name) { return {name, FieldType::Date, 0}; }
-FieldDef timestamp(const QString& name) { return {name, FieldType::Timestamp, 0}; }
-FieldDef memo(const QString& name) { return {name, FieldType::Memo, 0}; }
-FieldDef graphic(const QString& name) { return {name, FieldType::Graphic, 0}; }
-FieldDef decimal(const QString& name) { return {name, FieldType::Decimal, 0}; }
+namespace def
+{
+FieldDef integer(const QString& name)
+{
+    return {name, FieldType::Integer, 0};
+}
+FieldDef smallint(const QString& name)
+{
+    return {name, FieldType::SmallInt, 0};
+}
+FieldDef string(const QString& name, int size)
+{
+    return {name, FieldType::String, size};
+}
+FieldDef fixedChar(const QString& name, int size)
+{
+    return {name, FieldType::Char, size};
+}
+FieldDef floating(const QString& name)
+{
+    return {name, FieldType::Float, 0};
+}
+FieldDef money(const QString& name)
+{
+    return {name, FieldType::Money, 0};
+}
+FieldDef boolean(const QString& name)
+{
+    return {name, FieldType::Boolean, 0};
+}
+FieldDef date(const QString& name)
+{
+    return {name, FieldType::Date, 0};
+}
+FieldDef timestamp(const QString& name)
+{
+    return {name, FieldType::Timestamp, 0};
+}
+FieldDef memo(const QString& name)
+{
+    return {name, FieldType::Memo, 0};
+}
+FieldDef graphic(const QString& name)
+{
+    return {name, FieldType::Graphic, 0};
+}
+FieldDef decimal(const QString& name)
+{
+    return {name, FieldType::Decimal, 0};
+}
 
 IndexDef primary(const QStringList& fields)
 {

@@ -7,32 +7,32 @@
 #include <QStringList>
 
 enum class FieldType {
-    Integer,   // 32-bit
-    SmallInt,  // 16-bit
-    String,    // at most `size` characters
-    Char,      // fixed width `size`, as the host's one- and two-letter codes are
-    Float,     // 64-bit floating point: rates, percentages, quantities
-    Money,     // ten-thousandths in a 64-bit integer
+    Integer,  // 32-bit
+    SmallInt, // 16-bit
+    String,   // at most `size` characters
+    Char,     // fixed width `size`, as the host's one- and two-letter codes are
+    Float,    // 64-bit floating point: rates, percentages, quantities
+    Money,    // ten-thousandths in a 64-bit integer
     Boolean,
     Date,
     Timestamp,
-    Memo,      // text of any length
-    Graphic,   // binary image
-    Decimal,   // the host's own money columns: a decimal number with four places
+    Memo,    // text of any length
+    Graphic, // binary image
+    Decimal, // the host's own money columns: a decimal number with four places
 };
 
 struct FieldDef {
     QString name;
     FieldType type = FieldType::Integer;
-    int size = 0;  // characters, for String and Char
+    int size = 0; // characters, for String and Char
 
     bool operator==(const FieldDef&) const = default;
 };
 
 struct IndexDef {
-    QString name;  // "<Primary>" for the primary index
+    QString name; // "<Primary>" for the primary index
     QStringList fields;
-    bool primary = false;  // primary indexes are unique
+    bool primary = false; // primary indexes are unique
     bool unique = false;
     bool caseInsensitive = false;
     bool descending = false;
@@ -50,7 +50,8 @@ struct TableDef {
 };
 
 // Builders that keep long declarations readable.
-namespace def {
+namespace def
+{
 FieldDef integer(const QString& name);
 FieldDef smallint(const QString& name);
 FieldDef string(const QString& name, int size);

@@ -7,7 +7,8 @@ TableLock::TableLock(Database& db, const QString& table, Dialogs& dialogs, const
     : db_(db), table_(table)
 {
     while (!db_.tryLockTable(table_)) {
-        const auto answer = dialogs.ask(Dialogs::Kind::Warning, question, Dialogs::Retry | Dialogs::Cancel);
+        const auto answer =
+            dialogs.ask(Dialogs::Kind::Warning, question, Dialogs::Retry | Dialogs::Cancel);
         if (answer != Dialogs::Retry)
             throw LockError(question);
     }

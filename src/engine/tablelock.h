@@ -8,7 +8,8 @@
 class Database;
 class Dialogs;
 
-class TableLock {
+class TableLock
+{
 public:
     TableLock(Database& db, const QString& table, Dialogs& dialogs, const QString& question);
     ~TableLock();

@@ -14,11 +14,13 @@
 #include <unistd.h>
 #endif
 
-namespace {
+namespace
+{
 
 // A lock file per table in the data folder. The operating system drops the lock when the
 // process ends, so a crashed workstation never leaves a table locked.
-class FileTableLocks final : public TableLocks {
+class FileTableLocks final : public TableLocks
+{
 public:
     explicit FileTableLocks(QString directory) : directory_(std::move(directory)) {}
     ~FileTableLocks() override
@@ -33,13 +35,15 @@ public:
         const QString key = table.toLower();
         if (files_.contains(key))
             return true;
-        auto file = std::make_unique<QFile>(QDir(directory_).filePath(table.toLower() + QStringLiteral(".lck")));
+        auto file = std::make_unique<QFile>(
+            QDir(directory_).filePath(table.toLower() + QStringLiteral(".lck")));
         if (!file->open(QIODevice::ReadWrite))
             return false;
 #ifdef Q_OS_WIN
         OVERLAPPED overlapped{};
         const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file->handle()));
-        if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &overlapped))
+        if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                        &overlapped))
             return false;
 #else
         if (::flock(file->handle(), LOCK_EX | LOCK_NB) != 0)
@@ -56,7 +60,8 @@ public:
             return;
 #ifdef Q_OS_WIN
         OVERLAPPED overlapped{};
-        UnlockFileEx(reinterpret_cast<HANDLE>(_get_osfhandle(file->handle())), 0, 1, 0, &overlapped);
+        UnlockFileEx(reinterpret_cast<HANDLE>(_get_osfhandle(file->handle())), 0, 1, 0,
+                     &overlapped);
 #else
         ::flock(file->handle(), LOCK_UN);
 #endif
@@ -69,15 +74,17 @@ private:
 };
 
 // A session advisory lock keyed by database, schema and table name.
-class AdvisoryTableLocks final : public TableLocks {
+class AdvisoryTableLocks final : public TableLocks
+{
 public:
     explicit AdvisoryTableLocks(Database& db) : db_(db) {}
 
     bool tryLock(const QString& table) override
     {
-        Statement s = db_.prepare(QStringLiteral(
-            "SELECT pg_try_advisory_lock(7291, hashtext(current_database() || '.' || current_schema()"
-            " || '.' || lower(:table)))"));
+        Statement s =
+            db_.prepare(QStringLiteral("SELECT pg_try_advisory_lock(7291, "
+                                       "hashtext(current_database() || '.' || current_schema()"
+                                       " || '.' || lower(:table)))"));
         s.bind(QStringLiteral("table"), table).exec();
         return s.next() && s.boolean(0);
     }
@@ -111,14 +118,15 @@ bool isNetworkFileSystem(const QString& directory)
         return true;
     return GetDriveTypeW(reinterpret_cast<LPCWSTR>(root.utf16())) == DRIVE_REMOTE;
 #else
-    struct statfs info {};
+    struct statfs info {
+    };
     if (::statfs(QFile::encodeName(directory).constData(), &info) != 0)
         return false;
     const auto type = static_cast<unsigned long>(info.f_type);
-    return type == 0x6969UL              // NFS
-           || type == 0x517BUL           // SMB
-           || type == 0xFF534D42UL       // CIFS
-           || type == 0xFE534D42UL       // SMB2
-           || type == 0x65735546UL;      // FUSE (sshfs and friends)
+    return type == 0x6969UL         // NFS
+           || type == 0x517BUL      // SMB
+           || type == 0xFF534D42UL  // CIFS
+           || type == 0xFE534D42UL  // SMB2
+           || type == 0x65735546UL; // FUSE (sshfs and friends)
 #endif
 }

@@ -5,12 +5,12 @@
 
 #include <QHash>
 #include <QString>
-
 #include <memory>
 
 class Database;
 
-class TableLocks {
+class TableLocks
+{
 public:
     virtual ~TableLocks() = default;
     virtual bool tryLock(const QString& table) = 0;

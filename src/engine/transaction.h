@@ -4,7 +4,8 @@
 
 class Database;
 
-class Transaction {
+class Transaction
+{
 public:
     enum class Mode { Read, Write };
     explicit Transaction(Database& db, Mode mode = Mode::Write);

@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 struct Run {
     int exitCode;
@@ -15,7 +16,8 @@ struct Run {
 
 } // namespace
 
-class TestCli : public QObject {
+class TestCli : public QObject
+{
     Q_OBJECT
 private:
     QTemporaryDir home_;
@@ -31,7 +33,8 @@ private:
         p.start(QStringLiteral(TALLYWICK_PATH), args);
         if (!p.waitForFinished(60000))
             return {-1, {}, QStringLiteral("timed out")};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
     }
 
 private Q_SLOTS:
@@ -49,9 +52,18 @@ private Q_SLOTS:
 
     void settingsAreSavedAndValidated()
     {
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"), QStringLiteral("C")}).exitCode, 0);
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("server ip"), QStringLiteral("10.0.0.7:5433")}).exitCode, 0);
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Connection"), QStringLiteral("Internet")}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"),
+                      QStringLiteral("C")})
+                     .exitCode,
+                 0);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"),
+                      QStringLiteral("server ip"), QStringLiteral("10.0.0.7:5433")})
+                     .exitCode,
+                 0);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"),
+                      QStringLiteral("Connection"), QStringLiteral("Internet")})
+                     .exitCode,
+                 0);
         const Run shown = run({QStringLiteral("settings"), QStringLiteral("show")});
         QCOMPARE(shown.exitCode, 0);
         QVERIFY2(shown.out.contains(QStringLiteral("Mode: C\n")), qPrintable(shown.out));
@@ -59,19 +71,31 @@ private Q_SLOTS:
         QVERIFY(shown.out.contains(QStringLiteral("Connection: Internet\n")));
         QVERIFY(QFile::exists(home_.filePath(QStringLiteral("config/DBIsam/Mode.conf"))));
 
-        const Run badMode = run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"), QStringLiteral("X")});
+        const Run badMode = run({QStringLiteral("settings"), QStringLiteral("set"),
+                                 QStringLiteral("Mode"), QStringLiteral("X")});
         QCOMPARE(badMode.exitCode, 2);
         QVERIFY(badMode.err.contains(QStringLiteral("Mode is C")));
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Server IP"), QStringLiteral("10.0.0")}).exitCode, 2);
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Colour"), QStringLiteral("red")}).exitCode, 2);
-        QVERIFY(run({QStringLiteral("settings"), QStringLiteral("show")}).out.contains(QStringLiteral("Mode: C\n")));
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"),
+                      QStringLiteral("Server IP"), QStringLiteral("10.0.0")})
+                     .exitCode,
+                 2);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Colour"),
+                      QStringLiteral("red")})
+                     .exitCode,
+                 2);
+        QVERIFY(run({QStringLiteral("settings"), QStringLiteral("show")})
+                    .out.contains(QStringLiteral("Mode: C\n")));
     }
 
     void dataOptionWorksWithoutTouchingSettings()
     {
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"), QStringLiteral("C")}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"),
+                      QStringLiteral("C")})
+                     .exitCode,
+                 0);
         QTemporaryDir data;
-        const Run r = run({QStringLiteral("--data"), data.path(), QStringLiteral("--user"), QStringLiteral("Ann"), QStringLiteral("check")});
+        const Run r = run({QStringLiteral("--data"), data.path(), QStringLiteral("--user"),
+                           QStringLiteral("Ann"), QStringLiteral("check")});
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         QVERIFY(r.out.contains(QStringLiteral("Mode: file server")));
         QVERIFY(r.out.contains(QStringLiteral("Engine: SQLite")));
@@ -80,7 +104,8 @@ private Q_SLOTS:
         const Run shown = run({QStringLiteral("settings"), QStringLiteral("show")});
         QVERIFY(shown.out.contains(QStringLiteral("Mode: C\n")));
         QVERIFY(shown.out.contains(QStringLiteral("Alias: \n")));
-        QVERIFY(run({QStringLiteral("--data"), data.path(), QStringLiteral("check")}).out.contains(QStringLiteral("User: bookkeeper")));
+        QVERIFY(run({QStringLiteral("--data"), data.path(), QStringLiteral("check")})
+                    .out.contains(QStringLiteral("User: bookkeeper")));
     }
 
     void unusableLocationsAreReported()
@@ -89,12 +114,18 @@ private Q_SLOTS:
         const QString missing = data.filePath(QStringLiteral("nope"));
         const Run r = run({QStringLiteral("--data"), missing, QStringLiteral("check")});
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains(QStringLiteral("does not appear to be valid. Hearthtable will now terminate...")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral(
+                     "does not appear to be valid. Hearthtable will now terminate...")),
+                 qPrintable(r.err));
 
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"), QStringLiteral("F")}).exitCode, 0);
+        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"),
+                      QStringLiteral("F")})
+                     .exitCode,
+                 0);
         const Run undefined = run({QStringLiteral("check")});
         QCOMPARE(undefined.exitCode, 1);
-        QVERIFY(undefined.err.contains(QStringLiteral("The Hearthtable database has not been defined.")));
+        QVERIFY(undefined.err.contains(
+            QStringLiteral("The Hearthtable database has not been defined.")));
 
         QFile notADatabase(QDir(data.path()).filePath(QStringLiteral("Hearthtable.db")));
         QVERIFY(notADatabase.open(QIODevice::WriteOnly));

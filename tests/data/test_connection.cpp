@@ -2,8 +2,8 @@
 #include "data/connection.h"
 #include "data/registry.h"
 #include "data/reportoutput.h"
-#include "plugin/printercheck.h"
 #include "engine/database.h"
+#include "plugin/printercheck.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 
@@ -12,15 +12,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
-const QString kNotDefined = QStringLiteral(
-    "The Hearthtable database has not been defined. The application can not continue. Hearthtable will now terminate...");
+const QString kNotDefined =
+    QStringLiteral("The Hearthtable database has not been defined. The application can not "
+                   "continue. Hearthtable will now terminate...");
 
 // A registry whose keys can never be opened for writing.
-class LockedRegistry final : public SettingsRegistry {
+class LockedRegistry final : public SettingsRegistry
+{
 public:
-    std::optional<QString> read(const QString&, const QString&) const override { return std::nullopt; }
+    std::optional<QString> read(const QString&, const QString&) const override
+    {
+        return std::nullopt;
+    }
     bool write(const QString&, const QString&, const QString&) override
     {
         ++attempts;
@@ -31,12 +37,14 @@ public:
 
 } // namespace
 
-class TestConnection : public QObject {
+class TestConnection : public QObject
+{
     Q_OBJECT
 private:
     MemoryRegistry* registry_ = nullptr;
 
-    void set(const QString& setting, const QString& value, const QString& valueName = reg::ValueName)
+    void set(const QString& setting, const QString& value,
+             const QString& valueName = reg::ValueName)
     {
         registry_->write(setting, valueName, value);
     }
@@ -66,8 +74,9 @@ private Q_SLOTS:
         QVERIFY(SetRegString(dialogs, reg::ServerIP, QStringLiteral("10.1.2.3")));
         QCOMPARE(GetRegString(reg::Mode, reg::ValueName), QStringLiteral("C"));
         QCOMPARE(GetRegString(reg::ServerIP, reg::ValueName), QStringLiteral("10.1.2.3"));
-        QCOMPARE(DBIsamAlias(QStringLiteral("Hearthtable")), QString());  // never written: empty
-        const QSettings stored(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("DBIsam"), QStringLiteral("Mode"));
+        QCOMPARE(DBIsamAlias(QStringLiteral("Hearthtable")), QString()); // never written: empty
+        const QSettings stored(QSettings::NativeFormat, QSettings::UserScope,
+                               QStringLiteral("DBIsam"), QStringLiteral("Mode"));
         QCOMPARE(stored.value(QStringLiteral("Hearthtable")).toString(), QStringLiteral("C"));
         QVERIFY(dialogs.shown().isEmpty());
     }
@@ -99,11 +108,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("connection");
         QTest::addColumn<bool>("remote");
         QTest::addColumn<bool>("internet");
-        QTest::newRow("client-server, Internet") << "C" << "Internet" << true << true;
-        QTest::newRow("client-server, lower-case internet is LAN") << "C" << "internet" << true << false;
-        QTest::newRow("lower-case c is file server") << "c" << "Internet" << false << false;
-        QTest::newRow("F") << "F" << "" << false << false;
-        QTest::newRow("empty") << "" << "" << false << false;
+        QTest::newRow("client-server, Internet") << "C"
+                                                 << "Internet" << true << true;
+        QTest::newRow("client-server, lower-case internet is LAN") << "C"
+                                                                   << "internet" << true << false;
+        QTest::newRow("lower-case c is file server") << "c"
+                                                     << "Internet" << false << false;
+        QTest::newRow("F") << "F"
+                           << "" << false << false;
+        QTest::newRow("empty") << ""
+                               << "" << false << false;
     }
     void modeAndConnectionAreReadExactly()
     {
@@ -135,7 +149,8 @@ private Q_SLOTS:
         QFETCH(QString, mode);
         set(reg::Mode, mode);
         ScriptedDialogs dialogs;
-        QVERIFY_THROWS_EXCEPTION(FatalStartError, DatabaseHearthtableARBeforeConnect(SessionHearthtableARStartup(), dialogs));
+        QVERIFY_THROWS_EXCEPTION(FatalStartError, DatabaseHearthtableARBeforeConnect(
+                                                      SessionHearthtableARStartup(), dialogs));
         QCOMPARE(dialogs.texts(), QStringList{kNotDefined});
         QCOMPARE(dialogs.shown()[0].kind, Dialogs::Kind::Error);
     }
@@ -146,9 +161,13 @@ private Q_SLOTS:
         const QString missing = dir.filePath(QStringLiteral("gone"));
         set(reg::Alias, missing);
         ScriptedDialogs dialogs;
-        QVERIFY_THROWS_EXCEPTION(FatalStartError, DatabaseHearthtableARBeforeConnect(SessionHearthtableARStartup(), dialogs));
-        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("The Hearthtable database:\r\n") + missing +
-                                              QStringLiteral("\r\ndoes not appear to be valid. Hearthtable will now terminate...")});
+        QVERIFY_THROWS_EXCEPTION(FatalStartError, DatabaseHearthtableARBeforeConnect(
+                                                      SessionHearthtableARStartup(), dialogs));
+        QCOMPARE(
+            dialogs.texts(),
+            QStringList{QStringLiteral("The Hearthtable database:\r\n") + missing +
+                        QStringLiteral(
+                            "\r\ndoes not appear to be valid. Hearthtable will now terminate...")});
     }
 
     void fallbackAliasIsUsedQuietly()
@@ -157,21 +176,24 @@ private Q_SLOTS:
         set(reg::Alias, QString());
         set(reg::Alias, dir.path(), reg::FallbackValueName);
         ScriptedDialogs dialogs;
-        const DatabaseLocation location = DatabaseHearthtableARBeforeConnect(SessionHearthtableARStartup(), dialogs);
+        const DatabaseLocation location =
+            DatabaseHearthtableARBeforeConnect(SessionHearthtableARStartup(), dialogs);
         QVERIFY(dialogs.shown().isEmpty());
         QCOMPARE(location.directory, dir.path());
         QCOMPARE(location.params.engine, ConnectionParams::Engine::SQLite);
-        QCOMPARE(location.params.sqliteFile, QDir(dir.path()).filePath(QStringLiteral("Hearthtable.db")));
+        QCOMPARE(location.params.sqliteFile,
+                 QDir(dir.path()).filePath(QStringLiteral("Hearthtable.db")));
     }
 
     void clientServerFindsTheServer()
     {
         set(reg::Mode, QStringLiteral("C"));
-        set(reg::Alias, QStringLiteral("/no/such/shared/folder"));  // not checked in this mode
+        set(reg::Alias, QStringLiteral("/no/such/shared/folder")); // not checked in this mode
         set(reg::ServerIP, QStringLiteral("10.0.0.5:6543"));
         set(reg::Connection, QStringLiteral("Internet"));
         ScriptedDialogs dialogs;
-        DatabaseLocation location = DatabaseHearthtableARBeforeConnect(SessionHearthtableARStartup(), dialogs);
+        DatabaseLocation location =
+            DatabaseHearthtableARBeforeConnect(SessionHearthtableARStartup(), dialogs);
         QVERIFY(dialogs.shown().isEmpty());
         QCOMPARE(location.params.engine, ConnectionParams::Engine::PostgreSQL);
         QCOMPARE(location.params.host, QStringLiteral("10.0.0.5"));

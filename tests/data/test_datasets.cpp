@@ -5,7 +5,8 @@
 
 #include <QTest>
 
-class TestDatasets : public QObject {
+class TestDatasets : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
     void commandsReachOnlyTheirKind_data() { testdb::addEngineRows(); }
@@ -20,10 +21,11 @@ private Q_SLOTS:
         banks->setOrder(db->dialect().nocaseOrder(QStringLiteral("BankName")));
         auto* named = new TableDataset(*db, QStringLiteral("Bank"), &form);
         named->setFilter(QStringLiteral("BankID = 2"));
-        auto* count = new QueryDataset(*db, QStringLiteral("SELECT COUNT(*) AS N FROM Bank WHERE BankID > :id"), &form);
+        auto* count = new QueryDataset(
+            *db, QStringLiteral("SELECT COUNT(*) AS N FROM Bank WHERE BankID > :id"), &form);
         count->setParameter(QStringLiteral("id"), 0);
 
-        Tables(QStringLiteral("o"), &form);  // commands are one upper-case letter
+        Tables(QStringLiteral("o"), &form); // commands are one upper-case letter
         Tables(QStringLiteral("X"), &form);
         QVERIFY(!banks->isOpen());
 

@@ -10,9 +10,11 @@
 #include <QSet>
 #include <QTest>
 
-namespace {
+namespace
+{
 
-const QString kQuestion = QStringLiteral("Unable to lock Invoices table... this table is being updated by another job.");
+const QString kQuestion =
+    QStringLiteral("Unable to lock Invoices table... this table is being updated by another job.");
 
 void makeCounterTable(Database& db)
 {
@@ -36,12 +38,14 @@ QString childArgument(const ConnectionParams& p)
     return QStringLiteral("pg:host=%1 port=%2 user=%3 password=%4 dbname=%5;schema=%6")
         .arg(p.host)
         .arg(p.port)
-        .arg(p.user, p.password.isEmpty() ? QStringLiteral("x") : p.password, p.databaseName, p.schema);
+        .arg(p.user, p.password.isEmpty() ? QStringLiteral("x") : p.password, p.databaseName,
+             p.schema);
 }
 
 } // namespace
 
-class TestConcurrency : public QObject {
+class TestConcurrency : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
     void tableLockIsSeenByOthers_data() { testdb::addEngineRows(); }
@@ -54,7 +58,7 @@ private Q_SLOTS:
         {
             TableLock held(*first, QStringLiteral("ARInv"), quiet, kQuestion);
             QVERIFY(!second->tryLockTable(QStringLiteral("ARInv")));
-            QVERIFY(second->tryLockTable(QStringLiteral("CBalance")));  // other tables stay free
+            QVERIFY(second->tryLockTable(QStringLiteral("CBalance"))); // other tables stay free
             second->unlockTable(QStringLiteral("CBalance"));
 
             ScriptedDialogs dialogs({Dialogs::Retry, Dialogs::Cancel});
@@ -65,9 +69,10 @@ private Q_SLOTS:
                 QCOMPARE(e.message(), kQuestion);
             }
             QCOMPARE(dialogs.texts(), (QStringList{kQuestion, kQuestion}));
-            QCOMPARE(dialogs.shown()[0].buttons, Dialogs::Buttons(Dialogs::Retry | Dialogs::Cancel));
+            QCOMPARE(dialogs.shown()[0].buttons,
+                     Dialogs::Buttons(Dialogs::Retry | Dialogs::Cancel));
         }
-        QVERIFY(second->tryLockTable(QStringLiteral("ARInv")));  // released with the guard
+        QVERIFY(second->tryLockTable(QStringLiteral("ARInv"))); // released with the guard
         second->unlockTable(QStringLiteral("ARInv"));
     }
 
@@ -79,7 +84,7 @@ private Q_SLOTS:
         auto second = testdb::reopen(*first);
         QVERIFY(first->tryLockTable(QStringLiteral("ARPmt")));
         QVERIFY(!second->tryLockTable(QStringLiteral("ARPmt")));
-        first.reset();  // the workstation goes away without unlocking
+        first.reset(); // the workstation goes away without unlocking
         QVERIFY(second->tryLockTable(QStringLiteral("ARPmt")));
     }
 
@@ -98,17 +103,20 @@ private Q_SLOTS:
         QVERIFY(sawEmpty);
         QCOMPARE(drawInvoiceNo(*db), 10002);
         QCOMPARE(drawInvoiceNo(*db), 10003);
-        Statement rows = db->query(QStringLiteral("SELECT COUNT(*), MAX(NextInvoiceNo) FROM ARInvCtl"));
+        Statement rows =
+            db->query(QStringLiteral("SELECT COUNT(*), MAX(NextInvoiceNo) FROM ARInvCtl"));
         rows.exec();
         QVERIFY(rows.next());
         QCOMPARE(rows.integer(0), 1);
         QCOMPARE(rows.integer(1), 10004);
 
         // A rule that fails half-way stores nothing.
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, editControlRow(*db, QStringLiteral("ARInvCtl"), [](ControlRow& row) {
-            row.set(QStringLiteral("NextInvoiceNo"), 1);
-            throw std::runtime_error("refused");
-        }));
+        QVERIFY_THROWS_EXCEPTION(
+            std::runtime_error,
+            editControlRow(*db, QStringLiteral("ARInvCtl"), [](ControlRow& row) {
+                row.set(QStringLiteral("NextInvoiceNo"), 1);
+                throw std::runtime_error("refused");
+            }));
         QCOMPARE(drawInvoiceNo(*db), 10004);
     }
 
@@ -125,7 +133,8 @@ private Q_SLOTS:
         const int perProcess = 1000;
         QProcess a;
         QProcess b;
-        const QStringList args{childArgument(params), QString::number(perProcess), QStringLiteral("ARInvCtl")};
+        const QStringList args{childArgument(params), QString::number(perProcess),
+                               QStringLiteral("ARInvCtl")};
         a.start(QStringLiteral(DRAW_NUMBERS_PATH), args);
         b.start(QStringLiteral(DRAW_NUMBERS_PATH), args);
         QVERIFY(a.waitForFinished(300000));

@@ -13,18 +13,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 TableDef sampleTable()
 {
     TableDef t;
     t.name = QStringLiteral("Sample");
-    t.fields = {def::integer(QStringLiteral("SampleID")),  def::string(QStringLiteral("Code"), 5),
-                def::money(QStringLiteral("Amount")),      def::floating(QStringLiteral("Rate")),
-                def::boolean(QStringLiteral("Posted")),    def::date(QStringLiteral("InvoiceDate")),
-                def::timestamp(QStringLiteral("Stamp")),   def::memo(QStringLiteral("Notes")),
-                def::decimal(QStringLiteral("HostAmount")), def::smallint(QStringLiteral("Period"))};
-    t.indexes = {def::primary({QStringLiteral("SampleID")}), def::nocase(QStringLiteral("CODE1"), {QStringLiteral("Code")})};
+    t.fields = {
+        def::integer(QStringLiteral("SampleID")),   def::string(QStringLiteral("Code"), 5),
+        def::money(QStringLiteral("Amount")),       def::floating(QStringLiteral("Rate")),
+        def::boolean(QStringLiteral("Posted")),     def::date(QStringLiteral("InvoiceDate")),
+        def::timestamp(QStringLiteral("Stamp")),    def::memo(QStringLiteral("Notes")),
+        def::decimal(QStringLiteral("HostAmount")), def::smallint(QStringLiteral("Period"))};
+    t.indexes = {def::primary({QStringLiteral("SampleID")}),
+                 def::nocase(QStringLiteral("CODE1"), {QStringLiteral("Code")})};
     return t;
 }
 
@@ -35,7 +38,8 @@ QVariantMap row(int id, const QString& code)
 
 } // namespace
 
-class TestDatabase : public QObject {
+class TestDatabase : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
     void valuesRoundTrip_data() { testdb::addEngineRows(); }
@@ -46,27 +50,29 @@ private Q_SLOTS:
         const TableDef t = sampleTable();
         schema::createTable(*db, t);
         const QDateTime stamp(QDate(2026, 12, 6), QTime(9, 52, 1, 250));
-        records::insert(*db, t,
-                        {{QStringLiteral("SampleID"), 1},
-                         {QStringLiteral("Code"), QStringLiteral("ABCDEFGH")},
-                         {QStringLiteral("Amount"), QVariant::fromValue(Money::fromRaw(123456789012345))},
-                         {QStringLiteral("Rate"), 0.075},
-                         {QStringLiteral("Posted"), true},
-                         {QStringLiteral("InvoiceDate"), QDate(2026, 2, 28)},
-                         {QStringLiteral("Stamp"), stamp},
-                         {QStringLiteral("Notes"), QString()},
-                         {QStringLiteral("HostAmount"), QStringLiteral("12.3456")},
-                         {QStringLiteral("Period"), 12}});
+        records::insert(
+            *db, t,
+            {{QStringLiteral("SampleID"), 1},
+             {QStringLiteral("Code"), QStringLiteral("ABCDEFGH")},
+             {QStringLiteral("Amount"), QVariant::fromValue(Money::fromRaw(123456789012345))},
+             {QStringLiteral("Rate"), 0.075},
+             {QStringLiteral("Posted"), true},
+             {QStringLiteral("InvoiceDate"), QDate(2026, 2, 28)},
+             {QStringLiteral("Stamp"), stamp},
+             {QStringLiteral("Notes"), QString()},
+             {QStringLiteral("HostAmount"), QStringLiteral("12.3456")},
+             {QStringLiteral("Period"), 12}});
         Statement s = db->prepare(QStringLiteral("SELECT * FROM Sample WHERE SampleID = :id"));
         s.bind(QStringLiteral("id"), 1).exec();
         QVERIFY(s.next());
-        QCOMPARE(s.text(QStringLiteral("Code")), QStringLiteral("ABCDE"));  // cut to the field's size
+        QCOMPARE(s.text(QStringLiteral("Code")),
+                 QStringLiteral("ABCDE")); // cut to the field's size
         QCOMPARE(s.money(QStringLiteral("Amount")), Money::fromRaw(123456789012345));
         QCOMPARE(s.real(QStringLiteral("Rate")), 0.075);
         QVERIFY(s.boolean(QStringLiteral("Posted")));
         QCOMPARE(s.date(QStringLiteral("InvoiceDate")), QDate(2026, 2, 28));
         QCOMPARE(s.timestamp(QStringLiteral("Stamp")), stamp);
-        QVERIFY(s.isNull(QStringLiteral("Notes")));  // empty text is stored as NULL
+        QVERIFY(s.isNull(QStringLiteral("Notes"))); // empty text is stored as NULL
         QCOMPARE(s.hostMoney(QStringLiteral("HostAmount")), Money::fromRaw(123456));
         QCOMPARE(s.integer(QStringLiteral("Period")), 12);
     }
@@ -78,19 +84,28 @@ private Q_SLOTS:
         auto db = testdb::fresh(engine);
         const TableDef t = sampleTable();
         schema::createTable(*db, t);
-        records::insert(*db, t, {{QStringLiteral("SampleID"), 1}, {QStringLiteral("Code"), QString()}, {QStringLiteral("InvoiceDate"), QDate(2026, 1, 31)}});
-        records::insert(*db, t, {{QStringLiteral("SampleID"), 2}, {QStringLiteral("Code"), QStringLiteral("")}, {QStringLiteral("InvoiceDate"), QDate(2026, 2, 1)}});
-        Statement nulls = db->query(QStringLiteral("SELECT COUNT(*) FROM Sample WHERE Code IS NULL"));
+        records::insert(*db, t,
+                        {{QStringLiteral("SampleID"), 1},
+                         {QStringLiteral("Code"), QString()},
+                         {QStringLiteral("InvoiceDate"), QDate(2026, 1, 31)}});
+        records::insert(*db, t,
+                        {{QStringLiteral("SampleID"), 2},
+                         {QStringLiteral("Code"), QStringLiteral("")},
+                         {QStringLiteral("InvoiceDate"), QDate(2026, 2, 1)}});
+        Statement nulls =
+            db->query(QStringLiteral("SELECT COUNT(*) FROM Sample WHERE Code IS NULL"));
         nulls.exec();
         QVERIFY(nulls.next());
         QCOMPARE(nulls.integer(0), 2);
-        Statement range = db->query(QStringLiteral("SELECT SampleID FROM Sample WHERE InvoiceDate >= :start"));
+        Statement range =
+            db->query(QStringLiteral("SELECT SampleID FROM Sample WHERE InvoiceDate >= :start"));
         range.bind(QStringLiteral("start"), QDate(2026, 2, 1)).exec();
         QVERIFY(range.next());
         QCOMPARE(range.integer(0), 2);
         QVERIFY(!range.next());
-        const int changed = records::update(*db, t, {{QStringLiteral("Code"), QStringLiteral("TOOLONGCODE")}},
-                                            QStringLiteral("SampleID = :id"), {{QStringLiteral("id"), 2}});
+        const int changed =
+            records::update(*db, t, {{QStringLiteral("Code"), QStringLiteral("TOOLONGCODE")}},
+                            QStringLiteral("SampleID = :id"), {{QStringLiteral("id"), 2}});
         QCOMPARE(changed, 1);
         Statement code = db->query(QStringLiteral("SELECT Code FROM Sample WHERE SampleID = 2"));
         code.exec();
@@ -105,21 +120,27 @@ private Q_SLOTS:
         auto db = testdb::fresh(engine);
         const Dialect& d = db->dialect();
         db->exec(QStringLiteral("CREATE TABLE Words (Word VARCHAR(20), Other VARCHAR(20))"));
-        for (const QString& w : {QStringLiteral("banana"), QStringLiteral("Apple"), QStringLiteral("cherry"),
-                                 QStringLiteral("12"), QStringLiteral("B"), QStringLiteral(" -7 "), QStringLiteral("1a")}) {
+        for (const QString& w :
+             {QStringLiteral("banana"), QStringLiteral("Apple"), QStringLiteral("cherry"),
+              QStringLiteral("12"), QStringLiteral("B"), QStringLiteral(" -7 "),
+              QStringLiteral("1a")}) {
             Statement ins = db->prepare(QStringLiteral("INSERT INTO Words (Word) VALUES (:w)"));
             ins.bind(QStringLiteral("w"), w).exec();
         }
-        Statement order = db->query(QStringLiteral("SELECT Word FROM Words WHERE Word IN ('banana', 'Apple', 'cherry') ORDER BY ") +
-                                    d.nocaseOrder(QStringLiteral("Word")));
+        Statement order = db->query(
+            QStringLiteral(
+                "SELECT Word FROM Words WHERE Word IN ('banana', 'Apple', 'cherry') ORDER BY ") +
+            d.nocaseOrder(QStringLiteral("Word")));
         order.exec();
         QStringList sorted;
         while (order.next())
             sorted << order.text(0);
-        QCOMPARE(sorted, (QStringList{QStringLiteral("Apple"), QStringLiteral("banana"), QStringLiteral("cherry")}));
+        QCOMPARE(sorted, (QStringList{QStringLiteral("Apple"), QStringLiteral("banana"),
+                                      QStringLiteral("cherry")}));
 
-        Statement ints = db->query(QStringLiteral("SELECT Word, ") + d.integerOrNull(QStringLiteral("Word")) +
-                                   QStringLiteral(" AS N FROM Words"));
+        Statement ints =
+            db->query(QStringLiteral("SELECT Word, ") + d.integerOrNull(QStringLiteral("Word")) +
+                      QStringLiteral(" AS N FROM Words"));
         ints.exec();
         QHash<QString, QVariant> numbers;
         while (ints.next())
@@ -130,15 +151,18 @@ private Q_SLOTS:
         QVERIFY(numbers.value(QStringLiteral("1a")).isNull());
         QVERIFY(numbers.value(QStringLiteral("Apple")).isNull());
 
-        Statement joined = db->query(QStringLiteral("SELECT ") +
-                                     d.concat({QStringLiteral("Word"), QStringLiteral("', '"), QStringLiteral("Other")}) +
-                                     QStringLiteral(" FROM Words WHERE Word = 'Apple'"));
+        Statement joined = db->query(
+            QStringLiteral("SELECT ") +
+            d.concat({QStringLiteral("Word"), QStringLiteral("', '"), QStringLiteral("Other")}) +
+            QStringLiteral(" FROM Words WHERE Word = 'Apple'"));
         joined.exec();
         QVERIFY(joined.next());
         QCOMPARE(joined.text(0), QStringLiteral("Apple, "));
 
-        Statement literal = db->query(QStringLiteral("SELECT ") + d.moneyLiteral(Money::fromRaw(-15000)) + QStringLiteral(", ") +
-                                      d.dateLiteral(QDate(2026, 3, 1)) + QStringLiteral(", ") + d.boolLiteral(true));
+        Statement literal =
+            db->query(QStringLiteral("SELECT ") + d.moneyLiteral(Money::fromRaw(-15000)) +
+                      QStringLiteral(", ") + d.dateLiteral(QDate(2026, 3, 1)) +
+                      QStringLiteral(", ") + d.boolLiteral(true));
         literal.exec();
         QVERIFY(literal.next());
         QCOMPARE(literal.integer(0), -15000);
@@ -197,7 +221,7 @@ private Q_SLOTS:
             Transaction outer(*db);
             records::insert(*db, t, row(4, QStringLiteral("D")));
             {
-                Transaction inner(*db);  // fails: not committed
+                Transaction inner(*db); // fails: not committed
             }
             QVERIFY_THROWS_EXCEPTION(DbError, outer.commit());
         }
@@ -220,7 +244,9 @@ private Q_SLOTS:
         records::insert(*db, t, row(2, QStringLiteral("B")));
         const Dialect& d = db->dialect();
         db->exec(d.dropTempTable(QStringLiteral("Work")));
-        db->exec(d.createTempTableAs(QStringLiteral("Work"), QStringLiteral("SELECT SampleID, Code FROM Sample WHERE SampleID > 1")));
+        db->exec(d.createTempTableAs(
+            QStringLiteral("Work"),
+            QStringLiteral("SELECT SampleID, Code FROM Sample WHERE SampleID > 1")));
         Statement count = db->query(QStringLiteral("SELECT COUNT(*) FROM Work"));
         count.exec();
         QVERIFY(count.next());
@@ -229,8 +255,9 @@ private Q_SLOTS:
         auto other = testdb::reopen(*db);
         QVERIFY_THROWS_EXCEPTION(DbError, other->exec(QStringLiteral("SELECT COUNT(*) FROM Work")));
         db->exec(d.dropTempTable(QStringLiteral("Work")));
-        db->exec(d.dropTempTable(QStringLiteral("Work")));  // dropping twice is harmless
-        QVERIFY(schema::tableExists(*db, QStringLiteral("Sample")));  // and never touches a real table
+        db->exec(d.dropTempTable(QStringLiteral("Work"))); // dropping twice is harmless
+        QVERIFY(
+            schema::tableExists(*db, QStringLiteral("Sample"))); // and never touches a real table
     }
 
     void exportWritesPlainValues_data() { testdb::addEngineRows(); }
@@ -246,10 +273,12 @@ private Q_SLOTS:
                          {QStringLiteral("Amount"), QVariant::fromValue(Money::fromRaw(-12345))},
                          {QStringLiteral("Rate"), 1.5},
                          {QStringLiteral("InvoiceDate"), QDate(2026, 7, 4)}});
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));  // a decimal comma must not leak in
+        QLocale::setDefault(
+            QLocale(QLocale::German, QLocale::Germany)); // a decimal comma must not leak in
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("out.csv"));
-        Statement rows = db->query(QStringLiteral("SELECT SampleID, Code, Amount, Rate, InvoiceDate, Notes FROM Sample"));
+        Statement rows = db->query(
+            QStringLiteral("SELECT SampleID, Code, Amount, Rate, InvoiceDate, Notes FROM Sample"));
         rows.exec();
         DelimitedFormat format;
         format.delimiter = QLatin1Char(',');
@@ -261,8 +290,11 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
         const QStringList lines = text.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.value(0).toLower(), QStringLiteral("\"sampleid\",\"code\",\"amount\",\"rate\",\"invoicedate\",\"notes\""));
-        QCOMPARE(lines.value(1), QStringLiteral("\"1\",\"A\"\"1\",\"-1.2345\",\"1.5\",\"2026-07-04\",\"\""));
+        QCOMPARE(
+            lines.value(0).toLower(),
+            QStringLiteral("\"sampleid\",\"code\",\"amount\",\"rate\",\"invoicedate\",\"notes\""));
+        QCOMPARE(lines.value(1),
+                 QStringLiteral("\"1\",\"A\"\"1\",\"-1.2345\",\"1.5\",\"2026-07-04\",\"\""));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, [&] {
             Statement again = db->query(QStringLiteral("SELECT * FROM Sample"));
             again.exec();
@@ -278,24 +310,31 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Name,Address\r\nSmith,1 Main St\r\n");
         file.close();
-        const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray before = [&] {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
         try {
             Database::open(ConnectionParams::sqlite(path));
             QFAIL("a text file was opened as a database");
         } catch (const DbError& e) {
-            QVERIFY2(e.message().contains(QStringLiteral("not an SQLite database")), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QStringLiteral("not an SQLite database")),
+                     qPrintable(e.message()));
         }
         QFile after(path);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Hearthtable.db")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Hearthtable.db")});
 
-        QVERIFY_THROWS_EXCEPTION(DbError, Database::open(ConnectionParams::sqlite(dir.filePath(QStringLiteral("nowhere/Hearthtable.db")))));
+        QVERIFY_THROWS_EXCEPTION(DbError, Database::open(ConnectionParams::sqlite(dir.filePath(
+                                              QStringLiteral("nowhere/Hearthtable.db")))));
     }
 
     void silentServerGivesTheEngineText()
     {
-        const int port = 1;  // a privileged port on which no database server listens
+        const int port = 1; // a privileged port on which no database server listens
         ConnectionParams params;
         params.engine = ConnectionParams::Engine::PostgreSQL;
         params.host = QStringLiteral("127.0.0.1");
@@ -307,7 +346,8 @@ private Q_SLOTS:
             Database::open(params);
             QFAIL("connected to a port where no server listens");
         } catch (const DbError& e) {
-            QVERIFY2(e.message().contains(QStringLiteral("connect"), Qt::CaseInsensitive), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QStringLiteral("connect"), Qt::CaseInsensitive),
+                     qPrintable(e.message()));
         }
     }
 };

@@ -7,17 +7,20 @@
 
 #include <QTest>
 
-namespace {
+namespace
+{
 
 // The layout a table had in an earlier release.
 TableDef olderLayout()
 {
     TableDef t;
     t.name = QStringLiteral("Invoice");
-    t.fields = {def::integer(QStringLiteral("InvoiceID")), def::string(QStringLiteral("InvoiceNo"), 6),
-                def::string(QStringLiteral("Description"), 60), def::date(QStringLiteral("InvoiceDate")),
-                def::string(QStringLiteral("Retired"), 10), def::decimal(QStringLiteral("Amount"))};
-    t.indexes = {def::primary({QStringLiteral("InvoiceID")}), def::index(QStringLiteral("INVOICENO"), {QStringLiteral("InvoiceNo")}),
+    t.fields = {
+        def::integer(QStringLiteral("InvoiceID")),      def::string(QStringLiteral("InvoiceNo"), 6),
+        def::string(QStringLiteral("Description"), 60), def::date(QStringLiteral("InvoiceDate")),
+        def::string(QStringLiteral("Retired"), 10),     def::decimal(QStringLiteral("Amount"))};
+    t.indexes = {def::primary({QStringLiteral("InvoiceID")}),
+                 def::index(QStringLiteral("INVOICENO"), {QStringLiteral("InvoiceNo")}),
                  def::index(QStringLiteral("RETIRED"), {QStringLiteral("Retired")})};
     return t;
 }
@@ -28,18 +31,21 @@ TableDef currentLayout()
 {
     TableDef t;
     t.name = QStringLiteral("Invoice");
-    t.fields = {def::integer(QStringLiteral("InvoiceID")), def::string(QStringLiteral("InvoiceNo"), 10),
-                def::string(QStringLiteral("Description"), 8), def::date(QStringLiteral("InvoiceDate")),
-                def::money(QStringLiteral("Amount")), def::boolean(QStringLiteral("Posted"))};
+    t.fields = {
+        def::integer(QStringLiteral("InvoiceID")),     def::string(QStringLiteral("InvoiceNo"), 10),
+        def::string(QStringLiteral("Description"), 8), def::date(QStringLiteral("InvoiceDate")),
+        def::money(QStringLiteral("Amount")),          def::boolean(QStringLiteral("Posted"))};
     t.indexes = {def::primary({QStringLiteral("InvoiceID")}),
                  def::nocase(QStringLiteral("INVOICENO"), {QStringLiteral("InvoiceNo")}),
-                 def::descending(QStringLiteral("INVOICEDATEINVOICENODESC"), {QStringLiteral("InvoiceDate"), QStringLiteral("InvoiceNo")})};
+                 def::descending(QStringLiteral("INVOICEDATEINVOICENODESC"),
+                                 {QStringLiteral("InvoiceDate"), QStringLiteral("InvoiceNo")})};
     return t;
 }
 
 } // namespace
 
-class TestSchema : public QObject {
+class TestSchema : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
     void createdTableMatchesItsDeclaration_data() { testdb::addEngineRows(); }
@@ -60,7 +66,9 @@ private Q_SLOTS:
         bool sawDescending = false;
         bool sawPrimary = false;
         for (const IndexDef& i : stored.indexes) {
-            sawNocase = sawNocase || (i.caseInsensitive && i.name.compare(QLatin1String("INVOICENO"), Qt::CaseInsensitive) == 0);
+            sawNocase =
+                sawNocase || (i.caseInsensitive &&
+                              i.name.compare(QLatin1String("INVOICENO"), Qt::CaseInsensitive) == 0);
             sawDescending = sawDescending || (i.descending && i.fields.size() == 2);
             sawPrimary = sawPrimary || (i.primary && i.name == kPrimaryIndexName);
         }
@@ -77,12 +85,13 @@ private Q_SLOTS:
         schema::createTable(*db, olderLayout());
         const QStringList found = schema::differences(*db, currentLayout());
         const QString all = found.join(QLatin1Char('\n'));
-        QVERIFY2(all.contains(QStringLiteral("field 2")), qPrintable(all));  // widened
-        QVERIFY2(all.contains(QStringLiteral("field 3")), qPrintable(all));  // narrowed
-        QVERIFY2(all.contains(QStringLiteral("field 5")), qPrintable(all));  // Retired became Amount
+        QVERIFY2(all.contains(QStringLiteral("field 2")), qPrintable(all)); // widened
+        QVERIFY2(all.contains(QStringLiteral("field 3")), qPrintable(all)); // narrowed
+        QVERIFY2(all.contains(QStringLiteral("field 5")), qPrintable(all)); // Retired became Amount
         QVERIFY2(all.contains(QStringLiteral("declared as Posted BOOLEAN")), qPrintable(all));
         QVERIFY2(all.contains(QStringLiteral("index INVOICENO differs")), qPrintable(all));
-        QVERIFY2(all.contains(QStringLiteral("index INVOICEDATEINVOICENODESC missing")), qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("index INVOICEDATEINVOICENODESC missing")),
+                 qPrintable(all));
         QVERIFY2(all.contains(QStringLiteral("not declared")), qPrintable(all));
         // A descending index that lost its order is a difference too.
         TableDef flipped = currentLayout();
@@ -99,13 +108,14 @@ private Q_SLOTS:
         const TableDef old = olderLayout();
         schema::createTable(*db, old);
         for (int i = 1; i <= 50; ++i) {
-            records::insert(*db, old,
-                            {{QStringLiteral("InvoiceID"), i},
-                             {QStringLiteral("InvoiceNo"), QString::number(10000 + i)},
-                             {QStringLiteral("Description"), QStringLiteral("Meals for March %1").arg(i)},
-                             {QStringLiteral("InvoiceDate"), QDate(2026, 3, 1).addDays(i % 28)},
-                             {QStringLiteral("Retired"), QStringLiteral("gone")},
-                             {QStringLiteral("Amount"), QStringLiteral("%1.2550").arg(i)}});
+            records::insert(
+                *db, old,
+                {{QStringLiteral("InvoiceID"), i},
+                 {QStringLiteral("InvoiceNo"), QString::number(10000 + i)},
+                 {QStringLiteral("Description"), QStringLiteral("Meals for March %1").arg(i)},
+                 {QStringLiteral("InvoiceDate"), QDate(2026, 3, 1).addDays(i % 28)},
+                 {QStringLiteral("Retired"), QStringLiteral("gone")},
+                 {QStringLiteral("Amount"), QStringLiteral("%1.2550").arg(i)}});
         }
         const TableDef now = currentLayout();
         schema::upgradeTable(*db, now);
@@ -119,14 +129,16 @@ private Q_SLOTS:
             QCOMPARE(rows.integer(QStringLiteral("InvoiceID")), seen);
             QCOMPARE(rows.text(QStringLiteral("InvoiceNo")), QString::number(10000 + seen));
             QCOMPARE(rows.text(QStringLiteral("Description")), QStringLiteral("Meals fo"));
-            QCOMPARE(rows.date(QStringLiteral("InvoiceDate")), QDate(2026, 3, 1).addDays(seen % 28));
+            QCOMPARE(rows.date(QStringLiteral("InvoiceDate")),
+                     QDate(2026, 3, 1).addDays(seen % 28));
             QCOMPARE(rows.money(QStringLiteral("Amount")).raw(), qint64(seen) * 10000 + 2550);
             QVERIFY(rows.isNull(QStringLiteral("Posted")));
             QVERIFY(rows.record().indexOf(QStringLiteral("Retired")) < 0);
         }
         QCOMPARE(seen, 50);
         // The rebuilt indexes work: the primary index still refuses a duplicate key.
-        QVERIFY_THROWS_EXCEPTION(DbError, records::insert(*db, now, {{QStringLiteral("InvoiceID"), 1}}));
+        QVERIFY_THROWS_EXCEPTION(DbError,
+                                 records::insert(*db, now, {{QStringLiteral("InvoiceID"), 1}}));
         // Upgrading a table that already matches changes nothing.
         schema::upgradeTable(*db, now);
         QCOMPARE(schema::differences(*db, now), QStringList());
@@ -139,10 +151,14 @@ private Q_SLOTS:
         auto db = testdb::fresh(engine);
         const TableDef old = olderLayout();
         schema::createTable(*db, old);
-        records::insert(*db, old, {{QStringLiteral("InvoiceID"), 1}, {QStringLiteral("InvoiceNo"), QStringLiteral("A")}});
-        records::insert(*db, old, {{QStringLiteral("InvoiceID"), 2}, {QStringLiteral("InvoiceNo"), QStringLiteral("A")}});
+        records::insert(
+            *db, old,
+            {{QStringLiteral("InvoiceID"), 1}, {QStringLiteral("InvoiceNo"), QStringLiteral("A")}});
+        records::insert(
+            *db, old,
+            {{QStringLiteral("InvoiceID"), 2}, {QStringLiteral("InvoiceNo"), QStringLiteral("A")}});
         TableDef impossible = old;
-        impossible.indexes[1].unique = true;  // the rows already hold the same number twice
+        impossible.indexes[1].unique = true; // the rows already hold the same number twice
         QVERIFY_THROWS_EXCEPTION(DbError, schema::upgradeTable(*db, impossible));
         QCOMPARE(schema::differences(*db, old), QStringList());
         Statement count = db->query(QStringLiteral("SELECT COUNT(*) FROM Invoice"));

@@ -6,10 +6,10 @@
 
 #include <QList>
 #include <QStringList>
-
 #include <stdexcept>
 
-class ScriptedDialogs final : public Dialogs {
+class ScriptedDialogs final : public Dialogs
+{
 public:
     struct Shown {
         Kind kind;

@@ -7,10 +7,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <list>
 
-namespace {
+namespace
+{
 
 struct PerProcessDatabase {
     ConnectionParams params;
@@ -22,7 +22,8 @@ struct PerProcessDatabase {
             return;
         try {
             auto admin = Database::open(testdb::postgresServer());
-            admin->exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(params.databaseName));
+            admin->exec(
+                QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(params.databaseName));
         } catch (...) {
         }
     }
@@ -53,7 +54,8 @@ int schemaCounter = 0;
 
 } // namespace
 
-namespace testdb {
+namespace testdb
+{
 
 bool postgresAvailable()
 {
@@ -79,7 +81,8 @@ ConnectionParams freshParams(const QString& engine)
 {
     if (engine == QLatin1String("sqlite")) {
         folders().emplace_back();
-        return ConnectionParams::sqlite(QDir(folders().back().path()).filePath(QStringLiteral("Hearthtable.db")));
+        return ConnectionParams::sqlite(
+            QDir(folders().back().path()).filePath(QStringLiteral("Hearthtable.db")));
     }
     ConnectionParams params = processDatabase().params;
     params.schema = QStringLiteral("t%1").arg(++schemaCounter);

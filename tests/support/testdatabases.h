@@ -7,12 +7,12 @@
 #include "engine/connectionparams.h"
 
 #include <QString>
-
 #include <memory>
 
 class Database;
 
-namespace testdb {
+namespace testdb
+{
 // In a data function: adds the column "engine" and one row per engine available. Fails the
 // test when TALLYWICK_REQUIRE_PG is set and no server is named.
 void addEngineRows();
