@@ -32,7 +32,13 @@ const char* const kHelp =
     "  settings set NAME VALUE    change one: Mode (C or F), Alias (folder),\n"
     "                             \"Server IP\" (a.b.c.d[:port]), Connection (LAN or Internet),\n"
     "                             \"PDF Folder\" (where reports go when no printer is installed)\n"
-    "  check                      connect to the database and report what it holds\n";
+    "  check                      connect to the database and report what it holds\n"
+    "  init                       create or upgrade the AR tables, seed them, and report what was "
+    "done\n"
+    "  demo DIR [--clients N] [--period YYYY-MM] [--months M] [--seed S] [--empty]\n"
+    "                             create DIR holding a Hearthtable database with the host's "
+    "tables\n"
+    "                             filled with sample clients, funders, items and deliveries\n";
 
 } // namespace
 
@@ -90,6 +96,10 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runSettingsCommand(rest, context);
         if (command == QLatin1String("check"))
             return runCheckCommand(rest, context);
+        if (command == QLatin1String("demo"))
+            return runDemoCommand(rest, context);
+        if (command == QLatin1String("init"))
+            return runInitCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

@@ -27,6 +27,7 @@ public:
     bool next();
     bool eof() const { return position_ >= rows_.size(); }
     QVariant field(const QString& name) const;
+    const QList<QSqlRecord>& rows() const { return rows_; }
 
 protected:
     virtual QString selectSql() const = 0;

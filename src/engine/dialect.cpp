@@ -16,6 +16,11 @@ QString Dialect::moneyLiteral(const Money& amount) const
     return QString::number(amount.raw());
 }
 
+QString Dialect::identifier(const QString& name)
+{
+    return name.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0 ? quotedUser() : name;
+}
+
 QString Dialect::boolLiteral(bool value) const
 {
     return value ? QStringLiteral("true") : QStringLiteral("false");
@@ -66,13 +71,14 @@ bool Dialect::readBool(const QVariant& stored)
            text == QLatin1String("t");
 }
 
-QString Dialect::createTableSql(const TableDef& table) const
+QString Dialect::createTableSql(const TableDef& table, bool temporary) const
 {
     QStringList columns;
     for (const FieldDef& field : table.fields)
-        columns << field.name + QLatin1Char(' ') + columnType(field);
-    return QStringLiteral("CREATE TABLE %1 (%2)")
-        .arg(table.name, columns.join(QStringLiteral(", ")));
+        columns << identifier(field.name) + QLatin1Char(' ') + columnType(field);
+    return QStringLiteral("CREATE %1TABLE %2 (%3)")
+        .arg(temporary ? QStringLiteral("TEMP ") : QString(), table.name,
+             columns.join(QStringLiteral(", ")));
 }
 
 QString Dialect::physicalIndexName(const QString& table, const IndexDef& index)

@@ -36,6 +36,8 @@ public:
     virtual QString dateLiteral(const QDate& date) const = 0;
     QString boolLiteral(bool value) const;
     static QString quotedUser() { return QStringLiteral("\"User\""); }
+    // A column name as SQL must spell it: "User" quoted, every other name as it is.
+    static QString identifier(const QString& name);
     // Work tables that live only as long as the connection (the engine's in-memory database).
     QString createTempTableAs(const QString& table, const QString& select) const;
     virtual QString dropTempTable(const QString& table) const = 0;
@@ -49,7 +51,7 @@ public:
 
     // --- structure
     QString columnType(const FieldDef& field) const;
-    QString createTableSql(const TableDef& table) const;
+    QString createTableSql(const TableDef& table, bool temporary = false) const;
     QString createIndexSql(const TableDef& table, const IndexDef& index) const;
     static QString physicalIndexName(const QString& table, const IndexDef& index);
     virtual bool tableExists(Database& db, const QString& table) const = 0;

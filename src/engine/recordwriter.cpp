@@ -34,7 +34,7 @@ void insert(Database& db, const TableDef& table, const QVariantMap& values)
     QStringList names;
     QStringList placeholders;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
-        names << fieldOf(table, it.key()).name;
+        names << Dialect::identifier(fieldOf(table, it.key()).name);
         placeholders << QLatin1String(":v") + QString::number(names.size());
     }
     Statement s = db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -52,7 +52,9 @@ int update(Database& db, const TableDef& table, const QVariantMap& values, const
     QStringList assignments;
     int n = 0;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-        assignments << QStringLiteral("%1 = :v%2").arg(fieldOf(table, it.key()).name).arg(++n);
+        assignments << QStringLiteral("%1 = :v%2")
+                           .arg(Dialect::identifier(fieldOf(table, it.key()).name))
+                           .arg(++n);
     QString sql =
         QStringLiteral("UPDATE %1 SET %2").arg(table.name, assignments.join(QStringLiteral(", ")));
     if (!where.isEmpty())

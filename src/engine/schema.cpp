@@ -52,13 +52,16 @@ bool sameIndex(const IndexDef& a, const IndexDef& b)
 QString copyExpression(const Dialect& dialect, const FieldDef& from, const FieldDef& to)
 {
     if (from.type == to.type && (!sizeMatters(to.type) || from.size <= to.size))
-        return from.name;
+        return Dialect::identifier(from.name);
     if (sizeMatters(to.type))
-        return QStringLiteral("SUBSTR(CAST(%1 AS TEXT), 1, %2)").arg(from.name).arg(to.size);
+        return QStringLiteral("SUBSTR(CAST(%1 AS TEXT), 1, %2)")
+            .arg(Dialect::identifier(from.name))
+            .arg(to.size);
     if (to.type == FieldType::Money &&
         (from.type == FieldType::Decimal || from.type == FieldType::Float))
-        return dialect.hostMoneyToMoney(from.name);
-    return QStringLiteral("CAST(%1 AS %2)").arg(from.name, dialect.columnType(to));
+        return dialect.hostMoneyToMoney(Dialect::identifier(from.name));
+    return QStringLiteral("CAST(%1 AS %2)")
+        .arg(Dialect::identifier(from.name), dialect.columnType(to));
 }
 
 } // namespace
@@ -69,6 +72,13 @@ namespace schema
 bool tableExists(Database& db, const QString& table)
 {
     return db.dialect().tableExists(db, table);
+}
+
+bool isEmpty(Database& db, const QString& table)
+{
+    Statement s = db.query(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(table));
+    s.exec();
+    return !s.next();
 }
 
 void createTable(Database& db, const TableDef& table)
@@ -123,7 +133,7 @@ void upgradeTable(Database& db, const TableDef& table)
     QStringList sources;
     for (const FieldDef& field : table.fields) {
         if (const FieldDef* old = stored.field(field.name)) {
-            targets << field.name;
+            targets << Dialect::identifier(field.name);
             sources << copyExpression(dialect, *old, field);
         }
     }

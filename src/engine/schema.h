@@ -11,6 +11,7 @@ class Database;
 namespace schema
 {
 bool tableExists(Database& db, const QString& table);
+bool isEmpty(Database& db, const QString& table);
 void createTable(Database& db, const TableDef& table);
 // What differs between the stored table and the declaration, one line per difference; empty
 // when they match field for field and index for index.

@@ -1,0 +1,53 @@
+#include "data/datamodule.h"
+
+#include "data/datasets.h"
+#include "engine/database.h"
+#include "engine/dialogs.h"
+
+TDataModuleARSystem::TDataModuleARSystem(Dialogs& dialogs, QObject* owner)
+    : QObject(owner), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("DataModuleARSystem"));
+    HearthtableConnection connection = connectHearthtable(dialogs);
+    session_ = connection.session;
+    directory_ = connection.location.directory;
+    database_ = std::move(connection.database);
+    DataModuleCreate();
+}
+
+TDataModuleARSystem::TDataModuleARSystem(std::unique_ptr<Database> database,
+                                         const QString& directory, Dialogs& dialogs, QObject* owner)
+    : QObject(owner), dialogs_(dialogs), directory_(directory), database_(std::move(database))
+{
+    setObjectName(QStringLiteral("DataModuleARSystem"));
+    DataModuleCreate();
+}
+
+TDataModuleARSystem::~TDataModuleARSystem()
+{
+    DataModuleDestroy();
+}
+
+void TDataModuleARSystem::DataModuleCreate()
+{
+    report_ = createOrUpgradeSchema(*database_, dialogs_);
+    reportParameters_ = new TableDataset(*database_, kReportParametersTable, this);
+    tblCompany_ = new TableDataset(*database_, QStringLiteral("Company"), this);
+    tblCompany_->setOrder(QStringLiteral("CompanyNo"));
+    try {
+        reportParameters_->open();
+        tblCompany_->open();
+    } catch (const std::exception& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
+
+void TDataModuleARSystem::DataModuleDestroy()
+{
+    try {
+        reportParameters_->close();
+        dropReportParametersTable(*database_);
+    } catch (const std::exception& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
