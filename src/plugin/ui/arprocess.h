@@ -1,0 +1,19 @@
+#pragma once
+// The AR module's process-wide instances: the main data module and the lookup module are made
+// at the first console start and live, connected, until the host ends.
+
+#include "plugin/ui/messageboxdialogs.h"
+
+class TDataModuleARSystem;
+class TdmLookUps;
+
+struct ArProcess {
+    TDataModuleARSystem* dataModule = nullptr;
+    TdmLookUps* lookups = nullptr;
+    int dataModulesCreated = 0;
+    MessageBoxDialogs dialogs; // for the modules' own messages
+};
+
+ArProcess& arProcess();
+// Ends the module's connection and forgets its instances, as when the package is unloaded.
+void releaseArProcess();

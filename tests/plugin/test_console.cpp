@@ -1,0 +1,453 @@
+// The AR console as a bookkeeper meets it: the host's menu entry, the start over the shared
+// database, the start-up checks, single-instance screens and the screen foundation.
+#include "data/datamodule.h"
+#include "data/registry.h"
+#include "data/screensettings.h"
+#include "engine/database.h"
+#include "engine/recordwriter.h"
+#include "host/hosttables.h"
+#include "modalwatcher.h"
+#include "plugin/ui/aboutbox.h"
+#include "plugin/ui/armessagebox.h"
+#include "plugin/ui/arprocess.h"
+#include "plugin/ui/formarsystem.h"
+#include "plugin/ui/keyboard.h"
+#include "plugin/ui/messageboxdialogs.h"
+#include "plugin/ui/savechanges.h"
+#include "plugin/ui/screenregistry.h"
+#include "plugin/ui/screenstate.h"
+#include "scripteddialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace
+{
+
+class TestHost : public QWidget, public IHostInterface, public IHostServices
+{
+    Q_OBJECT
+    Q_INTERFACES(IHostInterface IHostServices)
+public:
+    QString user = QStringLiteral("marta");
+    int userRequests = 0;
+    int terminations = 0;
+    QString GetCurrentUserName() override
+    {
+        ++userRequests;
+        return user;
+    }
+    QString GetDataDirectoryOverride() override { return {}; }
+    void TerminateApplication() override { ++terminations; }
+};
+
+// A screen that counts how often it was made and reloaded.
+class CountingScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    static int made;
+    int reloads = 0;
+    CountingScreen() { ++made; }
+public Q_SLOTS:
+    void FormShow() { ++reloads; }
+};
+int CountingScreen::made = 0;
+
+QAction* entryNamed(QMenu& menu, const QString& text)
+{
+    for (QAction* a : menu.actions()) {
+        if (a->text() == text)
+            return a;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestConsole : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir* data_ = nullptr;
+    MemoryRegistry* registry_ = nullptr;
+
+    void useDataFolder(const QString& folder)
+    {
+        registry_->write(reg::Mode, reg::ValueName, QStringLiteral("F"));
+        registry_->write(reg::Alias, reg::ValueName, folder);
+    }
+
+    void runWithDb(const std::function<void(Database&)>& work)
+    {
+        auto db = Database::open(ConnectionParams::sqlite(
+            QDir(data_->path()).filePath(QStringLiteral("Hearthtable.db"))));
+        work(*db);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        data_ = new QTemporaryDir;
+        registry_ = new MemoryRegistry;
+        setProcessRegistry(registry_);
+        useDataFolder(data_->path());
+        runWithDb([](Database& db) {
+            host::createTables(db);
+            records::insert(db, host::config(),
+                            {{QStringLiteral("Organizatn"), QStringLiteral("Valley Meals")},
+                             {QStringLiteral("Postal_Format"), QStringLiteral("USA")}});
+        });
+    }
+    void cleanup()
+    {
+        releaseArProcess();
+        setProcessRegistry(nullptr);
+        delete registry_;
+        delete data_;
+    }
+
+    void hostMenuGainsTheEntry()
+    {
+        TFormARSystem console;
+        QMenu modules;
+        console.SetMenu(&modules);
+        QCOMPARE(modules.actions().size(), 1);
+        QCOMPARE(modules.actions().first()->text(), QStringLiteral("Tallywick"));
+        QVERIFY(console.GetIsModuleInstalled(QStringLiteral("ARSystem")));
+        QVERIFY(!console.GetIsModuleInstalled(QStringLiteral("arsystem")));
+        QVERIFY(!console.GetIsModuleInstalled(QString()));
+        QVERIFY(!console.GetIsModuleInstalled(QStringLiteral("APSystem")));
+        console.PrepareMenuDate(QDateTime::currentDateTime());
+        QCOMPARE(console.windowTitle(), QStringLiteral("Hearthtable Tallywick"));
+        QCOMPARE(console.pos(), QPoint(0, 0));
+    }
+
+    void secondStartReusesTheModulesButAsksTheUserAgain()
+    {
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        watcher.onDialog = [](QDialog* d) { d->accept(); };
+        modules.actions().first()->trigger();
+        QVERIFY2(watcher.messages.isEmpty(), qPrintable(watcher.messages.join(QLatin1Char('|'))));
+        QCOMPARE(console.dataModulesCreated(), 1);
+        QCOMPARE(host.userRequests, 1);
+        QCOMPARE(arProcess().dataModule->CurrentUserName, QStringLiteral("marta"));
+        TDataModuleARSystem* first = arProcess().dataModule;
+        QCOMPARE(first->schemaReport().created.size(), 21);
+
+        host.user = QStringLiteral("jonas");
+        modules.actions().first()->trigger();
+        QCOMPARE(console.dataModulesCreated(), 1);
+        QCOMPARE(arProcess().dataModule, first);
+        QCOMPARE(host.userRequests, 2);
+        QCOMPARE(arProcess().dataModule->CurrentUserName, QStringLiteral("jonas"));
+        QVERIFY(!console.isVisible()); // closing only hides it
+    }
+
+    void unusableDataLocationEndsTheHost_data()
+    {
+        QTest::addColumn<QString>("alias");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not defined")
+            << QString()
+            << QStringLiteral("The Hearthtable database has not been defined. The application can "
+                              "not continue. Hearthtable will now terminate...");
+        QTest::newRow("missing folder")
+            << QStringLiteral("/no/such/meals")
+            << QStringLiteral("The Hearthtable database:\n/no/such/meals\ndoes not appear to be "
+                              "valid. Hearthtable will now terminate...");
+    }
+    void unusableDataLocationEndsTheHost()
+    {
+        QFETCH(QString, alias);
+        QFETCH(QString, message);
+        useDataFolder(alias);
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        ModalWatcher watcher;
+        bool consoleShown = false;
+        watcher.onDialog = [&](QDialog* d) {
+            consoleShown = true;
+            d->accept();
+        };
+        console.FormARSystemShowModal();
+        QCOMPARE(watcher.messages, QStringList{message});
+        QCOMPARE(host.terminations, 1);
+        QVERIFY(!consoleShown);
+        QVERIFY(!arProcess().dataModule);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void engineErrorIsShownWithoutEndingTheHost()
+    {
+        QFile notADatabase(QDir(data_->path()).filePath(QStringLiteral("Hearthtable.db")));
+        QVERIFY(notADatabase.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        notADatabase.write("delivery routes, not a database");
+        notADatabase.close();
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        ModalWatcher watcher;
+        console.FormARSystemShowModal();
+        QCOMPARE(watcher.messages.size(), 1);
+        QVERIFY(watcher.messages.first().contains(QStringLiteral("not an SQLite database")));
+        QCOMPARE(host.terminations, 0);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void suppressedPostingDisablesTheFourActions()
+    {
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        const QList<QAction*> all{console.ActionPostInvoices, console.ActionEditPayments,
+                                  console.ActionPostPayments, console.ActionPrintStatements,
+                                  console.ActionEditInvoices, console.ActionGenerateInvoices};
+        for (QAction* a : all)
+            console.wire(a, [] {});
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        QHash<QString, bool> enabled;
+        watcher.onDialog = [&](QDialog* d) {
+            for (QAction* a : all)
+                enabled.insert(a->objectName(), a->isEnabled());
+            enabled.insert(
+                QStringLiteral("btnPostInvoices"),
+                d->findChild<QPushButton*>(QStringLiteral("btnPostInvoices"))->isEnabled());
+            enabled.insert(
+                QStringLiteral("btnAcceptPayments"),
+                d->findChild<QPushButton*>(QStringLiteral("btnAcceptPayments"))->isEnabled());
+            enabled.insert(
+                QStringLiteral("mnu_ActionPostPayments"),
+                d->findChild<QAction*>(QStringLiteral("mnu_ActionPostPayments"))->isEnabled());
+            d->accept();
+        };
+        modules.actions().first()->trigger();
+        QVERIFY(enabled.value(QStringLiteral("ActionPostInvoices")));
+        QVERIFY(enabled.value(QStringLiteral("btnAcceptPayments")));
+
+        arProcess().dataModule->database().exec(
+            QStringLiteral("UPDATE Company SET SuppressPosting = true"));
+        modules.actions().first()->trigger();
+        for (const QString& off :
+             {QStringLiteral("ActionPostInvoices"), QStringLiteral("ActionEditPayments"),
+              QStringLiteral("ActionPostPayments"), QStringLiteral("ActionPrintStatements"),
+              QStringLiteral("btnPostInvoices"), QStringLiteral("btnAcceptPayments"),
+              QStringLiteral("mnu_ActionPostPayments")})
+            QVERIFY2(!enabled.value(off), qPrintable(off));
+        QVERIFY(enabled.value(QStringLiteral("ActionEditInvoices")));
+        QVERIFY(enabled.value(QStringLiteral("ActionGenerateInvoices")));
+
+        arProcess().dataModule->database().exec(
+            QStringLiteral("UPDATE Company SET SuppressPosting = false"));
+        modules.actions().first()->trigger();
+        QVERIFY(enabled.value(QStringLiteral("ActionPostPayments")));
+        QVERIFY(enabled.value(QStringLiteral("mnu_ActionPostPayments")));
+        // An action whose screen is not built stays disabled whatever the organization says.
+        QVERIFY(!console.ActionEditTaxes->isEnabled());
+    }
+
+    void newHostItemIsSynchronizedOnce()
+    {
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        int synchronizations = 0;
+        console.wire(console.ActionSynchronizeItems, [&] {
+            ++synchronizations;
+            arProcess().dataModule->database().exec(
+                QStringLiteral("INSERT INTO Item (ItemID, ItemNo) VALUES (13, '57')"));
+        });
+        runWithDb([](Database& db) {
+            db.exec(QStringLiteral(
+                "INSERT INTO Items (Item_ID, Meal_Item, Meal) VALUES (57, 'Chicken Soup', 'L ')"));
+        });
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        modules.actions().first()->trigger();
+        QCOMPARE(watcher.messages,
+                 QStringList{QStringLiteral(
+                     "It appears that a new delivery item has been created.\nPlease wait while the "
+                     "Tallywick items are synchronized with Hearthtable...")});
+        QCOMPARE(synchronizations, 1);
+        modules.actions().first()->trigger(); // the item is known now
+        QCOMPARE(watcher.messages.size(), 1);
+        QCOMPARE(synchronizations, 1);
+    }
+
+    void screensAreSingleInstances()
+    {
+        CountingScreen::made = 0;
+        auto make = [] { return new CountingScreen; };
+        QWidget* first = openOrBringForward(QStringLiteral("frmTestScreen"), make);
+        QWidget* again = openOrBringForward(QStringLiteral("frmTestScreen"), make);
+        QCOMPARE(first, again);
+        QCOMPARE(CountingScreen::made, 1);
+        QCOMPARE(static_cast<CountingScreen*>(first)->reloads, 1); // already visible: reloaded
+        first->showMinimized();
+        QVERIFY(first->isMinimized());
+        bool prepared = false;
+        openOrBringForward(QStringLiteral("frmTestScreen"), make,
+                           [&](QWidget* w) { prepared = w == first; });
+        QVERIFY(!first->isMinimized());
+        QVERIFY(prepared);
+        QCOMPARE(CountingScreen::made, 1);
+        QCOMPARE(findScreen(QStringLiteral("frmTestScreen")), first);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        delete first;
+        QVERIFY(!findScreen(QStringLiteral("frmTestScreen")));
+    }
+
+    void screenChoicesAreRemembered()
+    {
+        QWidget screen;
+        screen.setObjectName(QStringLiteral("FormGenerateInvoices"));
+        auto* include = new QRadioButton(&screen);
+        include->setObjectName(QStringLiteral("RzRadioButtonInclude"));
+        auto* exclude = new QRadioButton(&screen);
+        exclude->setObjectName(QStringLiteral("RzRadioButtonExclude"));
+        auto* history = new QCheckBox(&screen);
+        history->setObjectName(QStringLiteral("wwCheckBoxPostToHistory"));
+        history->setChecked(true);
+        auto* payers = new QComboBox(&screen);
+        payers->setObjectName(QStringLiteral("RzComboBoxPayersToInclude"));
+        payers->addItems({QStringLiteral("Private Pay Only"),
+                          QStringLiteral("Private Pay and Third-Party Funders"),
+                          QStringLiteral("Third-Party Funders Only")});
+
+        ScreenSettings settings(data_->path());
+        restoreScreenState(&screen, settings); // nothing stored: the layout's own choices stay
+        QVERIFY(!include->isChecked() && !exclude->isChecked());
+        QVERIFY(history->isChecked());
+        QCOMPARE(payers->currentIndex(), 0);
+
+        exclude->setChecked(true);
+        history->setChecked(false);
+        payers->setCurrentIndex(2);
+        saveScreenState(&screen, settings);
+        QFile ini(QDir(data_->path()).filePath(QStringLiteral("Hearthtable.ini")));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(ini.readAll());
+        QVERIFY2(text.contains(QStringLiteral("[FormGenerateInvoices]")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("RzRadioButtonExclude=True")));
+        QVERIFY(text.contains(QStringLiteral("RzRadioButtonInclude=False")));
+        QVERIFY(text.contains(QStringLiteral("wwCheckBoxPostToHistory=False")));
+        QVERIFY(text.contains(QStringLiteral("RzComboBoxPayersToInclude=2")));
+
+        exclude->setChecked(false);
+        history->setChecked(true);
+        payers->setCurrentIndex(0);
+        settings.write(QStringLiteral("FormGenerateInvoices"),
+                       QStringLiteral("RzComboBoxPayersToInclude"), QStringLiteral("7"));
+        restoreScreenState(&screen, settings);
+        QVERIFY(exclude->isChecked());
+        QVERIFY(!history->isChecked());
+        QCOMPARE(payers->currentIndex(), 0); // an index the list does not have is ignored
+    }
+
+    void closingWithChangesAsks()
+    {
+        ScriptedDialogs dialogs({Dialogs::Yes, Dialogs::No, Dialogs::Cancel});
+        QCOMPARE(decideOnClose(dialogs, false, false), CloseDecision::Discard);
+        QCOMPARE(decideOnClose(dialogs, true, true),
+                 CloseDecision::Discard); // an untouched new record
+        QVERIFY(dialogs.shown().isEmpty());
+        QCOMPARE(decideOnClose(dialogs, true, false), CloseDecision::Save);
+        QCOMPARE(decideOnClose(dialogs, true, false), CloseDecision::Discard);
+        QCOMPARE(decideOnClose(dialogs, true, false), CloseDecision::StayOpen);
+        QCOMPARE(dialogs.texts(), QStringList(3, QStringLiteral("Do you want to save changes?")));
+        QCOMPARE(dialogs.shown()[0].buttons,
+                 Dialogs::Buttons(Dialogs::Yes | Dialogs::No | Dialogs::Cancel));
+    }
+
+    void enterMovesToTheNextControl()
+    {
+        QWidget form;
+        auto* first = new QLineEdit(&form);
+        auto* second = new QLineEdit(&form);
+        auto* layout = new QVBoxLayout(&form);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        enterMovesToNextControl(first);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Return);
+        QVERIFY(second->hasFocus());
+    }
+
+    void messageBoxesShowTheRulesTexts()
+    {
+        QCOMPARE(MessageBoxDialogs::displayText(QStringLiteral("a\r\nb\n\rc\rd")),
+                 QStringLiteral("a\nb\nc\nd"));
+        MessageBoxDialogs dialogs;
+        ModalWatcher watcher;
+        watcher.answers = {QMessageBox::Retry, QMessageBox::Cancel};
+        QCOMPARE(dialogs.ask(Dialogs::Kind::Warning, QStringLiteral("Unable to lock"),
+                             Dialogs::Retry | Dialogs::Cancel),
+                 Dialogs::Retry);
+        QCOMPARE(dialogs.ask(Dialogs::Kind::Warning, QStringLiteral("Unable to lock"),
+                             Dialogs::Retry | Dialogs::Cancel),
+                 Dialogs::Cancel);
+        QCOMPARE(watcher.messages.size(), 2);
+    }
+
+    void helpAboutAndProgressWindow()
+    {
+        TFormARSystem console;
+        QUrl opened;
+        console.openUrl = [&](const QUrl& url) {
+            opened = url;
+            return true;
+        };
+        console.mnuHelpTopics->trigger();
+        QCOMPARE(opened, QUrl::fromLocalFile(TFormARSystem::helpFile()));
+        QVERIFY2(QFile::exists(TFormARSystem::helpFile()), qPrintable(TFormARSystem::helpFile()));
+
+        ModalWatcher watcher;
+        QString version;
+        watcher.onDialog = [&](QDialog* d) {
+            version = d->findChild<QLabel*>(QStringLiteral("LabelVersion"))->text();
+            d->accept();
+        };
+        console.mnuAbout->trigger();
+        QCOMPARE(version, QStringLiteral("Version: ") + QStringLiteral(TALLYWICK_VERSION));
+
+        TFormARMessageBox progress;
+        QCOMPARE(progress.windowTitle(), QStringLiteral("Hearthtable"));
+        QCOMPARE(progress.LabelMessage->text(),
+                 QStringLiteral("Saving data. Please do not interrupt!"));
+        QCOMPARE(progress.LabelRecordCount->text(), QStringLiteral("Total Clients:"));
+        QVERIFY(progress.windowFlags() & Qt::WindowStaysOnTopHint);
+        Progress& bar = progress;
+        bar.setValue(40);
+        QCOMPARE(progress.RzProgressBarSaveStatus->value(), 40);
+
+        console.progress().setCaption(QStringLiteral("Synchronizing items"));
+        console.progress().setValue(55);
+        QCOMPARE(console.StatusPane1->text(), QStringLiteral("Synchronizing items"));
+        QCOMPARE(console.StatusProgressBar->value(), 55);
+    }
+};
+
+QTEST_MAIN(TestConsole)
+#include "test_console.moc"
