@@ -1,0 +1,56 @@
+#pragma once
+// Many rows of one table written with few statements: rows are gathered and sent as multi-row
+// INSERT statements ("INSERT INTO t (a, b) VALUES (:p1, :p2), (:p3, :p4), ..."). The full-size
+// statement is prepared once and reused for every full batch; only the last, shorter batch has
+// a text of its own. Values are fitted to their fields as records::insert fits them (text cut
+// to the field's size, empty text stored as NULL).
+//
+// Wrap the whole load in one Transaction: each statement is then one step of that unit of work
+// instead of a commit of its own.
+
+#include "engine/tabledef.h"
+
+#include <QList>
+#include <QStringList>
+#include <QVariantList>
+
+class Database;
+class Statement;
+
+class BatchInsert
+{
+public:
+    // The fields must be fields of the table. rowsPerStatement is lowered, if need be, so that
+    // one statement never carries more values than the engine accepts.
+    BatchInsert(Database& db, const TableDef& table, const QStringList& fields,
+                int rowsPerStatement = 250);
+    // Rows added since the last full batch are dropped unless finish() was called: a load that
+    // fails half-way must not write its remainder while it unwinds.
+    ~BatchInsert() = default;
+    BatchInsert(const BatchInsert&) = delete;
+    BatchInsert& operator=(const BatchInsert&) = delete;
+
+    // One row, its values in the order of the fields. Writes a batch when one is full.
+    void add(QVariantList values);
+    // Writes the rows still waiting.
+    void finish();
+
+    int rowsPerStatement() const { return rowsPerStatement_; }
+    qint64 rowsWritten() const { return rowsWritten_; }
+    // The most values the engine accepts in one statement.
+    static int parameterLimit(const Database& db);
+
+private:
+    QString statementText(int rows) const;
+    void flush();
+
+    Database& db_;
+    QString table_;
+    QList<FieldDef> fields_;
+    QString columnList_;
+    QStringList placeholders_; // ":p1", ":p2", ... for a full batch
+    QString fullText_;
+    int rowsPerStatement_;
+    QVariantList pending_; // fitted values, row after row
+    qint64 rowsWritten_ = 0;
+};
