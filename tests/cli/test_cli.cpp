@@ -108,6 +108,29 @@ private Q_SLOTS:
                     .out.contains(QStringLiteral("User: bookkeeper")));
     }
 
+    void initCreatesAndThenOnlyRefreshes()
+    {
+        QTemporaryDir parent;
+        const QString data = parent.filePath(QStringLiteral("meals"));
+        QCOMPARE(run({QStringLiteral("demo"), data, QStringLiteral("--clients"), QStringLiteral("20")}).exitCode, 0);
+        const Run first = run({QStringLiteral("--data"), data, QStringLiteral("init")});
+        QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+        QVERIFY(first.out.contains(QStringLiteral("Created: Customer, CustCtl, CusType, CBalance, Item, ItemCtl, ItemType, Company,")));
+        QVERIFY(first.out.contains(QStringLiteral("Seeded: CustCtl, CusType, Item, ItemCtl, ItemType, ARInvCtl, ARPmtCtl, Warehse, Bank, Currency")));
+        const Run second = run({QStringLiteral("--data"), data, QStringLiteral("init")});
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY(second.out.contains(QStringLiteral("Created: none\n")));
+        QVERIFY(second.out.contains(QStringLiteral("Upgraded: none\n")));
+        QVERIFY(second.out.contains(QStringLiteral("Seeded: none\n")));
+        QVERIFY(second.out.contains(QStringLiteral("Organization: ")));
+
+        // Without the host's tables the start stops at the organization record, with the engine's text.
+        QTemporaryDir empty;
+        const Run bare = run({QStringLiteral("--data"), empty.path(), QStringLiteral("init")});
+        QCOMPARE(bare.exitCode, 1);
+        QVERIFY2(bare.err.contains(QStringLiteral("Config")), qPrintable(bare.err));
+    }
+
     void unusableLocationsAreReported()
     {
         QTemporaryDir data;
