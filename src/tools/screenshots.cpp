@@ -1,8 +1,12 @@
 // Renders every screen offscreen into PNG files, for review: `tallywick-screenshots FOLDER`.
 // Each screen is filled with believable values, as a bookkeeper would see it.
 #include "data/registry.h"
+#include "data/schemacreation.h"
 #include "data/ui/registryeditor.h"
+#include "engine/database.h"
+#include "host/sampledata.h"
 #include "host/ui/hostwindow.h"
+#include "masterdata/ui/itemsearch.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/armessagebox.h"
 #include "plugin/ui/formarsystem.h"
@@ -13,11 +17,12 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTextStream>
-
 #include <functional>
 
-namespace {
+namespace
+{
 
 struct Shot {
     QString file;
@@ -26,8 +31,9 @@ struct Shot {
 
 bool save(QWidget* widget, const QString& path)
 {
+    if (!widget->testAttribute(Qt::WA_Resized))
+        widget->adjustSize();
     widget->show();
-    widget->adjustSize();
     QApplication::processEvents();
     const bool ok = widget->grab().save(path);
     widget->hide();
@@ -61,6 +67,15 @@ int main(int argc, char** argv)
     setProcessRegistry(&registry);
     MessageBoxDialogs dialogs;
 
+    // A small meal program with the AR tables beside it, for the screens that show data.
+    QTemporaryDir data;
+    auto db = Database::open(
+        ConnectionParams::sqlite(QDir(data.path()).filePath(QStringLiteral("Hearthtable.db"))));
+    SampleDataOptions sample;
+    sample.periodStart = QDate(2026, 11, 1);
+    generateSampleData(*db, sample);
+    createOrUpgradeSchema(*db, dialogs);
+
     const QList<Shot> shots{
         {QStringLiteral("host-window.png"),
          [] { return new HearthtableWindow(QStringLiteral("marta"), QString()); }},
@@ -79,13 +94,20 @@ int main(int argc, char** argv)
              box->LabelRecordCount->setText(QStringLiteral("Total Clients: 84"));
              return box;
          }},
-        {QStringLiteral("data-options-client-server.png"), [&] { return new TFormRegistryEditor(dialogs); }},
+        {QStringLiteral("data-options-client-server.png"),
+         [&] { return new TFormRegistryEditor(dialogs); }},
         {QStringLiteral("data-options-file-server.png"),
          [&] {
              auto* editor = new TFormRegistryEditor(dialogs);
              editor->show();
              editor->findChild<QRadioButton*>(QStringLiteral("rbFileServer"))->click();
              return editor;
+         }},
+        {QStringLiteral("item-search.png"),
+         [&] {
+             auto* search = new TfrmItemSearch(*db);
+             search->setCurrentItem(3);
+             return search;
          }},
     };
     int failures = 0;
