@@ -5,10 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QThread>
 #include <atomic>
+
+// The trace of statements the engine refused; off unless QT_LOGGING_RULES switches it on.
+Q_LOGGING_CATEGORY(lcSql, "tallywick.sql", QtWarningMsg)
 
 namespace
 {
@@ -183,7 +187,7 @@ DbError Database::errorFrom(const QSqlError& error, const QString& sql) const
         text = error.text().trimmed();
     if (text.isEmpty())
         text = QStringLiteral("The database reported an error.");
-    Q_UNUSED(sql);
+    qCDebug(lcSql) << "refused:" << sql << "-" << text;
     return DbError(
         dialect_->isKeyViolation(error) ? DbError::KeyViolation : DbError::GeneralFailure, text);
 }
