@@ -38,7 +38,9 @@ const char* const kHelp =
     "  demo DIR [--clients N] [--period YYYY-MM] [--months M] [--seed S] [--empty]\n"
     "                             create DIR holding a Hearthtable database with the host's "
     "tables\n"
-    "                             filled with sample clients, funders, items and deliveries\n";
+    "                             filled with sample clients, funders, items and deliveries\n"
+    "  sync customers             bring the host's clients and funders in as AR customers\n"
+    "  sync items                 bring the host's meal items in as AR items and pledge items\n";
 
 } // namespace
 
@@ -100,6 +102,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runDemoCommand(rest, context);
         if (command == QLatin1String("init"))
             return runInitCommand(rest, context);
+        if (command == QLatin1String("sync"))
+            return runSyncCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

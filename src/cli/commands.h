@@ -20,3 +20,5 @@ int runCheckCommand(const QStringList& args, CliContext& context);
 int runDemoCommand(const QStringList& args, CliContext& context);
 // tallywick init
 int runInitCommand(const QStringList& args, CliContext& context);
+// tallywick sync customers|items
+int runSyncCommand(const QStringList& args, CliContext& context);

@@ -294,6 +294,56 @@ private Q_SLOTS:
         QCOMPARE(synchronizations, 1);
     }
 
+    void startUpSynchronizesNewHostItems()
+    {
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        runWithDb([](Database& db) {
+            db.exec(QStringLiteral("INSERT INTO Items (Item_ID, Meal_Item, Meal, Billed_Amount)"
+                                   " VALUES (57, 'Chicken Soup', 'L ', 4.25)"));
+            db.exec(QStringLiteral("INSERT INTO Clients (Person_ID, Client_ID, Last_Name,"
+                                   " First_Name) VALUES (1, '1001', 'Turner', 'Evelyn')"));
+        });
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        modules.actions().first()->trigger();
+        const QString newItem = QStringLiteral(
+            "It appears that a new delivery item has been created.\nPlease wait while the "
+            "Tallywick items are synchronized with Hearthtable...");
+        QCOMPARE(
+            watcher.messages,
+            (QStringList{newItem, QStringLiteral("Succesfully completed the synchronization.")}));
+        Database& db = arProcess().dataModule->database();
+        auto itemType = [&db](const QString& number) {
+            Statement s = db.query(
+                QStringLiteral("SELECT ItemTypeID FROM Item WHERE ItemNo = '%1'").arg(number));
+            s.exec();
+            return s.next() ? s.integer(0) : -1;
+        };
+        QCOMPARE(itemType(QStringLiteral("57")), 2);
+        QCOMPARE(itemType(QStringLiteral("P57")), 2);
+        QCOMPARE(console.StatusProgressBar->value(), 0);
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        modules.actions().first()->trigger(); // every host item is known now
+        QCOMPARE(watcher.messages.count(newItem), 1);
+        QCOMPARE(watcher.messages.size(), 2);
+
+        // The clients' synchronization is wired as well.
+        QVERIFY(console.ActionSynchronizeClients->isEnabled());
+        console.ActionSynchronizeClients->trigger();
+        QCOMPARE(watcher.messages.last(),
+                 QStringLiteral("Succesfully completed the synchronization."));
+        Statement customer =
+            db.query(QStringLiteral("SELECT CustomerName FROM Customer WHERE CustomerNo = '1001'"));
+        customer.exec();
+        QVERIFY(customer.next());
+        QCOMPARE(customer.text(0), QStringLiteral("Turner, Evelyn"));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
     void screensAreSingleInstances()
     {
         CountingScreen::made = 0;

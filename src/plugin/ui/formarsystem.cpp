@@ -8,6 +8,8 @@
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/fontfactor.h"
+#include "sync/customersync.h"
+#include "sync/itemsync.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -49,6 +51,43 @@ bool affectedBySuppressedPosting(const QString& name)
            name == QLatin1String("ActionEditPayments") ||
            name == QLatin1String("ActionPostPayments") ||
            name == QLatin1String("ActionPrintStatements");
+}
+
+// Messages of a long operation are read with the ordinary cursor, whatever the operation shows.
+class ArrowCursorDialogs final : public Dialogs
+{
+public:
+    explicit ArrowCursorDialogs(Dialogs& dialogs) : dialogs_(dialogs) {}
+    void inform(Kind kind, const QString& text) override
+    {
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+        dialogs_.inform(kind, text);
+        QGuiApplication::restoreOverrideCursor();
+    }
+    Button ask(Kind kind, const QString& text, Buttons buttons) override
+    {
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+        const Button answer = dialogs_.ask(kind, text, buttons);
+        QGuiApplication::restoreOverrideCursor();
+        return answer;
+    }
+
+private:
+    Dialogs& dialogs_;
+};
+
+// Runs a synchronization on the module's database with the hourglass cursor, its messages in
+// message boxes and its progress in the status bar.
+void synchronizeWith(TFormARSystem& console,
+                     SyncReport (*synchronize)(Database&, Dialogs&, Progress&))
+{
+    TDataModuleARSystem* module = arProcess().dataModule;
+    if (!module)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    ArrowCursorDialogs dialogs(console.dialogs());
+    synchronize(module->database(), dialogs, console.progress());
+    QGuiApplication::restoreOverrideCursor();
 }
 
 } // namespace
@@ -129,6 +168,8 @@ void TFormARSystem::buildActions()
     mnuReport2 = action(QStringLiteral("mnuReport2"), QStringLiteral("Report 2"));
     mnuHelpTopics = action(QStringLiteral("mnuHelpTopics"), QStringLiteral("Help Topics"));
     mnuAbout = action(QStringLiteral("mnuAbout"), QStringLiteral("About"));
+    wire(ActionSynchronizeClients, [this] { synchronizeWith(*this, synchronizeCustomers); });
+    wire(ActionSynchronizeItems, [this] { synchronizeWith(*this, synchronizeItems); });
     wire(mnuHelpTopics, [this] { ShowHelpTopics(); });
     wire(mnuAbout, [this] { ShowAbout(); });
 }
