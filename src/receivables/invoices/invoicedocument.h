@@ -1,0 +1,250 @@
+#pragma once
+// The invoice document: one AR invoice, its header (ARInv) and its lines (ARInvDet), with every
+// rule an invoice obeys whoever writes it: the key and number from ARInvCtl, the defaults of a
+// new invoice, the customer's taxes and terms, line amounts, the three taxable buckets, the two
+// taxes, the invoice amount and what is owed, the checks before the header is stored and the
+// lock on posted invoices. The invoice window, invoice generation and the tests all drive it.
+//
+// How it is used. The header and the lines are edited in the document; lines are added, changed
+// and deleted one at a time as in the line grid (appendLine or editLine, the setLine... setters,
+// then storeLine or leaveLine; deleteLine), and every stored line updates the totals at once.
+// ok() checks the header and writes the invoice, header and all lines, in one transaction;
+// cancel() drops everything since the invoice was opened or last written. Until ok() nothing of
+// the invoice reaches the database (the key and number are drawn at once and never given back),
+// so other workstations never see lines that disagree with the header's totals.
+//
+// Refusals are raised as InvoiceRefusal, which carries the exact message and the field to go
+// back to; the refused value is not taken and the invoice stays as it was. Engine failures raise
+// DbError. On a posted invoice every change is refused with the posted-invoice message.
+
+#include "plugin/formatsettings.h"
+#include "receivables/invoices/invoiceheader.h"
+#include "receivables/invoices/invoicelines.h"
+#include "receivables/invoices/invoicelookups.h"
+#include "receivables/invoices/invoicetotals.h"
+
+#include <QHash>
+#include <QList>
+#include <memory>
+
+class Database;
+
+class InvoiceDocument
+{
+public:
+    // Browse: nothing changed since the invoice was opened or written. Edit: an invoice (or a
+    // line) being changed. Insert: a new invoice (or line) not yet written (stored).
+    enum class State { Browse, Edit, Insert };
+
+    // ----- opening
+
+    // A new invoice: draws its key and number from ARInvCtl, and fills today's date, not
+    // printed, not posted, the organization's default period and year (else the current month
+    // and year) and the first location by name. Raises DbError when no number can be drawn.
+    static std::unique_ptr<InvoiceDocument>
+    openNew(Database& db, const FormatSettings& settings = currentFormatSettings());
+    // The stored invoice with this key, its taxes taken from its stored buckets; nullptr when
+    // there is no such invoice.
+    static std::unique_ptr<InvoiceDocument>
+    openExisting(Database& db, qint64 invoiceId,
+                 const FormatSettings& settings = currentFormatSettings());
+
+    ~InvoiceDocument();
+    InvoiceDocument(const InvoiceDocument&) = delete;
+    InvoiceDocument& operator=(const InvoiceDocument&) = delete;
+
+    // ----- the header as it stands (stored and computed values)
+
+    const InvoiceHeader& header() const { return header_; }
+    qint64 invoiceId() const { return header_.invoiceId; }
+    bool isPosted() const { return header_.posted; }
+    // The billed customer and the customer the meals went to (by Recip_ID), when found.
+    const std::optional<CustomerInfo>& billedCustomer() const { return billed_; }
+    const std::optional<CustomerInfo>& deliveredToCustomer() const { return recipient_; }
+    // The billed customer's CustomerNo, or empty.
+    QString customerNo() const;
+    // The billed customer's address on one line.
+    QString address() const;
+    // The delivered-to customer's ship-to name and address.
+    QString shipToName() const;
+    QString shipToAddress() const;
+    // The delivered-to box: "Same" when the delivered-to customer has neither a ship-to name nor
+    // a ship-to address, else the ship-to name.
+    QString deliveredToName() const;
+    // "Terms: 2% 10   Net 30", "Terms: Net 30" or "Terms: C.O.D.".
+    QString terms() const;
+    // The two taxes of the invoice as they stand, their descriptions, and the tax line under the
+    // grid ("GST: 7.50     PST: 3.50").
+    Money tax1Amount() const { return tax1Amount_; }
+    Money tax2Amount() const { return tax2Amount_; }
+    QString tax1Description() const { return tax1Description_; }
+    QString tax2Description() const { return tax2Description_; }
+    QString taxLine() const;
+    // "New Invoice" while the invoice has no number or no customer yet, else "Invoice 10001".
+    QString caption() const;
+    // The year box's edit text: the year's last two digits.
+    QString glYearEditText() const;
+    // What the window shows: the "Delivered-to" button only for a funder (CustomerType "F"),
+    // the ship-to address only with a Recip_ID, the billed address and the terms only with a
+    // customer.
+    bool showsRecipientButton() const;
+    bool showsShipToAddress() const;
+    bool showsAddressAndTerms() const;
+
+    // ----- state
+
+    State headerState() const { return headerState_; }
+    State lineState() const { return lineState_; }
+    // Whether the header or a line is being changed: closing the window then asks whether to
+    // save the changes, unless isUntouchedNew().
+    bool isEditing() const;
+    // A new invoice that nothing was changed in; closing discards it without asking.
+    bool isUntouchedNew() const;
+    // Whether ok() has written the invoice at least once (the register then moves to it).
+    bool hasBeenStored() const { return storedOnce_; }
+    // The number the next line stored without one gets.
+    int nextLineNumber() const { return nextLineNumber_; }
+
+    // ----- changing the header (each refused on a posted invoice)
+
+    // A customer number typed into the customer box, on leaving it. Nothing happens when it is
+    // the current customer's number; empty text removes the customer. Refused with "Customer no.
+    // ... not found." or "... has been suspended."; otherwise the customer becomes the invoice's
+    // (setCustomerId) and its number the Recip_ID, its kind the CustomerType.
+    void setCustomerNoText(const QString& text);
+    // A customer chosen from the drop-down list: setCustomerId, then Recip_ID and CustomerType
+    // from the customer.
+    void chooseCustomer(qint64 customerId);
+    // The billed customer, however it is set. Refused with "Customer not found" or "Customer
+    // '<no>: <name>' has been suspended". Copies the customer's taxes (none where the customer
+    // has an exemption number), discount, days and C.O.D.; no customer clears them. The taxes
+    // and the invoice amount follow the new tax codes and rates.
+    void setCustomerId(std::optional<qint64> customerId);
+    // The delivered-to customer's number (the "Lookup Recipient" dialog; generation).
+    void setRecipId(const QString& customerNo);
+    void setCustomerType(const QString& customerType);
+    void setInvoiceNo(const QString& invoiceNo);
+    void setWarehouseId(std::optional<qint64> warehouseId);
+    void setDescription(const QString& description);
+    void setPurchaseOrderNo(const QString& purchaseOrderNo);
+    void setInvoiceDate(const QDate& date);
+    // A date typed in the short date format; a two-digit year is read by Date2000. Text without
+    // digits clears the date; text that is no date is refused with the conversion message.
+    void setInvoiceDateText(const QString& text);
+    // "+" and "-" in the date box: a day later or earlier, from today when there is no date.
+    void stepInvoiceDate(int days);
+    // 1..12, or empty; anything else is refused.
+    void setGLPeriod(std::optional<int> period);
+    void setGLYear(std::optional<int> year);
+    // The year typed with two digits (see glYearFromEditText).
+    void setGLYearText(const QString& text);
+    void setPrinted(bool printed);
+
+    // ----- lines, one at a time as in the grid
+
+    // The lines in Seq order, the one being appended included (last).
+    int lineCount() const;
+    const InvoiceLine& line(int row) const;
+    // The lines as stored in the document, without a line still being appended or changed.
+    const QList<InvoiceLine>& storedLines() const { return lines_; }
+    // The row being appended or changed, or -1.
+    int editingRow() const { return lineState_ == State::Browse ? -1 : editingRow_; }
+    // The line's item (ItemNo, ItemDescription, list price, tax codes), when it exists.
+    std::optional<ItemInfo> lineItem(int row) const;
+
+    // Starts a new line at the end (Ctrl+Insert, Page Down, Enter past the last column); the
+    // line being changed is left first (leaveLine).
+    void appendLine();
+    // Starts changing a stored line; the line being changed is left first.
+    void editLine(int row);
+    // The fields of the line being appended or changed.
+    void setLineQuantity(std::optional<double> quantity);
+    // An item number typed into the Item column: refused with "Item not found...\r\nPress Esc
+    // or enter a different item no" when there is none; otherwise as setLineItem in that column.
+    void setLineItemNo(const QString& itemNo);
+    // The item, checked by the column it was chosen in: in the Item column (typed, or the item
+    // search) a missing or suspended item is refused; in the Override Description column a
+    // suspended one; in other columns and from programs (LineColumn::None) nothing is checked
+    // until the line is stored. An item taken copies its unit price and tax codes to the line.
+    // No item (or 0) clears it.
+    void setLineItem(std::optional<qint64> itemId, LineColumn column);
+    void setLineUnitPrice(std::optional<Money> unitPrice);
+    void setLineTaxCodes(const QString& taxCodes);
+    void setLineOverrideDescription(const QString& description);
+    // For programs that number their lines themselves (1, 2, 3, ...).
+    void setLineSeq(int seq);
+    // Stores the line in the invoice: it must name an existing item; a line without a number
+    // gets the next one; the buckets, taxes, invoice amount and amount owing follow. Refusals
+    // leave the line being changed; "Too many taxes..." when it brings a fourth tax code.
+    void storeLine();
+    // Leaving the line in the grid: a line that nothing was typed into is dropped (a new one) or
+    // left as it was; any other is stored.
+    void leaveLine();
+    // Esc: the line being appended is dropped, the one being changed keeps its stored values.
+    void cancelLine();
+    // Deletes a line; the totals follow.
+    void deleteLine(int row);
+
+    // ----- finishing
+
+    // OK: leaves the line being changed, checks the header (InvoiceRefusal with the field to go
+    // back to) and writes the header and all lines in one transaction; a key already taken is
+    // refused with "Invoice no. already exists". Nothing is written while the header is not
+    // being changed (a posted invoice never is), and nothing at all when it fails.
+    void ok();
+    // Cancel: drops every change since the invoice was opened or last written, lines included.
+    void cancel();
+    // Takes the two taxes again from the stored buckets and rates. Opening an existing invoice
+    // does this; without it the first line change would count the taxes twice.
+    void getBillToData();
+
+private:
+    InvoiceDocument(Database& db, const FormatSettings& settings);
+
+    struct Saved {
+        InvoiceHeader header;
+        QList<InvoiceLine> lines;
+        State headerState = State::Browse;
+        Money tax1;
+        Money tax2;
+        int nextLineNumber = 1;
+    };
+
+    void beginHeaderEdit();
+    template <typename T> void changeHeader(T InvoiceHeader::*field, const T& value);
+    void setTaxes(std::optional<qint64> tax1Id, std::optional<qint64> tax2Id);
+    void lookUpTaxDescriptions();
+    void setInvoiceAmount(Money amount);
+    InvoiceTotals totals() const;
+    void applyTotals(const InvoiceTotals& totals);
+    AppliedTax tax1() const;
+    AppliedTax tax2() const;
+    void requireLine() const;
+    void touchLine();
+    void endLineEdit();
+    void remember();
+    std::optional<ItemInfo> cachedItem(std::optional<qint64> itemId) const;
+
+    Database& db_;
+    FormatSettings settings_;
+    InvoiceHeader header_;
+    QList<InvoiceLine> lines_;
+    State headerState_ = State::Browse;
+    State lineState_ = State::Browse;
+    int editingRow_ = -1;
+    InvoiceLine pending_;
+    bool pendingTouched_ = false;
+    Money oldAmount_;
+    QString oldCodes_;
+    Money tax1Amount_;
+    Money tax2Amount_;
+    QString tax1Description_;
+    QString tax2Description_;
+    int nextLineNumber_ = 1;
+    bool modified_ = false;
+    bool storedOnce_ = false;
+    Saved saved_;
+    std::optional<CustomerInfo> billed_;
+    std::optional<CustomerInfo> recipient_;
+    mutable QHash<qint64, std::optional<ItemInfo>> items_;
+};

@@ -1,0 +1,176 @@
+#include "receivables/invoices/invoicelookups.h"
+
+#include "data/lookupfields.h"
+#include "engine/database.h"
+
+namespace
+{
+
+const QString kCustomerColumns = QStringLiteral(
+    "CustomerID, CustomerNo, CustomerName, AddressLine1, AddressLine2, City, StateProv, ZipCode, "
+    "Country, ShipToName, ShipToAddressLine1, ShipToAddressLine2, ShipToCity, ShipToStateProv, "
+    "ShipToZipCode, ShipToCountry, CustomerType, Suspended, Tax1ID, Tax2ID, Tax1ExemptionNo, "
+    "Tax2ExemptionNo, DiscPC, DiscDays, NetDays, COD");
+
+const QString kItemColumns =
+    QStringLiteral("ItemID, ItemNo, ItemDescription, UnitPrice, TaxCodes, Suspended, ItemTypeID");
+
+std::optional<int> optionalInt(const Statement& s, const QString& column)
+{
+    const std::optional<qint64> v = s.optionalInteger(column);
+    return v ? std::optional<int>(int(*v)) : std::nullopt;
+}
+
+std::optional<double> optionalReal(const Statement& s, const QString& column)
+{
+    const QVariant v = s.value(column);
+    return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
+}
+
+QString trimmedText(const Statement& s, const QString& column)
+{
+    return s.text(column).trimmed();
+}
+
+CustomerInfo readCustomer(const Statement& s)
+{
+    const auto t = [&s](const char* column) { return s.text(QString::fromLatin1(column)); };
+    CustomerInfo c;
+    c.customerId = s.integer(QStringLiteral("CustomerID"));
+    c.customerNo = t("CustomerNo");
+    c.customerName = t("CustomerName");
+    c.address = joinedAddress({t("AddressLine1"), t("AddressLine2"), t("City"), t("StateProv"),
+                               t("ZipCode"), t("Country")});
+    c.shipToName = t("ShipToName");
+    c.shipToAddress =
+        joinedAddress({t("ShipToAddressLine1"), t("ShipToAddressLine2"), t("ShipToCity"),
+                       t("ShipToStateProv"), t("ShipToZipCode"), t("ShipToCountry")});
+    c.customerType = trimmedText(s, QStringLiteral("CustomerType"));
+    c.suspended = s.boolean(QStringLiteral("Suspended"));
+    c.tax1Id = s.optionalInteger(QStringLiteral("Tax1ID"));
+    c.tax2Id = s.optionalInteger(QStringLiteral("Tax2ID"));
+    c.tax1ExemptionNo = trimmedText(s, QStringLiteral("Tax1ExemptionNo"));
+    c.tax2ExemptionNo = trimmedText(s, QStringLiteral("Tax2ExemptionNo"));
+    c.discPC = optionalReal(s, QStringLiteral("DiscPC"));
+    c.discDays = optionalInt(s, QStringLiteral("DiscDays"));
+    c.netDays = optionalInt(s, QStringLiteral("NetDays"));
+    if (!s.isNull(QStringLiteral("COD")))
+        c.cod = s.boolean(QStringLiteral("COD"));
+    return c;
+}
+
+ItemInfo readItem(const Statement& s)
+{
+    ItemInfo i;
+    i.itemId = s.integer(QStringLiteral("ItemID"));
+    i.itemNo = s.text(QStringLiteral("ItemNo"));
+    i.itemDescription = s.text(QStringLiteral("ItemDescription"));
+    if (!s.isNull(QStringLiteral("UnitPrice")))
+        i.unitPrice = s.money(QStringLiteral("UnitPrice"));
+    i.taxCodes = s.text(QStringLiteral("TaxCodes"));
+    i.suspended = s.boolean(QStringLiteral("Suspended"));
+    i.itemTypeId = s.optionalInteger(QStringLiteral("ItemTypeID"));
+    return i;
+}
+
+} // namespace
+
+namespace invoicelookup
+{
+
+std::optional<CustomerInfo> customerById(Database& db, qint64 customerId)
+{
+    Statement s = db.prepare(
+        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerID = :id").arg(kCustomerColumns));
+    s.bind(QStringLiteral("id"), customerId).exec();
+    if (!s.next())
+        return std::nullopt;
+    return readCustomer(s);
+}
+
+std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo)
+{
+    if (customerNo.isEmpty())
+        return std::nullopt;
+    Statement s = db.prepare(
+        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerNo = :no ORDER BY CustomerID LIMIT 1")
+            .arg(kCustomerColumns));
+    s.bind(QStringLiteral("no"), customerNo).exec();
+    if (!s.next())
+        return std::nullopt;
+    return readCustomer(s);
+}
+
+std::optional<ItemInfo> itemById(Database& db, qint64 itemId)
+{
+    Statement s =
+        db.prepare(QStringLiteral("SELECT %1 FROM Item WHERE ItemID = :id").arg(kItemColumns));
+    s.bind(QStringLiteral("id"), itemId).exec();
+    if (!s.next())
+        return std::nullopt;
+    return readItem(s);
+}
+
+std::optional<ItemInfo> itemByNo(Database& db, const QString& itemNo)
+{
+    if (itemNo.isEmpty())
+        return std::nullopt;
+    Statement s =
+        db.prepare(QStringLiteral("SELECT %1 FROM Item WHERE ItemNo = :no ORDER BY ItemID LIMIT 1")
+                       .arg(kItemColumns));
+    s.bind(QStringLiteral("no"), itemNo).exec();
+    if (!s.next())
+        return std::nullopt;
+    return readItem(s);
+}
+
+std::optional<TaxInfo> taxById(Database& db, qint64 taxId)
+{
+    Statement s = db.prepare(
+        QStringLiteral("SELECT TaxID, TaxCode, Rate, TaxDescription FROM Tax WHERE TaxID = :id"));
+    s.bind(QStringLiteral("id"), taxId).exec();
+    if (!s.next())
+        return std::nullopt;
+    TaxInfo t;
+    t.taxId = s.integer(QStringLiteral("TaxID"));
+    t.taxCode = trimmedText(s, QStringLiteral("TaxCode"));
+    t.rate = optionalReal(s, QStringLiteral("Rate"));
+    t.taxDescription = s.text(QStringLiteral("TaxDescription"));
+    return t;
+}
+
+bool warehouseExists(Database& db, qint64 warehouseId)
+{
+    Statement s = db.prepare(QStringLiteral("SELECT 1 FROM Warehse WHERE WarehouseID = :id"));
+    s.bind(QStringLiteral("id"), warehouseId).exec();
+    return s.next();
+}
+
+std::optional<qint64> firstWarehouse(Database& db)
+{
+    // Rows without a name come first, as they do in the name index on both engines.
+    Statement s = db.prepare(
+        QStringLiteral("SELECT WarehouseID FROM Warehse ORDER BY CASE WHEN WarehouseName IS NULL "
+                       "THEN 0 ELSE 1 END, %1, WarehouseID LIMIT 1")
+            .arg(db.dialect().nocaseOrder(QStringLiteral("WarehouseName"))));
+    s.exec();
+    if (!s.next())
+        return std::nullopt;
+    return s.optionalInteger(QStringLiteral("WarehouseID"));
+}
+
+CompanyPeriods companyPeriods(Database& db)
+{
+    Statement s = db.prepare(QStringLiteral("SELECT FiscalYear, DefaultPeriodPP, DefaultPeriodYYYY "
+                                            "FROM Company ORDER BY CompanyNo LIMIT 1"));
+    s.exec();
+    CompanyPeriods c;
+    if (s.next()) {
+        c.fiscalYear = int(s.integer(QStringLiteral("FiscalYear")));
+        c.defaultPeriod = int(s.integer(QStringLiteral("DefaultPeriodPP")));
+        c.defaultYear = int(s.integer(QStringLiteral("DefaultPeriodYYYY")));
+    }
+    return c;
+}
+
+} // namespace invoicelookup

@@ -1,0 +1,30 @@
+#pragma once
+// Reading an invoice with its lines, and writing it back as one unit: the header and every line
+// in one transaction, so no failure leaves lines that disagree with the header's totals.
+
+#include "receivables/invoices/invoiceheader.h"
+#include "receivables/invoices/invoicelines.h"
+
+#include <QList>
+#include <optional>
+
+class Database;
+
+struct StoredInvoice {
+    InvoiceHeader header;
+    QList<InvoiceLine> lines; // in Seq order
+};
+
+namespace invoicestore
+{
+// The invoice with this key, or nothing when there is none.
+std::optional<StoredInvoice> load(Database& db, qint64 invoiceId);
+// The highest line number stored for the invoice; 0 when it has no lines.
+int maxStoredSeq(Database& db, qint64 invoiceId);
+// Stores the header (a new row, or the existing one) and replaces the invoice's stored lines
+// with these, in one transaction. An invoice that another workstation posted in the meantime
+// is refused with the posted-invoice message; one removed in the meantime is stored anew.
+// Engine failures raise DbError (a key already taken: 9729) and leave the database as it was.
+void write(Database& db, const InvoiceHeader& header, const QList<InvoiceLine>& lines,
+           bool newHeader);
+} // namespace invoicestore
