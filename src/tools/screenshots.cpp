@@ -1,9 +1,12 @@
 // Renders every screen offscreen into PNG files, for review: `tallywick-screenshots FOLDER`.
 // Each screen is filled with believable values, as a bookkeeper would see it.
+#include "data/artables.h"
+#include "data/lookups.h"
 #include "data/registry.h"
 #include "data/schemacreation.h"
 #include "data/ui/registryeditor.h"
 #include "engine/database.h"
+#include "engine/recordwriter.h"
 #include "host/sampledata.h"
 #include "host/ui/hostwindow.h"
 #include "masterdata/ui/itemsearch.h"
@@ -11,6 +14,8 @@
 #include "plugin/ui/armessagebox.h"
 #include "plugin/ui/formarsystem.h"
 #include "plugin/ui/messageboxdialogs.h"
+#include "receivables/invoices/invoicedocument.h"
+#include "receivables/invoices/ui/frmarinvoice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,6 +43,66 @@ bool save(QWidget* widget, const QString& path)
     const bool ok = widget->grab().save(path);
     widget->hide();
     return ok;
+}
+
+// A customer with two taxes and a three-line invoice for her; posted when asked.
+qint64 sampleInvoice(Database& db, bool post)
+{
+    if (post) {
+        db.exec(
+            QStringLiteral("UPDATE Item SET UnitPrice = 65000, TaxCodes = 'G' WHERE ItemNo = 'L'"));
+    } else {
+        records::insert(db, ar::tax(),
+                        {{QStringLiteral("TaxID"), 1},
+                         {QStringLiteral("TaxName"), QStringLiteral("GST")},
+                         {QStringLiteral("Rate"), 5.0},
+                         {QStringLiteral("TaxCode"), QStringLiteral("G")},
+                         {QStringLiteral("TaxDescription"), QStringLiteral("GST")}});
+        records::insert(db, ar::tax(),
+                        {{QStringLiteral("TaxID"), 2},
+                         {QStringLiteral("TaxName"), QStringLiteral("PST")},
+                         {QStringLiteral("Rate"), 7.0},
+                         {QStringLiteral("TaxCode"), QStringLiteral("P")},
+                         {QStringLiteral("TaxDescription"), QStringLiteral("PST")}});
+        records::insert(db, ar::customer(),
+                        {{QStringLiteral("CustomerID"), 1},
+                         {QStringLiteral("CustomerNo"), QStringLiteral("1004")},
+                         {QStringLiteral("CustomerName"), QStringLiteral("Alvarez, Rosa")},
+                         {QStringLiteral("CustomerType"), QStringLiteral("C")},
+                         {QStringLiteral("AddressLine1"), QStringLiteral("218 Maple Avenue")},
+                         {QStringLiteral("City"), QStringLiteral("Dayton")},
+                         {QStringLiteral("StateProv"), QStringLiteral("OH")},
+                         {QStringLiteral("ZipCode"), QStringLiteral("45402")},
+                         {QStringLiteral("Tax1ID"), 1},
+                         {QStringLiteral("Tax2ID"), 2},
+                         {QStringLiteral("NetDays"), 30},
+                         {QStringLiteral("Suspended"), false}});
+        db.exec(
+            QStringLiteral("UPDATE Item SET UnitPrice = 65000, TaxCodes = 'G' WHERE ItemNo = 'L'"));
+        db.exec(QStringLiteral(
+            "UPDATE Item SET UnitPrice = 72500, TaxCodes = 'GP' WHERE ItemNo = 'D'"));
+        db.exec(QStringLiteral("UPDATE Item SET UnitPrice = 31000 WHERE ItemNo = 'MF'"));
+    }
+    auto document = InvoiceDocument::openNew(db);
+    document->setCustomerNoText(QStringLiteral("1004"));
+    document->setDescription(QStringLiteral("Meals delivered in November"));
+    const struct {
+        double quantity;
+        int itemId;
+    } lines[] = {{20, 2}, {8, 3}, {4, 4}};
+    for (const auto& line : lines) {
+        document->appendLine();
+        document->setLineQuantity(line.quantity);
+        document->setLineItem(line.itemId, LineColumn::None);
+        document->storeLine();
+    }
+    document->ok();
+    const qint64 id = document->invoiceId();
+    if (post)
+        db.exec(
+            QStringLiteral("UPDATE ARInv SET Printed = true, Posted = true WHERE ARInvoiceID = %1")
+                .arg(id));
+    return id;
 }
 
 } // namespace
@@ -75,6 +140,9 @@ int main(int argc, char** argv)
     sample.periodStart = QDate(2026, 11, 1);
     generateSampleData(*db, sample);
     createOrUpgradeSchema(*db, dialogs);
+    const qint64 taxed = sampleInvoice(*db, false);
+    const qint64 posted = sampleInvoice(*db, true);
+    TdmLookUps lookups(*db);
 
     const QList<Shot> shots{
         {QStringLiteral("host-window.png"),
@@ -102,6 +170,20 @@ int main(int argc, char** argv)
              editor->show();
              editor->findChild<QRadioButton*>(QStringLiteral("rbFileServer"))->click();
              return editor;
+         }},
+        {QStringLiteral("invoice-three-lines.png"),
+         [&] {
+             auto* window = new TfrmARInvoice(*db, lookups);
+             window->setAttribute(Qt::WA_DeleteOnClose, false);
+             window->openExisting(taxed);
+             return window;
+         }},
+        {QStringLiteral("invoice-posted.png"),
+         [&] {
+             auto* window = new TfrmARInvoice(*db, lookups);
+             window->setAttribute(Qt::WA_DeleteOnClose, false);
+             window->openExisting(posted);
+             return window;
          }},
         {QStringLiteral("item-search.png"),
          [&] {
