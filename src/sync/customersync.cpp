@@ -8,6 +8,7 @@
 #include "sync/idreservation.h"
 #include "sync/passinsert.h"
 #include "sync/passprogress.h"
+#include "sync/syncrun.h"
 
 #include <QHash>
 
@@ -103,18 +104,17 @@ QVariant defaultNetDays(Database& db)
     return s.next() ? s.value(0) : QVariant();
 }
 
-class CustomerSynchronization
+class CustomerSynchronization : public SyncRun
 {
 public:
     CustomerSynchronization(Database& db, Dialogs& dialogs, Progress& progress)
-        : db_(db), dialogs_(dialogs), progress_(progress)
+        : SyncRun(db, dialogs, progress)
     {
     }
 
     SyncReport run()
     {
-        progress_.setRange(0, 100);
-        try {
+        return runPasses([this] {
             repairCustomerCounter(db_);
             runQuietly(db_, QStringList{customersql::updateCustomersFromClients(db_.dialect()),
                                         customersql::updateBillToFromIndividuals(db_.dialect())} +
@@ -124,30 +124,10 @@ public:
             addFunders();
             for (const QString& sql : customersql::updateClientType())
                 db_.exec(sql);
-            report_.completed = true;
-            dialogs_.inform(Dialogs::Kind::Information, kSynchronizationCompleted);
-        } catch (const std::exception& e) {
-            endPass();
-            showError(QString::fromUtf8(e.what()));
-            return report_;
-        }
-        endPass();
-        return report_;
+        });
     }
 
 private:
-    void showError(const QString& text)
-    {
-        report_.errorsShown << text;
-        dialogs_.inform(Dialogs::Kind::Error, text);
-    }
-
-    void endPass()
-    {
-        progress_.setValue(0);
-        progress_.setCaption(QString());
-    }
-
     // The first key of a pass's block. A failed reservation is shown and the pass goes on with
     // the keys as far as they were computed.
     qint64 reserve(qint64 count)
@@ -195,11 +175,6 @@ private:
         }
         insert.finish();
     }
-
-    Database& db_;
-    Dialogs& dialogs_;
-    Progress& progress_;
-    SyncReport report_;
 };
 
 } // namespace

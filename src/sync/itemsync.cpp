@@ -9,6 +9,7 @@
 #include "sync/itemqueries.h"
 #include "sync/passinsert.h"
 #include "sync/passprogress.h"
+#include "sync/syncrun.h"
 
 #include <functional>
 
@@ -32,19 +33,18 @@ QList<HostItem> hostItems(Database& db, const QString& sql)
     return items;
 }
 
-class ItemSynchronization
+class ItemSynchronization : public SyncRun
 {
 public:
     ItemSynchronization(Database& db, Dialogs& dialogs, Progress& progress)
-        : db_(db), dialogs_(dialogs), progress_(progress)
+        : SyncRun(db, dialogs, progress)
     {
     }
 
     SyncReport run()
     {
-        progress_.setRange(0, 100);
-        progress_.setValue(0);
-        try {
+        return runPasses([this] {
+            progress_.setValue(0);
             try {
                 db_.exec(itemsql::updateItemFromItems(db_.dialect()));
                 db_.exec(itemsql::updatePledgeItemFromItems(db_.dialect()));
@@ -56,30 +56,10 @@ public:
             addItems(QStringLiteral("Synchronizing pledge items"),
                      itemsql::itemsNotPledgeItem(db_.dialect()), pledgeItem,
                      report_.pledgeItemsAdded);
-            report_.completed = true;
-            dialogs_.inform(Dialogs::Kind::Information, kSynchronizationCompleted);
-        } catch (const std::exception& e) {
-            endRun();
-            showError(QString::fromUtf8(e.what()));
-            return report_;
-        }
-        endRun();
-        return report_;
+        });
     }
 
 private:
-    void showError(const QString& text)
-    {
-        report_.errorsShown << text;
-        dialogs_.inform(Dialogs::Kind::Error, text);
-    }
-
-    void endRun()
-    {
-        progress_.setValue(0);
-        progress_.setCaption(QString());
-    }
-
     // One pass: the host items the query finds, each written as the mapping makes it.
     void addItems(const QString& caption, const QString& missingSql,
                   const std::function<NewItem(const HostItem&, qint64)>& make, int& added)
@@ -101,11 +81,6 @@ private:
         }
         insert.finish();
     }
-
-    Database& db_;
-    Dialogs& dialogs_;
-    Progress& progress_;
-    SyncReport report_;
 };
 
 } // namespace
