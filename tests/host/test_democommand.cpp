@@ -44,6 +44,18 @@ QMap<QString, qint64> printedCounts(const QString& out)
     return counts;
 }
 
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
 } // namespace
 
 class TestDemoCommand : public QObject
@@ -131,10 +143,8 @@ private Q_SLOTS:
         }
 
         // a second run, with or without rows, leaves the database as it is
-        const QByteArray before = [&] {
-            QFile f(file);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
+        const QByteArray before = contents(file);
+        QVERIFY(!before.isEmpty());
         for (const QStringList& again :
              {QStringList{folder}, QStringList{folder, QStringLiteral("--empty")}}) {
             const Run refused = demo(again);
@@ -142,9 +152,7 @@ private Q_SLOTS:
             QVERIFY2(refused.err.contains(QStringLiteral("already holds a Hearthtable database")),
                      qPrintable(refused.err));
         }
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), before);
+        QCOMPARE(contents(file), before);
     }
 
     void emptyTablesOnRequest()
@@ -183,11 +191,7 @@ private Q_SLOTS:
     {
         // a file where the folder should be
         const QString plainFile = scratch_.filePath(QStringLiteral("notes.txt"));
-        {
-            QFile f(plainFile);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("shopping list\n");
-        }
+        QVERIFY(writeFile(plainFile, "shopping list\n"));
         Run r = demo({plainFile});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(QStringLiteral("is a file, not a folder")), qPrintable(r.err));
@@ -196,17 +200,11 @@ private Q_SLOTS:
         const QString folder = scratch_.filePath(QStringLiteral("foreign"));
         QVERIFY(QDir().mkpath(folder));
         const QString file = QDir(folder).filePath(QStringLiteral("Hearthtable.db"));
-        {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("not a database at all");
-        }
+        QVERIFY(writeFile(file, "not a database at all"));
         r = demo({folder});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(QStringLiteral("left untouched")), qPrintable(r.err));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("not a database at all"));
+        QCOMPARE(contents(file), QByteArray("not a database at all"));
     }
 
     void aDatabaseWithoutHostTablesIsFilled()

@@ -38,267 +38,249 @@ class TestHelpers : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
-
-    void roundsHalfAwayFromZeroAfterNoise();
-    void roundsToCents();
-    void roundingSurvivesValuesTooLargeToScale();
-
-    void readsDatesInTheUsersOrder();
-    void readsDayAndMonthWithoutYearAsThisYear();
-    void rejectsTextThatIsNotADate();
-    void movesTwoDigitYearsIntoTheBillingCentury();
-    void date2000ReadsWithTheCurrentSettings();
-    void date2000PassesConversionErrorsOn();
-
-    void splitsJoinsAndReplaces();
-    void extractsServiceNumber();
-    void rejectsServiceNumberThatIsNotAnInteger();
-
-    void grantsEveryAccessArea();
-    void printerDefinedByPrinterOrPdfFolder();
-    void printerDefinedNeverThrows();
-};
-
-void TestHelpers::cleanup()
-{
-    setPrinterNameSource({});
-    setPdfOutputFolderSource({});
-    setCurrentFormatSettings(FormatSettings::us());
-}
-
-void TestHelpers::roundsHalfAwayFromZeroAfterNoise()
-{
-    const struct {
-        double value;
-        double expected;
-    } cases[] = {{2.5, 3},       {-2.5, -3}, {2.4999999999, 3}, {-2.4999999999, -3}, {2.49999, 2},
-                 {-2.49999, -2}, {0, 0},     {0.5, 1},          {0.4999, 0},         {-7, -7}};
-    for (const auto& c : cases)
-        QCOMPARE(double(RoundIt(c.value)), c.expected);
-}
-
-void TestHelpers::roundsToCents()
-{
-    // 1.005, -1.005 and 0.285 are held in binary just below their half cent.
-    const struct {
-        double amount;
-        double cents;
-    } cases[] = {{1234.565, 123457}, {-1.005, -101}, {1.005, 101}, {0.285, 29}, {1.0049, 100}};
-    for (const auto& c : cases) {
-        QCOMPARE(double(RoundIt(static_cast<long double>(c.amount) * 100)), c.cents);
-        QCOMPARE(double(RoundIt(static_cast<long double>(c.amount) * 100) / 100), c.cents / 100);
+    void cleanup()
+    {
+        setPrinterNameSource({});
+        setPdfOutputFolderSource({});
+        setCurrentFormatSettings(FormatSettings::us());
     }
-}
 
-void TestHelpers::roundingSurvivesValuesTooLargeToScale()
-{
-    const long double huge = std::numeric_limits<long double>::max() / 2;
-    QCOMPARE(RoundIt(huge), huge);
-    QCOMPARE(RoundIt(-huge), -huge);
-    const long double infinity = std::numeric_limits<long double>::infinity();
-    QCOMPARE(RoundIt(infinity), infinity);
-}
+    void roundsHalfAwayFromZeroAfterNoise()
+    {
+        const struct {
+            double value;
+            double expected;
+        } cases[] = {
+            {2.5, 3},       {-2.5, -3}, {2.4999999999, 3}, {-2.4999999999, -3}, {2.49999, 2},
+            {-2.49999, -2}, {0, 0},     {0.5, 1},          {0.4999, 0},         {-7, -7}};
+        for (const auto& c : cases)
+            QCOMPARE(double(RoundIt(c.value)), c.expected);
+    }
 
-void TestHelpers::readsDatesInTheUsersOrder()
-{
-    const DateCase cases[] = {
-        {"M/d/yyyy", "/", "3/4/2024", QDate(2024, 3, 4)},
-        {"MM/dd/yyyy", "/", "03/04/2024", QDate(2024, 3, 4)},
-        {"M/d/yyyy", "/", "3/4/24", QDate(1924, 3, 4)}, // two-digit year as 19yy
-        {"M/d/yyyy", "/", "3/4/5", QDate(1905, 3, 4)},
-        {"M/d/yyyy", "/", "3/4/999", QDate(999, 3, 4)},
-        {"M/d/yyyy", "/", "  3/ 4 /2024 ", QDate(2024, 3, 4)},
-        {"d/M/yyyy", "/", "3/4/2024", QDate(2024, 4, 3)},
-        {"dd/mm/yyyy", "/", "3/4/2024", QDate(2024, 4, 3)},
-        {"yyyy/MM/dd", "/", "2024/4/3", QDate(2024, 4, 3)},
-        {"dd/MM/yyyy", ".", "31.12.2023", QDate(2023, 12, 31)},
-        {"M/d/yyyy", "/", "2/29/2024", QDate(2024, 2, 29)},
-    };
-    for (const DateCase& c : cases)
-        QCOMPARE(readDate(QString::fromLatin1(c.text), withDate(c.format, c.separator)),
-                 c.expected);
-}
-
-void TestHelpers::readsDayAndMonthWithoutYearAsThisYear()
-{
-    const int yearBefore = QDate::currentDate().year();
-    const QDate mdy = readDate(QStringLiteral("3/4"), withDate("M/d/yyyy"));
-    const QDate dmy = readDate(QStringLiteral("3/4"), withDate("d/M/yyyy"));
-    const QDate ymd = readDate(QStringLiteral("3/4"), withDate("yyyy/M/d"));
-    const int yearAfter = QDate::currentDate().year();
-    QVERIFY(mdy.year() == yearBefore || mdy.year() == yearAfter);
-    QCOMPARE(mdy, QDate(mdy.year(), 3, 4));
-    QCOMPARE(dmy, QDate(dmy.year(), 4, 3));
-    QCOMPARE(ymd, QDate(ymd.year(), 3, 4));
-}
-
-void TestHelpers::rejectsTextThatIsNotADate()
-{
-    const char* texts[] = {"",           "   ",       "tomorrow",   "12",
-                           "1/2/2024/5", "1//2024",   "13/1/2024",  "1/0/2024",
-                           "2/30/2024",  "2/29/00",   "1/004/2024", "1/4/20245",
-                           "-1/4/2024",  "1/4x/2024", "1/1 2/2024", "1-4-2024"};
-    for (const char* text : texts) {
-        try {
-            readDate(QString::fromLatin1(text), withDate("M/d/yyyy"));
-            QFAIL(text);
-        } catch (const DateConversionError& error) {
-            QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid date").arg(text));
-            QCOMPARE(QString::fromStdString(error.what()), error.message());
+    void roundsToCents()
+    {
+        // 1.005, -1.005 and 0.285 are held in binary just below their half cent.
+        const struct {
+            double amount;
+            double cents;
+        } cases[] = {{1234.565, 123457}, {-1.005, -101}, {1.005, 101}, {0.285, 29}, {1.0049, 100}};
+        for (const auto& c : cases) {
+            QCOMPARE(double(RoundIt(static_cast<long double>(c.amount) * 100)), c.cents);
+            QCOMPARE(double(RoundIt(static_cast<long double>(c.amount) * 100) / 100),
+                     c.cents / 100);
         }
     }
-    QVERIFY_THROWS_EXCEPTION(DateConversionError,
-                             readDate(QStringLiteral("12/31/2024"), withDate("d/M/yyyy")));
-}
 
-void TestHelpers::movesTwoDigitYearsIntoTheBillingCentury()
-{
-    const DateCase cases[] = {
-        {"M/d/yyyy", "/", "02/29/00", QDate(2000, 2, 29)},
-        {"M/d/yyyy", "/", "3/1/45", QDate(2045, 3, 1)},
-        {"M/d/yyyy", "/", "3/1/1945", QDate(2045, 3, 1)},
-        {"M/d/yyyy", "/", "1/15/00", QDate(2000, 1, 15)},
-        {"M/d/yyyy", "/", "12/31/49", QDate(2049, 12, 31)},
-        {"M/d/yyyy", "/", "3/1/50", QDate(1950, 3, 1)},
-        {"M/d/yyyy", "/", "3/1/1950", QDate(1950, 3, 1)},
-        {"M/d/yyyy", "/", "3/1/2050", QDate(2050, 3, 1)},
-        {"M/d/yyyy", "/", "3/1/2051", QDate(1951, 3, 1)},
-        {"M/d/yyyy", "/", "3/1/2075", QDate(1975, 3, 1)},
-        {"M/d/yyyy", "/", "3/1/1899", QDate(1899, 3, 1)},
-        {"M/d/yyyy", "/", "2/29/04", QDate(2004, 2, 29)},
-        {"d/M/yyyy", "/", "29/02/00", QDate(2000, 2, 29)},
-        {"d/M/yyyy", "/", "1/3/45", QDate(2045, 3, 1)},
-        {"dd/MM/yyyy", ".", "29.02.00", QDate(2000, 2, 29)},
-        {"dd/MM/yyyy", ".", "01.03.2075", QDate(1975, 3, 1)},
-        {"yyyy/MM/dd", "/", "45/3/1", QDate(2045, 3, 1)},
-    };
-    for (const DateCase& c : cases)
-        QCOMPARE(Date2000(QString::fromLatin1(c.text), withDate(c.format, c.separator)),
-                 c.expected);
-}
+    void roundingSurvivesValuesTooLargeToScale()
+    {
+        const long double huge = std::numeric_limits<long double>::max() / 2;
+        QCOMPARE(RoundIt(huge), huge);
+        QCOMPARE(RoundIt(-huge), -huge);
+        const long double infinity = std::numeric_limits<long double>::infinity();
+        QCOMPARE(RoundIt(infinity), infinity);
+    }
 
-void TestHelpers::date2000ReadsWithTheCurrentSettings()
-{
-    setCurrentFormatSettings(FormatSettings::dayMonthYear());
-    QCOMPARE(Date2000(QStringLiteral("1/3/45")), QDate(2045, 3, 1));
-    setCurrentFormatSettings(FormatSettings::us());
-    QCOMPARE(Date2000(QStringLiteral("1/3/45")), QDate(2045, 1, 3));
-}
+    void readsDatesInTheUsersOrder()
+    {
+        const DateCase cases[] = {
+            {"M/d/yyyy", "/", "3/4/2024", QDate(2024, 3, 4)},
+            {"MM/dd/yyyy", "/", "03/04/2024", QDate(2024, 3, 4)},
+            {"M/d/yyyy", "/", "3/4/24", QDate(1924, 3, 4)}, // two-digit year as 19yy
+            {"M/d/yyyy", "/", "3/4/5", QDate(1905, 3, 4)},
+            {"M/d/yyyy", "/", "3/4/999", QDate(999, 3, 4)},
+            {"M/d/yyyy", "/", "  3/ 4 /2024 ", QDate(2024, 3, 4)},
+            {"d/M/yyyy", "/", "3/4/2024", QDate(2024, 4, 3)},
+            {"dd/mm/yyyy", "/", "3/4/2024", QDate(2024, 4, 3)},
+            {"yyyy/MM/dd", "/", "2024/4/3", QDate(2024, 4, 3)},
+            {"dd/MM/yyyy", ".", "31.12.2023", QDate(2023, 12, 31)},
+            {"M/d/yyyy", "/", "2/29/2024", QDate(2024, 2, 29)},
+        };
+        for (const DateCase& c : cases)
+            QCOMPARE(readDate(QString::fromLatin1(c.text), withDate(c.format, c.separator)),
+                     c.expected);
+    }
 
-void TestHelpers::date2000PassesConversionErrorsOn()
-{
-    for (const char* text : {"soon", "", "2/29/01", "13/1/45"})
+    void readsDayAndMonthWithoutYearAsThisYear()
+    {
+        const int yearBefore = QDate::currentDate().year();
+        const QDate mdy = readDate(QStringLiteral("3/4"), withDate("M/d/yyyy"));
+        const QDate dmy = readDate(QStringLiteral("3/4"), withDate("d/M/yyyy"));
+        const QDate ymd = readDate(QStringLiteral("3/4"), withDate("yyyy/M/d"));
+        const int yearAfter = QDate::currentDate().year();
+        QVERIFY(mdy.year() == yearBefore || mdy.year() == yearAfter);
+        QCOMPARE(mdy, QDate(mdy.year(), 3, 4));
+        QCOMPARE(dmy, QDate(dmy.year(), 4, 3));
+        QCOMPARE(ymd, QDate(ymd.year(), 3, 4));
+    }
+
+    void rejectsTextThatIsNotADate()
+    {
+        const char* texts[] = {"",           "   ",       "tomorrow",   "12",
+                               "1/2/2024/5", "1//2024",   "13/1/2024",  "1/0/2024",
+                               "2/30/2024",  "2/29/00",   "1/004/2024", "1/4/20245",
+                               "-1/4/2024",  "1/4x/2024", "1/1 2/2024", "1-4-2024"};
+        for (const char* text : texts) {
+            try {
+                readDate(QString::fromLatin1(text), withDate("M/d/yyyy"));
+                QFAIL(text);
+            } catch (const DateConversionError& error) {
+                QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid date").arg(text));
+                QCOMPARE(QString::fromStdString(error.what()), error.message());
+            }
+        }
         QVERIFY_THROWS_EXCEPTION(DateConversionError,
-                                 Date2000(QString::fromLatin1(text), withDate("M/d/yyyy")));
-    // The leap-day shortcut reads in the user's order, where 29 is no month.
-    QVERIFY_THROWS_EXCEPTION(DateConversionError,
-                             Date2000(QStringLiteral("02/29/00"), withDate("d/M/yyyy")));
-}
-
-void TestHelpers::splitsJoinsAndReplaces()
-{
-    const struct {
-        const char* text;
-        const char* delimiter;
-        QStringList words;
-    } splits[] = {{"a,b,", ",", {"a", "b", ""}}, {",,", ",", {"", "", ""}},
-                  {"abc", ",", {"abc"}},         {"", ",", {""}},
-                  {"a,b", "", {"a,b"}},          {"a--b--c", "--", {"a", "b", "c"}},
-                  {"a---b", "--", {"a", "-b"}},  {"aXbxc", "x", {"aXb", "c"}}};
-    for (const auto& c : splits) {
-        const QString delimiter = QString::fromLatin1(c.delimiter);
-        QCOMPARE(StringToWords(QString::fromLatin1(c.text), delimiter), c.words);
-        if (!delimiter.isEmpty())
-            QCOMPARE(WordsToString(c.words, delimiter), QString::fromLatin1(c.text));
+                                 readDate(QStringLiteral("12/31/2024"), withDate("d/M/yyyy")));
     }
-    QCOMPARE(WordsToString({}, QStringLiteral(",")), QString());
 
-    const struct {
-        const char* text;
-        const char* token;
-        const char* replacement;
-        const char* expected;
-    } replacements[] = {{"a--b--c", "--", "+", "a+b+c"}, {"a--b", "%m", "+", "a--b"},
-                        {"a--b", "", "+", "a--b"},       {"aaa", "aa", "b", "ba"},
-                        {"x%m", "%m", "%m%m", "x%m%m"},  {"a-b-", "-", "", "ab"}};
-    for (const auto& c : replacements) {
-        QString text = QString::fromLatin1(c.text);
-        ReplaceToken(text, QString::fromLatin1(c.token), QString::fromLatin1(c.replacement));
-        QCOMPARE(text, QString::fromLatin1(c.expected));
+    void movesTwoDigitYearsIntoTheBillingCentury()
+    {
+        const DateCase cases[] = {
+            {"M/d/yyyy", "/", "02/29/00", QDate(2000, 2, 29)},
+            {"M/d/yyyy", "/", "3/1/45", QDate(2045, 3, 1)},
+            {"M/d/yyyy", "/", "3/1/1945", QDate(2045, 3, 1)},
+            {"M/d/yyyy", "/", "1/15/00", QDate(2000, 1, 15)},
+            {"M/d/yyyy", "/", "12/31/49", QDate(2049, 12, 31)},
+            {"M/d/yyyy", "/", "3/1/50", QDate(1950, 3, 1)},
+            {"M/d/yyyy", "/", "3/1/1950", QDate(1950, 3, 1)},
+            {"M/d/yyyy", "/", "3/1/2050", QDate(2050, 3, 1)},
+            {"M/d/yyyy", "/", "3/1/2051", QDate(1951, 3, 1)},
+            {"M/d/yyyy", "/", "3/1/2075", QDate(1975, 3, 1)},
+            {"M/d/yyyy", "/", "3/1/1899", QDate(1899, 3, 1)},
+            {"M/d/yyyy", "/", "2/29/04", QDate(2004, 2, 29)},
+            {"d/M/yyyy", "/", "29/02/00", QDate(2000, 2, 29)},
+            {"d/M/yyyy", "/", "1/3/45", QDate(2045, 3, 1)},
+            {"dd/MM/yyyy", ".", "29.02.00", QDate(2000, 2, 29)},
+            {"dd/MM/yyyy", ".", "01.03.2075", QDate(1975, 3, 1)},
+            {"yyyy/MM/dd", "/", "45/3/1", QDate(2045, 3, 1)},
+        };
+        for (const DateCase& c : cases)
+            QCOMPARE(Date2000(QString::fromLatin1(c.text), withDate(c.format, c.separator)),
+                     c.expected);
     }
-}
 
-void TestHelpers::extractsServiceNumber()
-{
-    const struct {
-        const char* text;
-        int expected;
-    } cases[] = {{"Lunch [12]", 12}, {"Meals [123]", 123}, {"Meals [1234]", 123},
-                 {"Soup [7]", 7},    {"Soup [x]", 0},      {"Soup [ 5]", 5},
-                 {"Soup [5 ]", 5},   {"A [1] B [2]", 1},   {"Soup [-5]", 0},
-                 {"12 Lunch", 12},   {"Lunch", 0},         {"Lunch []", 0},
-                 {"Lunch [   ]", 0}, {"Lunch [", 0},       {"", 0}};
-    for (const auto& c : cases)
-        QCOMPARE(ExtractServiceID(QString::fromLatin1(c.text)), c.expected);
-}
+    void date2000ReadsWithTheCurrentSettings()
+    {
+        setCurrentFormatSettings(FormatSettings::dayMonthYear());
+        QCOMPARE(Date2000(QStringLiteral("1/3/45")), QDate(2045, 3, 1));
+        setCurrentFormatSettings(FormatSettings::us());
+        QCOMPARE(Date2000(QStringLiteral("1/3/45")), QDate(2045, 1, 3));
+    }
 
-void TestHelpers::rejectsServiceNumberThatIsNotAnInteger()
-{
-    const struct {
-        const char* text;
-        const char* part;
-    } cases[] = {{"Soup [1a]", "1a"}, {"Soup [1 2]", "1 2"}, {"1a", "1a"}};
-    for (const auto& c : cases) {
-        try {
-            ExtractServiceID(QString::fromLatin1(c.text));
-            QFAIL(c.text);
-        } catch (const IntegerConversionError& error) {
-            QCOMPARE(error.message(),
-                     QStringLiteral("'%1' is not a valid integer value").arg(c.part));
+    void date2000PassesConversionErrorsOn()
+    {
+        for (const char* text : {"soon", "", "2/29/01", "13/1/45"})
+            QVERIFY_THROWS_EXCEPTION(DateConversionError,
+                                     Date2000(QString::fromLatin1(text), withDate("M/d/yyyy")));
+        // The leap-day shortcut reads in the user's order, where 29 is no month.
+        QVERIFY_THROWS_EXCEPTION(DateConversionError,
+                                 Date2000(QStringLiteral("02/29/00"), withDate("d/M/yyyy")));
+    }
+
+    void splitsJoinsAndReplaces()
+    {
+        const struct {
+            const char* text;
+            const char* delimiter;
+            QStringList words;
+        } splits[] = {{"a,b,", ",", {"a", "b", ""}}, {",,", ",", {"", "", ""}},
+                      {"abc", ",", {"abc"}},         {"", ",", {""}},
+                      {"a,b", "", {"a,b"}},          {"a--b--c", "--", {"a", "b", "c"}},
+                      {"a---b", "--", {"a", "-b"}},  {"aXbxc", "x", {"aXb", "c"}}};
+        for (const auto& c : splits) {
+            const QString delimiter = QString::fromLatin1(c.delimiter);
+            QCOMPARE(StringToWords(QString::fromLatin1(c.text), delimiter), c.words);
+            if (!delimiter.isEmpty())
+                QCOMPARE(WordsToString(c.words, delimiter), QString::fromLatin1(c.text));
+        }
+        QCOMPARE(WordsToString({}, QStringLiteral(",")), QString());
+
+        const struct {
+            const char* text;
+            const char* token;
+            const char* replacement;
+            const char* expected;
+        } replacements[] = {{"a--b--c", "--", "+", "a+b+c"}, {"a--b", "%m", "+", "a--b"},
+                            {"a--b", "", "+", "a--b"},       {"aaa", "aa", "b", "ba"},
+                            {"x%m", "%m", "%m%m", "x%m%m"},  {"a-b-", "-", "", "ab"}};
+        for (const auto& c : replacements) {
+            QString text = QString::fromLatin1(c.text);
+            ReplaceToken(text, QString::fromLatin1(c.token), QString::fromLatin1(c.replacement));
+            QCOMPARE(text, QString::fromLatin1(c.expected));
         }
     }
-}
 
-void TestHelpers::grantsEveryAccessArea()
-{
-    QSet<QString> keys;
-    for (const AccessArea& area : kAccessAreas) {
-        QVERIFY(!area.key.isEmpty());
-        keys.insert(QString(area.key));
-        QVERIFY(SecurityCheck(area));
+    void extractsServiceNumber()
+    {
+        const struct {
+            const char* text;
+            int expected;
+        } cases[] = {{"Lunch [12]", 12}, {"Meals [123]", 123}, {"Meals [1234]", 123},
+                     {"Soup [7]", 7},    {"Soup [x]", 0},      {"Soup [ 5]", 5},
+                     {"Soup [5 ]", 5},   {"A [1] B [2]", 1},   {"Soup [-5]", 0},
+                     {"12 Lunch", 12},   {"Lunch", 0},         {"Lunch []", 0},
+                     {"Lunch [   ]", 0}, {"Lunch [", 0},       {"", 0}};
+        for (const auto& c : cases)
+            QCOMPARE(ExtractServiceID(QString::fromLatin1(c.text)), c.expected);
     }
-    QCOMPARE(keys.size(), qsizetype(kAccessAreas.size()));
-}
 
-void TestHelpers::printerDefinedByPrinterOrPdfFolder()
-{
-    QVERIFY(!PrinterDefined());
-    setPrinterNameSource([] { return QStringLiteral("Office Laser"); });
-    QVERIFY(PrinterDefined());
-    setPrinterNameSource([] { return QStringLiteral("  "); });
-    QVERIFY(!PrinterDefined());
-    setPdfOutputFolderSource([] { return QStringLiteral("/srv/reports"); });
-    QVERIFY(PrinterDefined());
-    setPdfOutputFolderSource({});
-    QVERIFY(!PrinterDefined());
-}
-
-void TestHelpers::printerDefinedNeverThrows()
-{
-    setPrinterNameSource([]() -> QString { throw std::runtime_error("no printers installed"); });
-    bool defined = true;
-    try {
-        defined = PrinterDefined();
-    } catch (...) {
-        QFAIL("PrinterDefined let an error through");
+    void rejectsServiceNumberThatIsNotAnInteger()
+    {
+        const struct {
+            const char* text;
+            const char* part;
+        } cases[] = {{"Soup [1a]", "1a"}, {"Soup [1 2]", "1 2"}, {"1a", "1a"}};
+        for (const auto& c : cases) {
+            try {
+                ExtractServiceID(QString::fromLatin1(c.text));
+                QFAIL(c.text);
+            } catch (const IntegerConversionError& error) {
+                QCOMPARE(error.message(),
+                         QStringLiteral("'%1' is not a valid integer value").arg(c.part));
+            }
+        }
     }
-    QVERIFY(!defined);
-    setPdfOutputFolderSource([] { return QStringLiteral("/srv/reports"); });
-    QVERIFY(PrinterDefined());
-    setPdfOutputFolderSource([]() -> QString { throw 42; });
-    QVERIFY(!PrinterDefined());
-}
+
+    void grantsEveryAccessArea()
+    {
+        QSet<QString> keys;
+        for (const AccessArea& area : kAccessAreas) {
+            QVERIFY(!area.key.isEmpty());
+            keys.insert(QString(area.key));
+            QVERIFY(SecurityCheck(area));
+        }
+        QCOMPARE(keys.size(), qsizetype(kAccessAreas.size()));
+    }
+
+    void printerDefinedByPrinterOrPdfFolder()
+    {
+        QVERIFY(!PrinterDefined());
+        setPrinterNameSource([] { return QStringLiteral("Office Laser"); });
+        QVERIFY(PrinterDefined());
+        setPrinterNameSource([] { return QStringLiteral("  "); });
+        QVERIFY(!PrinterDefined());
+        setPdfOutputFolderSource([] { return QStringLiteral("/srv/reports"); });
+        QVERIFY(PrinterDefined());
+        setPdfOutputFolderSource({});
+        QVERIFY(!PrinterDefined());
+    }
+
+    void printerDefinedNeverThrows()
+    {
+        setPrinterNameSource(
+            []() -> QString { throw std::runtime_error("no printers installed"); });
+        bool defined = true;
+        try {
+            defined = PrinterDefined();
+        } catch (...) {
+            QFAIL("PrinterDefined let an error through");
+        }
+        QVERIFY(!defined);
+        setPdfOutputFolderSource([] { return QStringLiteral("/srv/reports"); });
+        QVERIFY(PrinterDefined());
+        setPdfOutputFolderSource([]() -> QString { throw 42; });
+        QVERIFY(!PrinterDefined());
+    }
+};
 
 QTEST_MAIN(TestHelpers)
 #include "test_helpers.moc"
