@@ -218,16 +218,12 @@ private Q_SLOTS:
             scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Reimbursement_Method) FROM "
                                        "FundUses WHERE Reimbursement_Method IN ('I','T','C')")),
             qint64(3));
-        QVERIFY(scalar(*db, QStringLiteral(
-                                "SELECT COUNT(*) FROM FundUses WHERE "
-                                "Reimbursement_Method = 'T' AND Reimbursement_Period IS NULL")) >
-                0);
-        QVERIFY(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE "
-                                           "Reimbursement_Method IS NULL")) > 0);
-        QVERIFY(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE Service_ID = 0")) >
-                0);
-        QVERIFY(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE Service_ID > 0")) >
-                0);
+        for (const char* where :
+             {"Reimbursement_Method = 'T' AND Reimbursement_Period IS NULL",
+              "Reimbursement_Method IS NULL", "Service_ID = 0", "Service_ID > 0"})
+            QVERIFY2(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE ") +
+                                     QLatin1String(where)) > 0,
+                     where);
 
         // Prices at every level the lookups rank: person or funder-wide, one service or all,
         // an item number or a meal code; pledges per item and per meal code.
@@ -311,16 +307,13 @@ private Q_SLOTS:
         const QString billTo = QStringLiteral(
             "SELECT COUNT(*) FROM Relationships r JOIN Individuals i ON i.Indiv_ID = r.Indiv_ID"
             " WHERE r.Relationship = 'Bill-To' AND ");
-        QVERIFY(scalar(*db, billTo + QStringLiteral("i.Organization IS NOT NULL AND i.First_Name "
-                                                    "IS NOT NULL")) > 0);
-        QVERIFY(scalar(*db, billTo + QStringLiteral("i.Organization IS NOT NULL AND i.First_Name "
-                                                    "IS NULL AND i.Last_Name IS NULL")) > 0);
-        QVERIFY(scalar(*db, billTo + QStringLiteral("i.Organization IS NULL AND i.First_Name IS "
-                                                    "NOT NULL")) > 0);
-        QVERIFY(scalar(*db, billTo + QStringLiteral("i.Organization IS NULL AND i.First_Name IS "
-                                                    "NULL AND i.Last_Name IS NOT NULL")) > 0);
-        QVERIFY(scalar(*db, billTo + QStringLiteral("i.Organization IS NULL AND i.First_Name IS "
-                                                    "NULL AND i.Last_Name IS NULL")) > 0);
+        for (const char* who :
+             {"i.Organization IS NOT NULL AND i.First_Name IS NOT NULL",
+              "i.Organization IS NOT NULL AND i.First_Name IS NULL AND i.Last_Name IS NULL",
+              "i.Organization IS NULL AND i.First_Name IS NOT NULL",
+              "i.Organization IS NULL AND i.First_Name IS NULL AND i.Last_Name IS NOT NULL",
+              "i.Organization IS NULL AND i.First_Name IS NULL AND i.Last_Name IS NULL"})
+            QVERIFY2(scalar(*db, billTo + QLatin1String(who)) > 0, who);
         // an office that pays the bills of several clients is one contact
         QVERIFY(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM (SELECT Indiv_ID FROM "
                                            "Relationships WHERE Relationship = 'Bill-To' GROUP "
