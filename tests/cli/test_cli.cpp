@@ -37,6 +37,12 @@ private:
                 QString::fromUtf8(p.readAllStandardError())};
     }
 
+    // `tallywick settings set NAME VALUE`; its exit code.
+    int set(const QString& name, const QString& value)
+    {
+        return run({QStringLiteral("settings"), QStringLiteral("set"), name, value}).exitCode;
+    }
+
 private Q_SLOTS:
     void helpListsTheCommands()
     {
@@ -52,18 +58,9 @@ private Q_SLOTS:
 
     void settingsAreSavedAndValidated()
     {
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"),
-                      QStringLiteral("C")})
-                     .exitCode,
-                 0);
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"),
-                      QStringLiteral("server ip"), QStringLiteral("10.0.0.7:5433")})
-                     .exitCode,
-                 0);
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"),
-                      QStringLiteral("Connection"), QStringLiteral("Internet")})
-                     .exitCode,
-                 0);
+        QCOMPARE(set(QStringLiteral("Mode"), QStringLiteral("C")), 0);
+        QCOMPARE(set(QStringLiteral("server ip"), QStringLiteral("10.0.0.7:5433")), 0);
+        QCOMPARE(set(QStringLiteral("Connection"), QStringLiteral("Internet")), 0);
         const Run shown = run({QStringLiteral("settings"), QStringLiteral("show")});
         QCOMPARE(shown.exitCode, 0);
         QVERIFY2(shown.out.contains(QStringLiteral("Mode: C\n")), qPrintable(shown.out));
@@ -75,24 +72,15 @@ private Q_SLOTS:
                                  QStringLiteral("Mode"), QStringLiteral("X")});
         QCOMPARE(badMode.exitCode, 2);
         QVERIFY(badMode.err.contains(QStringLiteral("Mode is C")));
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"),
-                      QStringLiteral("Server IP"), QStringLiteral("10.0.0")})
-                     .exitCode,
-                 2);
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Colour"),
-                      QStringLiteral("red")})
-                     .exitCode,
-                 2);
+        QCOMPARE(set(QStringLiteral("Server IP"), QStringLiteral("10.0.0")), 2);
+        QCOMPARE(set(QStringLiteral("Colour"), QStringLiteral("red")), 2);
         QVERIFY(run({QStringLiteral("settings"), QStringLiteral("show")})
                     .out.contains(QStringLiteral("Mode: C\n")));
     }
 
     void dataOptionWorksWithoutTouchingSettings()
     {
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"),
-                      QStringLiteral("C")})
-                     .exitCode,
-                 0);
+        QCOMPARE(set(QStringLiteral("Mode"), QStringLiteral("C")), 0);
         QTemporaryDir data;
         const Run r = run({QStringLiteral("--data"), data.path(), QStringLiteral("--user"),
                            QStringLiteral("Ann"), QStringLiteral("check")});
@@ -112,11 +100,17 @@ private Q_SLOTS:
     {
         QTemporaryDir parent;
         const QString data = parent.filePath(QStringLiteral("meals"));
-        QCOMPARE(run({QStringLiteral("demo"), data, QStringLiteral("--clients"), QStringLiteral("20")}).exitCode, 0);
+        QCOMPARE(
+            run({QStringLiteral("demo"), data, QStringLiteral("--clients"), QStringLiteral("20")})
+                .exitCode,
+            0);
         const Run first = run({QStringLiteral("--data"), data, QStringLiteral("init")});
         QVERIFY2(first.exitCode == 0, qPrintable(first.err));
-        QVERIFY(first.out.contains(QStringLiteral("Created: Customer, CustCtl, CusType, CBalance, Item, ItemCtl, ItemType, Company,")));
-        QVERIFY(first.out.contains(QStringLiteral("Seeded: CustCtl, CusType, Item, ItemCtl, ItemType, ARInvCtl, ARPmtCtl, Warehse, Bank, Currency")));
+        QVERIFY(first.out.contains(QStringLiteral(
+            "Created: Customer, CustCtl, CusType, CBalance, Item, ItemCtl, ItemType, Company,")));
+        QVERIFY(
+            first.out.contains(QStringLiteral("Seeded: CustCtl, CusType, Item, ItemCtl, ItemType, "
+                                              "ARInvCtl, ARPmtCtl, Warehse, Bank, Currency")));
         const Run second = run({QStringLiteral("--data"), data, QStringLiteral("init")});
         QCOMPARE(second.exitCode, 0);
         QVERIFY(second.out.contains(QStringLiteral("Created: none\n")));
@@ -124,7 +118,8 @@ private Q_SLOTS:
         QVERIFY(second.out.contains(QStringLiteral("Seeded: none\n")));
         QVERIFY(second.out.contains(QStringLiteral("Organization: ")));
 
-        // Without the host's tables the start stops at the organization record, with the engine's text.
+        // Without the host's tables the start stops at the organization record, with the engine's
+        // text.
         QTemporaryDir empty;
         const Run bare = run({QStringLiteral("--data"), empty.path(), QStringLiteral("init")});
         QCOMPARE(bare.exitCode, 1);
@@ -141,10 +136,7 @@ private Q_SLOTS:
                      "does not appear to be valid. Hearthtable will now terminate...")),
                  qPrintable(r.err));
 
-        QCOMPARE(run({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("Mode"),
-                      QStringLiteral("F")})
-                     .exitCode,
-                 0);
+        QCOMPARE(set(QStringLiteral("Mode"), QStringLiteral("F")), 0);
         const Run undefined = run({QStringLiteral("check")});
         QCOMPARE(undefined.exitCode, 1);
         QVERIFY(undefined.err.contains(
