@@ -1,0 +1,42 @@
+#include "billing/billingmethod.h"
+
+#include "engine/database.h"
+
+namespace billing
+{
+
+namespace
+{
+QString firstMethod(Statement& s)
+{
+    QString method;
+    while (method.isEmpty() && s.next())
+        method = s.text(0).trimmed();
+    s.finish();
+    return method;
+}
+} // namespace
+
+QString billingMethodOf(Database& db, qint64 personId, qint64 serviceId, const QString& fundingCode)
+{
+    const QString fund = fundingCode.trimmed();
+    Statement clientSpecific = db.prepare(
+        QStringLiteral("SELECT Reimbursement_Method FROM FundUses WHERE Person_ID = :person"
+                       " AND (Service_ID = :service OR Service_ID = 0) AND RTRIM(Fund_CD) = :fund"
+                       " ORDER BY CASE WHEN Service_ID = 0 THEN 1 ELSE 0 END"));
+    clientSpecific.bind(QStringLiteral("person"), personId)
+        .bind(QStringLiteral("service"), serviceId)
+        .bind(QStringLiteral("fund"), fund)
+        .exec();
+    QString method = firstMethod(clientSpecific);
+    if (!method.isEmpty())
+        return method;
+
+    Statement funder = db.prepare(QStringLiteral(
+        "SELECT Reimbursement_Method FROM FundSrcs WHERE RTRIM(Fund_CD) = :fund ORDER BY Fund_ID"));
+    funder.bind(QStringLiteral("fund"), fund).exec();
+    method = firstMethod(funder);
+    return method.isEmpty() ? kAtCost : method;
+}
+
+} // namespace billing

@@ -1,0 +1,77 @@
+#pragma once
+// What the charge of one meal line works from and what it gives back. A generation run builds a
+// MealLine for each group of a client's deliveries (funding source, service, complimentary flag,
+// item) and hands it to chargeMealLine (mealcharge.h) together with the run's choices.
+
+#include "engine/money.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// "Generate invoices for:" on the generation screen.
+enum class BillingChoice { MealsOnly = 0, PledgesOnly = 1, MealsAndPledges = 2 };
+// "Include the following payers:" on the generation screen.
+enum class PayerChoice { PrivatePayOnly = 0, PrivatePayAndFunders = 1, FundersOnly = 2 };
+
+struct ChargeChoices {
+    BillingChoice billing = BillingChoice::MealsOnly;
+    PayerChoice payers = PayerChoice::PrivatePayOnly;
+    // The organization's ClientInvoiceLineItems and FunderInvoiceLineItems are "D": one line per
+    // delivery date instead of one summary line, for client-billed and funder-billed lines.
+    bool clientLinesPerDate = false;
+    bool funderLinesPerDate = false;
+    // The run's work table of the period's deliveries (one row per delivered item, with the
+    // columns Person_ID, Service_ID, Funding_Desc, Item_ID, Comp, Deliv_Dt, Quantity).
+    QString deliveriesTable;
+};
+
+// The deliveries of one client under one funding source, service, complimentary flag and item.
+struct MealLine {
+    qint64 personId = 0;
+    QString fundingCode; // the delivery's Funding_Desc, whole; trailing blanks do not count
+    qint64 serviceId = 0;
+    qint64 itemId = 0; // the host's Items.Item_ID
+    QString mealItem;  // Items.Meal_Item, the meal's name
+    QString meal;      // Items.Meal, the meal category ("L ", "MF", or empty)
+    bool complimentary = false;
+    qint64 quantity = 0; // meals delivered
+    Money itemPrice;     // Items.Billed_Amount; a missing amount is 0
+};
+
+// The client the deliveries belong to, as the line descriptions name them.
+struct ClientNames {
+    QString clientId;
+    QString firstName;
+    QString lastName;
+    QString urn;
+};
+
+// One line for the client's or the funder's invoice.
+struct ChargeLine {
+    qint64 quantity = 0;
+    Money unitPrice;
+    QString description;
+    bool thirdPartyBillable = false; // goes to the funder's invoice
+    QDate deliveryDate;              // null on a summary line
+
+    Money amount() const { return unitPrice.times(quantity); }
+};
+
+struct MealCharge {
+    // The funding source's billed party, trimmed: "3" third party, "P" private pay (also when the
+    // funding source leaves it empty or is unknown), "N" no billing, anything else the client.
+    QString billedParty;
+    bool billed = false;     // someone is billed under the run's payer choice
+    QString billingMethod;   // "I" by item, "T" by time, "C" at cost (and any other code)
+    Money charge;            // the unit amount found
+    QString description;     // the line description before the complimentary prefix
+    QList<ChargeLine> lines; // nothing when no line is due
+    // Billed by time: this one line stands for all deliveries under the funding source, so the
+    // run passes over the pair's remaining meal lines (and their pledge step).
+    bool coversWholePair = false;
+
+    Money total() const;
+    // The part the client pays: everything not billed to a third party.
+    Money clientPortion() const;
+};

@@ -1,0 +1,117 @@
+#include "billing/mealcharge.h"
+
+#include "billing/billedparty.h"
+#include "billing/billingmethod.h"
+#include "billing/deliverydays.h"
+#include "billing/linedescriptions.h"
+#include "billing/unitprices.h"
+#include "engine/dialogs.h"
+
+#include <stdexcept>
+
+Money MealCharge::total() const
+{
+    Money sum;
+    for (const ChargeLine& l : lines)
+        sum += l.amount();
+    return sum;
+}
+
+Money MealCharge::clientPortion() const
+{
+    Money sum;
+    for (const ChargeLine& l : lines)
+        if (!l.thirdPartyBillable)
+            sum += l.amount();
+    return sum;
+}
+
+namespace billing
+{
+
+namespace
+{
+
+const QString& deliveriesTableOf(const ChargeChoices& choices)
+{
+    if (choices.deliveriesTable.isEmpty())
+        throw std::logic_error("the charge of a meal line needs the run's deliveries table");
+    return choices.deliveriesTable;
+}
+
+// Billed by time: the rate, the line description and the warnings about what is missing.
+void chargeByTime(Database& db, Dialogs& dialogs, const MealLine& line, const ClientNames& client,
+                  MealCharge& result)
+{
+    const std::optional<PeriodRate> rate =
+        periodRate(db, line.personId, line.serviceId, line.fundingCode);
+    const QString word = periodWord(rate ? rate->period : QString());
+    result.charge = rate ? rate->rate : Money();
+    result.description = byTimeDescription(word, result.billedParty == kThirdParty, client);
+    const QString who = client.firstName + QLatin1Char(' ') + client.lastName;
+    if (!result.charge.isZero() && word == periodWord(QString())) {
+        dialogs.inform(Dialogs::Kind::Warning,
+                       QStringLiteral("A billing period was not specified for ") + who);
+        result.charge = Money();
+    }
+    if (result.charge.isZero())
+        dialogs.inform(Dialogs::Kind::Warning,
+                       QStringLiteral("A billing amount for the period was not specified for ") +
+                           who);
+}
+
+} // namespace
+
+MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
+                          const ClientNames& client, const ChargeChoices& choices)
+{
+    MealCharge result;
+    if (choices.billing == BillingChoice::PledgesOnly)
+        return result;
+
+    result.billedParty = billedPartyOf(db, line.fundingCode);
+    result.billed = isBilled(result.billedParty, choices.payers);
+    if (!result.billed)
+        return result;
+
+    const bool thirdParty = result.billedParty == kThirdParty;
+    result.billingMethod = billingMethodOf(db, line.personId, line.serviceId, line.fundingCode);
+    if (result.billingMethod == kByItem) {
+        const PriceKey key{line.personId, line.serviceId, line.fundingCode, line.itemId, line.meal};
+        result.charge = unitAmountByItem(db, key, result.billedParty);
+        if (thirdParty)
+            result.description = byItemDescription(line.mealItem, client);
+    } else if (result.billingMethod == kByTime) {
+        chargeByTime(db, dialogs, line, client, result);
+        result.coversWholePair = true;
+    } else {
+        result.charge = line.complimentary ? Money() : line.itemPrice;
+        if (thirdParty)
+            result.description = atCostDescription(line.mealItem, client);
+    }
+
+    if (!line.complimentary && result.charge.isZero())
+        return result;
+    const Money unitPrice = line.complimentary ? Money() : result.charge;
+
+    const bool byTime = result.billingMethod == kByTime;
+    const bool perDate = thirdParty ? choices.funderLinesPerDate : choices.clientLinesPerDate;
+    if (perDate && !byTime) {
+        for (const DeliveryDate& d : deliveriesByDate(db, deliveriesTableOf(choices), line))
+            result.lines << ChargeLine{
+                d.quantity, unitPrice,
+                perDateDescription(line.mealItem, line.complimentary, thirdParty, client, d.date),
+                thirdParty, d.date};
+        return result;
+    }
+    const qint64 quantity =
+        byTime ? distinctDeliveryDates(db, deliveriesTableOf(choices), line.personId)
+               : line.quantity;
+    result.lines << ChargeLine{quantity, unitPrice,
+                               line.complimentary ? complimentaryDescription(result.description)
+                                                  : result.description,
+                               thirdParty, QDate()};
+    return result;
+}
+
+} // namespace billing

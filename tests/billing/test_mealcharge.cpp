@@ -1,0 +1,345 @@
+// The charge of a meal line: who is billed under which payer choice, which method and price
+// win, time billing, complimentary meals and the line shapes, on both engines.
+#include "billing/aritem.h"
+#include "billing/billedparty.h"
+#include "billing/billingmethod.h"
+#include "billing/mealcharge.h"
+#include "data/artables.h"
+#include "data/schemacreation.h"
+#include "engine/database.h"
+#include "engine/recordwriter.h"
+#include "host/hosttables.h"
+#include "scripteddialogs.h"
+#include "testdatabases.h"
+
+#include <QTest>
+
+using namespace billing;
+
+namespace
+{
+
+const QVariant kEmpty = QVariant(QMetaType::fromType<QString>());
+const QString kDeliveries = QStringLiteral("MemDeliveries");
+const ClientNames kAnn{QStringLiteral("C100"), QStringLiteral("Ann"), QStringLiteral("Smith"),
+                       QStringLiteral("U7")};
+const QString kSoup = QStringLiteral("Chicken Soup");
+
+TableDef deliveriesTable()
+{
+    using namespace def;
+    return {kDeliveries,
+            {integer(QStringLiteral("Person_ID")), integer(QStringLiteral("Service_ID")),
+             string(QStringLiteral("Funding_Desc"), 10), integer(QStringLiteral("Item_ID")),
+             string(QStringLiteral("Comp"), 13), date(QStringLiteral("Deliv_Dt")),
+             integer(QStringLiteral("Quantity"))},
+            {}};
+}
+
+std::unique_ptr<Database> open(const QString& engine)
+{
+    auto db = testdb::fresh(engine);
+    host::createTables(*db);
+    ScriptedDialogs dialogs;
+    createOrUpgradeSchema(*db, dialogs);
+    db->exec(db->dialect().createTableSql(deliveriesTable(), true));
+    records::insert(*db, host::items(),
+                    {{QStringLiteral("Item_ID"), 7},
+                     {QStringLiteral("Meal_Item"), kSoup},
+                     {QStringLiteral("Meal"), QStringLiteral("L ")},
+                     {QStringLiteral("Billed_Amount"), QStringLiteral("4.25")}});
+    return db;
+}
+
+void funder(Database& db, const QString& code, const QVariant& party, const QVariant& method,
+            const QVariant& rate = kEmpty, const QVariant& period = kEmpty)
+{
+    static int id = 0;
+    records::insert(db, host::fundingSources(),
+                    {{QStringLiteral("Fund_ID"), ++id},
+                     {QStringLiteral("Fund_CD"), code},
+                     {QStringLiteral("Billed_Party"), party},
+                     {QStringLiteral("Reimbursement_Method"), method},
+                     {QStringLiteral("Reimbursement_Rate"), rate},
+                     {QStringLiteral("Reimbursement_Period"), period}});
+}
+
+void fundUse(Database& db, int person, int service, const QString& code, const QVariant& method,
+             const QVariant& rate = kEmpty, const QVariant& period = kEmpty)
+{
+    records::insert(db, host::fundUses(),
+                    {{QStringLiteral("Person_ID"), person},
+                     {QStringLiteral("Service_ID"), service},
+                     {QStringLiteral("Fund_CD"), code},
+                     {QStringLiteral("Reimbursement_Method"), method},
+                     {QStringLiteral("Reimbursement_Rate"), rate},
+                     {QStringLiteral("Reimbursement_Period"), period}});
+}
+
+void price(Database& db, int person, int service, const QString& code, const QString& unit,
+           const QVariant& amount, const QString& method = QStringLiteral("F"))
+{
+    records::insert(db, host::pricing(),
+                    {{QStringLiteral("Person_ID"), person},
+                     {QStringLiteral("Service_ID"), service},
+                     {QStringLiteral("Fund_CD"), code},
+                     {QStringLiteral("Method"), method},
+                     {QStringLiteral("Unit"), unit},
+                     {QStringLiteral("Amount"), amount}});
+}
+
+void deliver(Database& db, const QString& code, QDate date, int quantity, bool comp = false,
+             int person = 1, int service = 2)
+{
+    records::insert(db, deliveriesTable(),
+                    {{QStringLiteral("Person_ID"), person},
+                     {QStringLiteral("Service_ID"), service},
+                     {QStringLiteral("Funding_Desc"), code},
+                     {QStringLiteral("Item_ID"), 7},
+                     {QStringLiteral("Comp"), comp ? QStringLiteral("Complimentary") : QString()},
+                     {QStringLiteral("Deliv_Dt"), date},
+                     {QStringLiteral("Quantity"), quantity}});
+}
+
+MealLine soup(const QString& code, qint64 quantity = 3, bool comp = false)
+{
+    return MealLine{
+        1, code, 2, 7, kSoup, QStringLiteral("L "), comp, quantity, Money::fromCents(425)};
+}
+
+ChargeChoices choices(PayerChoice payers = PayerChoice::PrivatePayAndFunders)
+{
+    ChargeChoices c;
+    c.payers = payers;
+    c.deliveriesTable = kDeliveries;
+    return c;
+}
+
+MealCharge charge(Database& db, const MealLine& line, const ChargeChoices& c = choices())
+{
+    ScriptedDialogs dialogs;
+    MealCharge result = chargeMealLine(db, dialogs, line, kAnn, c);
+    if (!dialogs.texts().isEmpty())
+        throw std::logic_error("unexpected warning: " + dialogs.texts().join('|').toStdString());
+    return result;
+}
+
+} // namespace
+
+class TestMealCharge : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void whoIsBilledUnderEachPayerChoice_data() { testdb::addEngineRows(); }
+    void whoIsBilledUnderEachPayerChoice()
+    {
+        QFETCH(QString, engine);
+        auto db = open(engine);
+        funder(*db, QStringLiteral("PRIV"), kEmpty, QStringLiteral("C"));
+        funder(*db, QStringLiteral("AAA"), QStringLiteral("3"), QStringLiteral("C"));
+        funder(*db, QStringLiteral("NONE"), QStringLiteral("N"), QStringLiteral("C"));
+        funder(*db, QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("C"));
+        QCOMPARE(billedPartyOf(*db, QStringLiteral("PRIV")), kPrivatePay);
+        QCOMPARE(billedPartyOf(*db, QStringLiteral("AAA ")), kThirdParty);
+        QCOMPARE(billedPartyOf(*db, QStringLiteral("UNKNOWN")), kPrivatePay);
+
+        const QList<PayerChoice> all{PayerChoice::PrivatePayOnly, PayerChoice::PrivatePayAndFunders,
+                                     PayerChoice::FundersOnly};
+        const QHash<QString, QList<bool>> expected{{QStringLiteral("PRIV"), {true, true, false}},
+                                                   {QStringLiteral("AAA"), {false, true, true}},
+                                                   {QStringLiteral("NONE"), {false, false, false}},
+                                                   {QStringLiteral("CLI"), {true, true, true}}};
+        for (auto it = expected.begin(); it != expected.end(); ++it)
+            for (int i = 0; i < 3; ++i) {
+                const MealCharge c = charge(*db, soup(it.key()), choices(all[i]));
+                QVERIFY2(c.billed == it.value()[i], qPrintable(it.key()));
+                QCOMPARE(c.lines.size(), c.billed ? 1 : 0);
+            }
+        ChargeChoices pledgesOnly = choices();
+        pledgesOnly.billing = BillingChoice::PledgesOnly;
+        const MealCharge none = charge(*db, soup(QStringLiteral("CLI")), pledgesOnly);
+        QVERIFY(!none.billed && none.lines.isEmpty() && none.billedParty.isEmpty());
+    }
+
+    void billingMethodClientSpecificFirst_data() { testdb::addEngineRows(); }
+    void billingMethodClientSpecificFirst()
+    {
+        QFETCH(QString, engine);
+        auto db = open(engine);
+        const QString fund = QStringLiteral("AAA");
+        funder(*db, fund, QStringLiteral("3"), QStringLiteral("T"));
+        QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByTime);
+        fundUse(*db, 1, 2, fund, kEmpty); // empty: the funder's method still counts
+        fundUse(*db, 9, 2, fund, QStringLiteral("C"));
+        QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByTime);
+        fundUse(*db, 1, 0, fund, QStringLiteral("C"));
+        QCOMPARE(billingMethodOf(*db, 1, 2, fund), kAtCost);
+        fundUse(*db, 1, 2, fund, QStringLiteral("I"));
+        QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByItem);
+        QCOMPARE(billingMethodOf(*db, 1, 5, fund), kAtCost);
+        QCOMPARE(billingMethodOf(*db, 1, 2, QStringLiteral("BBB")), kAtCost);
+    }
+
+    void priceBySpecificity_data() { testdb::addEngineRows(); }
+    void priceBySpecificity()
+    {
+        QFETCH(QString, engine);
+        auto db = open(engine);
+        // Funding codes are whole: a funder whose code starts alike never lends its prices.
+        const QString fund = QStringLiteral("MEDICAIDXL");
+        funder(*db, fund, QStringLiteral("3"), QStringLiteral("I"));
+        funder(*db, QStringLiteral("MED"), QStringLiteral("3"), QStringLiteral("I"));
+        price(*db, 0, 0, QStringLiteral("MED"), QStringLiteral("7"), QStringLiteral("9.99"));
+        QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(425)); // no row: item cost
+
+        price(*db, 0, 0, fund, QStringLiteral("L "), QStringLiteral("1.10"));
+        QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(110));
+        price(*db, 0, 0, fund, QStringLiteral("7"), QStringLiteral("1.20"));
+        QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(120));
+        price(*db, 1, 0, fund, QStringLiteral("L"), QStringLiteral("1.30"));
+        price(*db, 1, 2, fund, QStringLiteral("L"), QStringLiteral("1.35"));
+        price(*db, 1, 2, fund, QStringLiteral("7"), QStringLiteral("0.50"), QStringLiteral("P"));
+        QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(135));
+        price(*db, 1, 2, fund, QStringLiteral("7 "), kEmpty); // empty: the search goes on
+        QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(135));
+        price(*db, 1, 0, fund, QStringLiteral("7"), QStringLiteral("1.4567"));
+        const MealCharge best = charge(*db, soup(fund, 2));
+        QCOMPARE(best.charge, Money::fromRaw(14567));
+        QCOMPARE(best.lines.size(), 1);
+        QCOMPARE(best.total(), Money::fromRaw(29134));
+        QCOMPARE(best.clientPortion(), Money());
+        QVERIFY(best.lines[0].thirdPartyBillable);
+        QCOMPARE(best.lines[0].description, QStringLiteral("Chicken Soup; Smith, Ann (U7)"));
+
+        price(*db, 1, 2, fund, QStringLiteral("7"), QStringLiteral("0")); // zero ends the search
+        const MealCharge zero = charge(*db, soup(fund));
+        QCOMPARE(zero.charge, Money());
+        QVERIFY(zero.lines.isEmpty());
+    }
+
+    void emptyPriceListAndClientPrices_data() { testdb::addEngineRows(); }
+    void emptyPriceListAndClientPrices()
+    {
+        QFETCH(QString, engine);
+        auto db = open(engine);
+        funder(*db, QStringLiteral("PRIV"), QStringLiteral("P"), QStringLiteral("I"));
+        price(*db, 0, 0, QStringLiteral("PRIV"), QStringLiteral("L"), kEmpty);
+        const MealCharge empty = charge(*db, soup(QStringLiteral("PRIV")));
+        QCOMPARE(empty.charge, Money());
+        QVERIFY(empty.lines.isEmpty());
+
+        // Client billing: the client's own prices (never the funder's general list), then cost.
+        funder(*db, QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("I"));
+        price(*db, 0, 0, QStringLiteral("CLI"), QStringLiteral("7"), QStringLiteral("2.00"));
+        price(*db, 1, 0, QStringLiteral("CLI"), QStringLiteral("L"), kEmpty);
+        const MealCharge cost = charge(*db, soup(QStringLiteral("CLI")));
+        QCOMPARE(cost.charge, Money::fromCents(425));
+        QCOMPARE(cost.lines[0].description, QString());
+        QCOMPARE(cost.clientPortion(), Money::fromCents(1275));
+        price(*db, 1, 0, QStringLiteral("CLI"), QStringLiteral("L"), QStringLiteral("3.00"));
+        QCOMPARE(charge(*db, soup(QStringLiteral("CLI"))).charge, Money::fromCents(300));
+    }
+
+    void timeBillingWritesOneLine_data() { testdb::addEngineRows(); }
+    void timeBillingWritesOneLine()
+    {
+        QFETCH(QString, engine);
+        auto db = open(engine);
+        const QString fund = QStringLiteral("AAA");
+        funder(*db, fund, QStringLiteral("3 "), QStringLiteral("T "), QStringLiteral("40"),
+               QStringLiteral("M"));
+        const QDate d(2026, 11, 2);
+        deliver(*db, fund, d, 2);
+        deliver(*db, fund, d, 1);
+        deliver(*db, fund, d.addDays(1), 1, true);
+        deliver(*db, QStringLiteral("OTHER"), d.addDays(2), 1);
+        deliver(*db, fund, d.addDays(3), 1, false, 99);
+        ChargeChoices perDate = choices();
+        perDate.funderLinesPerDate = true;
+        const MealCharge c = charge(*db, soup(fund), perDate);
+        QVERIFY(c.coversWholePair);
+        QCOMPARE(c.lines.size(), 1);
+        QCOMPARE(c.lines[0].quantity, 3);
+        QCOMPARE(c.lines[0].unitPrice, Money::fromCents(4000));
+        QCOMPARE(c.lines[0].description, QStringLiteral("Deliveries, by Month to Smith, Ann (U7)"));
+
+        // The client's own rate wins; a pair not billed is never taken for time billing.
+        fundUse(*db, 1, 0, fund, QStringLiteral("T"), QStringLiteral("2.5"), QStringLiteral("D"));
+        QCOMPARE(charge(*db, soup(fund)).lines[0].unitPrice, Money::fromCents(250));
+        QVERIFY(!charge(*db, soup(fund), choices(PayerChoice::PrivatePayOnly)).coversWholePair);
+    }
+
+    void timeBillingWarnsOnMissingRateOrPeriod_data() { testdb::addEngineRows(); }
+    void timeBillingWarnsOnMissingRateOrPeriod()
+    {
+        QFETCH(QString, engine);
+        auto db = open(engine);
+        funder(*db, QStringLiteral("NORATE"), QStringLiteral("P"), QStringLiteral("T"), kEmpty,
+               QStringLiteral("M"));
+        funder(*db, QStringLiteral("NOPER"), QStringLiteral("P"), QStringLiteral("T"),
+               QStringLiteral("30"), kEmpty);
+        const QString amount =
+            QStringLiteral("A billing amount for the period was not specified for Ann Smith");
+        const QString period = QStringLiteral("A billing period was not specified for Ann Smith");
+        ScriptedDialogs dialogs;
+        MealCharge c =
+            chargeMealLine(*db, dialogs, soup(QStringLiteral("NORATE")), kAnn, choices());
+        QVERIFY(c.lines.isEmpty() && c.coversWholePair);
+        QCOMPARE(dialogs.texts(), QStringList{amount});
+        QCOMPARE(dialogs.shown()[0].kind, Dialogs::Kind::Warning);
+        ScriptedDialogs again;
+        c = chargeMealLine(*db, again, soup(QStringLiteral("NOPER")), kAnn, choices());
+        QVERIFY(c.lines.isEmpty());
+        QCOMPARE(again.texts(), (QStringList{period, amount}));
+    }
+
+    void complimentaryAndPerDateLines_data() { testdb::addEngineRows(); }
+    void complimentaryAndPerDateLines()
+    {
+        QFETCH(QString, engine);
+        auto db = open(engine);
+        funder(*db, QStringLiteral("AAA"), QStringLiteral("3"), QStringLiteral("C"));
+        funder(*db, QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("I"));
+        price(*db, 1, 0, QStringLiteral("CLI"), QStringLiteral("7"), QStringLiteral("0"));
+        const QDate mon(2026, 11, 2);
+        for (const QString& fund : {QStringLiteral("AAA"), QStringLiteral("CLI")}) {
+            deliver(*db, fund, mon, 1);
+            deliver(*db, fund, mon, 1);
+            deliver(*db, fund, mon.addDays(1), 1, true);
+            deliver(*db, fund, mon.addDays(2), 1, false, 1, 3); // another service
+        }
+        // A complimentary summary line is written at 0 even where the charge is 0.
+        const MealCharge comp = charge(*db, soup(QStringLiteral("CLI"), 1, true));
+        QCOMPARE(comp.lines.size(), 1);
+        QCOMPARE(comp.lines[0].unitPrice, Money());
+        QCOMPARE(comp.lines[0].description, QStringLiteral("Comp: "));
+        QCOMPARE(charge(*db, soup(QStringLiteral("AAA"), 1, true)).lines[0].description,
+                 QStringLiteral("Comp: Chicken Soup; Smith, Ann (U7)"));
+
+        ChargeChoices perDate = choices();
+        perDate.clientLinesPerDate = true;
+        perDate.funderLinesPerDate = true;
+        const MealCharge charged = charge(*db, soup(QStringLiteral("AAA"), 2), perDate);
+        QCOMPARE(charged.lines.size(), 1);
+        QCOMPARE(charged.lines[0].quantity, 2);
+        QCOMPARE(charged.lines[0].deliveryDate, mon);
+        QCOMPARE(charged.lines[0].description,
+                 QStringLiteral("Chicken Soup; Smith,Ann (U7); Mon 11/2/26"));
+        QCOMPARE(charged.total(), Money::fromCents(850));
+        const MealCharge free = charge(*db, soup(QStringLiteral("AAA"), 1, true), perDate);
+        QCOMPARE(free.lines.size(), 1);
+        QCOMPARE(free.lines[0].description,
+                 QStringLiteral("Cmp:Chicken Soup; Smith,Ann (U7); Tue 11/3/26"));
+        const MealCharge client = charge(*db, soup(QStringLiteral("CLI"), 1, true), perDate);
+        QCOMPARE(client.lines[0].description, QStringLiteral("Comp: Chicken Soup(s), Tue 11/3/26"));
+
+        QVERIFY(arItemIdOf(*db, 7) == std::nullopt);
+        records::insert(
+            *db, ar::item(),
+            {{QStringLiteral("ItemID"), 41}, {QStringLiteral("ItemNo"), QStringLiteral("7")}});
+        QCOMPARE(arItemIdOf(*db, 7).value_or(0), 41);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMealCharge)
+#include "test_mealcharge.moc"
