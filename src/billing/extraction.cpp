@@ -1,0 +1,113 @@
+#include "billing/extraction.h"
+
+#include "billing/extractiontables.h"
+#include "engine/database.h"
+
+namespace billing
+{
+
+namespace
+{
+
+const QString kComp = QStringLiteral(
+    "CASE WHEN Deliveri.Delivery_Status = 'C' THEN 'Complimentary' ELSE '' END AS Comp");
+
+// The period's bounds as literals: a statement that makes a table cannot take parameters on
+// every engine. Dates are the only values written into the text.
+QString bounds(const Dialect& d, const QString& table, const DeliveryPeriod& period)
+{
+    return QStringLiteral("(%1.Deliv_Dt >= %2) and (%1.Deliv_Dt <= %3)")
+        .arg(table, d.dateLiteral(period.start), d.dateLiteral(period.end));
+}
+
+QString plainSelect(const Dialect& d, const DeliveryPeriod& period)
+{
+    return QStringLiteral(
+               " Select Deliveri.Person_ID, Deliveri.Client_ID, Deliveri.Svcs_Used AS Service_ID,"
+               " Deliveri.Deliv_ID, Deliveri.Deliv_Dt, Deliveri.Funding_Desc, MealCrdt.Quantity,"
+               " MealCrdt.Item_ID, %1"
+               " from Deliveri join MealCrdt on Deliveri.Deliv_ID = MealCrdt.Deliv_ID"
+               " where %2 and %3")
+        .arg(kComp, bounds(d, QStringLiteral("Deliveri"), period),
+             bounds(d, QStringLiteral("MealCrdt"), period));
+}
+
+QString uniqueDeliveriesSelect(const Dialect& d, const DeliveryPeriod& period)
+{
+    return QStringLiteral(" Select Distinct Deliveri.Person_ID, Deliveri.Svcs_Used,"
+                          " Deliveri.Deliv_ID, %1, Deliveri.Client_ID, Deliveri.Deliv_Dt,"
+                          " Deliveri.Funding_Desc from Deliveri where %2")
+        .arg(kComp, bounds(d, QStringLiteral("Deliveri"), period));
+}
+
+QString consolidatedSelect(const Dialect& d, const DeliveryPeriod& period)
+{
+    return QStringLiteral(
+               " Select MemUniqDeliveries.Person_ID, MemUniqDeliveries.Svcs_Used AS Service_ID,"
+               " MemUniqDeliveries.Deliv_ID, MemUniqDeliveries.Client_ID,"
+               " MemUniqDeliveries.Deliv_Dt, MemUniqDeliveries.Funding_Desc, MealCrdt.Quantity,"
+               " MealCrdt.Item_ID, MemUniqDeliveries.Comp"
+               " from MemUniqDeliveries join MealCrdt"
+               " on MemUniqDeliveries.Deliv_ID = MealCrdt.Deliv_ID where %1 and %2")
+        .arg(bounds(d, QStringLiteral("MemUniqDeliveries"), period),
+             bounds(d, QStringLiteral("MealCrdt"), period));
+}
+
+void addIndexes(Database& db)
+{
+    const TableDef table{kMemDeliveries, {}, {}};
+    const QList<QStringList> indexes = {
+        {QStringLiteral("Person_ID")},
+        {QStringLiteral("Item_ID")},
+        {QStringLiteral("Funding_Desc")},
+        {QStringLiteral("Comp")},
+        {QStringLiteral("Service_ID")},
+        {QStringLiteral("Funding_Desc"), QStringLiteral("Comp"), QStringLiteral("Item_ID")},
+        {QStringLiteral("Deliv_Dt")},
+    };
+    const QStringList names = {
+        QStringLiteral("Person_ID"),    QStringLiteral("Item_ID"),
+        QStringLiteral("Funding_Desc"), QStringLiteral("Comp"),
+        QStringLiteral("Service_ID"),   QStringLiteral("Funding_Comp_Item_ID"),
+        QStringLiteral("Deliv_Dt")};
+    for (qsizetype i = 0; i < indexes.size(); ++i)
+        db.exec(db.dialect().createIndexSql(table, def::index(names[i], indexes[i])));
+}
+
+} // namespace
+
+bool deliveriesConsolidated(Database& db)
+{
+    Statement s = db.prepare(QStringLiteral("SELECT Consolidate_Deliveries FROM Config"));
+    s.exec();
+    return s.next() && s.boolean(0);
+}
+
+qint64 extractDeliveries(Database& db, const DeliveryPeriod& period, const ItemFilter& filter)
+{
+    return extractDeliveries(db, period, filter, deliveriesConsolidated(db));
+}
+
+qint64 extractDeliveries(Database& db, const DeliveryPeriod& period, const ItemFilter& filter,
+                         bool consolidated)
+{
+    const Dialect& d = db.dialect();
+    db.exec(d.dropTempTable(kMemDeliveries));
+    db.exec(d.dropTempTable(kMemUniqDeliveries));
+    QString select;
+    if (consolidated) {
+        db.exec(d.createTempTableAs(kMemUniqDeliveries, uniqueDeliveriesSelect(d, period)));
+        select = consolidatedSelect(d, period);
+    } else {
+        select = plainSelect(d, period);
+    }
+    select += filter.sqlCondition() + QStringLiteral(" Order by Person_ID, Comp, Item_ID");
+    db.exec(d.createTempTableAs(kMemDeliveries, select));
+    addIndexes(db);
+
+    Statement count = db.query(QStringLiteral("SELECT COUNT(*) FROM MemDeliveries"));
+    count.exec();
+    return count.next() ? count.integer(0) : 0;
+}
+
+} // namespace billing

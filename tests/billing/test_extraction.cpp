@@ -1,0 +1,272 @@
+// The period's meal credits in MemDeliveries, the item filter, the line work tables and the
+// client-funding pairs, on both engines.
+
+#include "billing/extraction.h"
+#include "billing/extractionpairs.h"
+#include "billing/extractiontables.h"
+#include "engine/database.h"
+#include "engine/recordwriter.h"
+#include "host/hosttables.h"
+#include "testdatabases.h"
+
+#include <QTest>
+
+using namespace billing;
+
+namespace
+{
+
+const DeliveryPeriod kJune{QDate(2024, 6, 1), QDate(2024, 6, 30)};
+const QString kLongCode = QStringLiteral("MEDICAIDWV"); // as long as the host's field allows
+
+void delivery(Database& db, int id, const QDate& date, int person, const QString& status,
+              const QVariant& funding)
+{
+    records::insert(db, host::deliveries(),
+                    {{QStringLiteral("Deliv_ID"), id},
+                     {QStringLiteral("Deliv_Dt"), date},
+                     {QStringLiteral("Person_ID"), person},
+                     {QStringLiteral("Client_ID"), QStringLiteral("C%1").arg(person)},
+                     {QStringLiteral("Svcs_Used"), 3},
+                     {QStringLiteral("Delivery_Status"), status},
+                     {QStringLiteral("Funding_Desc"), funding}});
+}
+
+void credit(Database& db, int deliveryId, const QDate& date, int item, int quantity)
+{
+    records::insert(db, host::mealCredits(),
+                    {{QStringLiteral("Deliv_ID"), deliveryId},
+                     {QStringLiteral("Deliv_Dt"), date},
+                     {QStringLiteral("Item_ID"), item},
+                     {QStringLiteral("Quantity"), quantity}});
+}
+
+// Two clients in June and one delivery on each side of it. Items 1234 and 12345 differ only in
+// their last digit.
+std::unique_ptr<Database> openJune(const QString& engine)
+{
+    auto db = testdb::fresh(engine);
+    host::createTables(*db);
+    const QDate d3(2024, 6, 3), d4(2024, 6, 4);
+    delivery(*db, 1, d3, 20, {}, kLongCode);
+    credit(*db, 1, d3, 12345, 1);
+    credit(*db, 1, d3, 1234, 2);
+    delivery(*db, 2, d4, 20, QStringLiteral("C"), kLongCode);
+    credit(*db, 2, d4, 1234, 1);
+    delivery(*db, 3, d4, 10, QStringLiteral("D"), QVariant(QMetaType::fromType<QString>()));
+    credit(*db, 3, d4, 77, 3);
+    credit(*db, 3, QDate(2024, 7, 1), 78, 1); // a credit dated outside the period
+    delivery(*db, 4, QDate(2024, 5, 31), 30, {}, QStringLiteral("PRIV"));
+    credit(*db, 4, QDate(2024, 5, 31), 77, 1);
+    delivery(*db, 5, QDate(2024, 6, 30), 10, {}, QStringLiteral("PRIV"));
+    credit(*db, 5, QDate(2024, 6, 30), 77, 1);
+    return db;
+}
+
+QString stored(const QVariant& v)
+{
+    if (v.isNull())
+        return QStringLiteral("-");
+    const QDate date = Dialect::readDate(v);
+    return date.isValid() && v.toString().size() >= 10 ? date.toString(Qt::ISODate) : v.toString();
+}
+
+// Every MemDeliveries row as "person client service delivery date funding quantity item comp".
+QStringList memDeliveries(Database& db)
+{
+    Statement s = db.query(QStringLiteral(
+        "SELECT Person_ID, Client_ID, Service_ID, Deliv_ID, Deliv_Dt, Funding_Desc, Quantity,"
+        " Item_ID, Comp FROM MemDeliveries ORDER BY Deliv_ID, Item_ID"));
+    s.exec();
+    QStringList rows;
+    while (s.next()) {
+        QStringList fields;
+        for (int i = 0; i < 9; ++i)
+            fields << stored(s.value(i));
+        rows << fields.join(QLatin1Char(' '));
+    }
+    return rows;
+}
+
+bool tableUsable(Database& db, const QString& table)
+{
+    try {
+        db.query(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).exec();
+        return true;
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
+const QString kRow1a = QStringLiteral("20 C20 3 1 2024-06-03 MEDICAIDWV 2 1234 ");
+const QString kRow1b = QStringLiteral("20 C20 3 1 2024-06-03 MEDICAIDWV 1 12345 ");
+const QString kRow2 = QStringLiteral("20 C20 3 2 2024-06-04 MEDICAIDWV 1 1234 Complimentary");
+const QString kRow3 = QStringLiteral("10 C10 3 3 2024-06-04 - 3 77 ");
+const QString kRow5 = QStringLiteral("10 C10 3 5 2024-06-30 PRIV 1 77 ");
+
+} // namespace
+
+class TestExtraction : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void periodCredits_data() { testdb::addEngineRows(); }
+    void periodCredits();
+    void itemFilter_data();
+    void itemFilter();
+    void lineTables_data() { testdb::addEngineRows(); }
+    void lineTables();
+    void pairs_data() { testdb::addEngineRows(); }
+    void pairs();
+};
+
+void TestExtraction::periodCredits()
+{
+    QFETCH(QString, engine);
+    for (bool consolidated : {false, true}) {
+        auto db = openJune(engine);
+        records::insert(*db, host::config(),
+                        {{QStringLiteral("Consolidate_Deliveries"), consolidated}});
+        QCOMPARE(deliveriesConsolidated(*db), consolidated);
+
+        QCOMPARE(extractDeliveries(*db, kJune, {}), qint64(5));
+        QCOMPARE(memDeliveries(*db), QStringList({kRow1a, kRow1b, kRow2, kRow3, kRow5}));
+        QCOMPARE(tableUsable(*db, kMemUniqDeliveries), consolidated);
+
+        // The table's own order: by person, plain before complimentary, by item.
+        Statement order = db->query(QStringLiteral("SELECT Deliv_ID, Item_ID FROM MemDeliveries"
+                                                   " ORDER BY Person_ID, Comp, Item_ID"));
+        order.exec();
+        QStringList seen;
+        while (order.next())
+            seen << order.text(0) + QLatin1Char('/') + order.text(1);
+        QCOMPARE(seen, QStringList({"3/77", "5/77", "1/1234", "1/12345", "2/1234"}));
+
+        // A second extraction replaces the first; a period without deliveries leaves it empty.
+        QCOMPARE(extractDeliveries(*db, {QDate(2024, 5, 1), QDate(2024, 5, 31)}, {}), qint64(1));
+        QCOMPARE(extractDeliveries(*db, {QDate(2023, 1, 1), QDate(2023, 1, 31)}, {}), qint64(0));
+        QVERIFY(tableUsable(*db, kMemDeliveries));
+
+        dropWorkTables(*db);
+        QVERIFY(!tableUsable(*db, kMemDeliveries));
+        QVERIFY(!tableUsable(*db, kMemUniqDeliveries));
+    }
+}
+
+void TestExtraction::itemFilter_data()
+{
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<QStringList>("rows");
+    QStringList engines{QStringLiteral("sqlite")};
+    if (testdb::postgresAvailable())
+        engines << QStringLiteral("postgres");
+    else if (!qEnvironmentVariable("TALLYWICK_REQUIRE_PG").isEmpty())
+        QFAIL("TALLYWICK_REQUIRE_PG is set but TALLYWICK_PG names no server");
+    const QStringList all{kRow1a, kRow1b, kRow2, kRow3, kRow5};
+    const int include = int(ItemFilterMode::IncludeOnly);
+    const int exclude = int(ItemFilterMode::Exclude);
+    for (const QString& e : engines) {
+        auto row = [&](const char* name) -> QTestData& {
+            return QTest::newRow(qPrintable(e + name));
+        };
+        row(" include five-digit item")
+            << e << include << QStringList{"Stew     [12345]"} << QStringList{kRow1b};
+        row(" include two items") << e << include
+                                  << QStringList{"Soup     [1234]", "Salad     [77]"}
+                                  << QStringList{kRow1a, kRow2, kRow3, kRow5};
+        row(" exclude two items") << e << exclude
+                                  << QStringList{"Breakfasts     [B ]", "Stew     [12345]",
+                                                 "Salad     [77]"}
+                                  << QStringList{kRow1a, kRow2};
+        row(" include nothing checked") << e << include << QStringList{} << all;
+        row(" exclude only a category")
+            << e << exclude << QStringList{"Uncategorized           []"} << all;
+        row(" all ignores checks")
+            << e << int(ItemFilterMode::All) << QStringList{"Stew     [12345]"} << all;
+    }
+}
+
+void TestExtraction::itemFilter()
+{
+    QFETCH(QString, engine);
+    QFETCH(int, mode);
+    QFETCH(QStringList, checked);
+    QFETCH(QStringList, rows);
+    auto db = openJune(engine);
+    for (bool consolidated : {false, true}) {
+        const ItemFilter filter = ItemFilter::fromCheckedNodes(ItemFilterMode(mode), checked);
+        QCOMPARE(extractDeliveries(*db, kJune, filter, consolidated), qint64(rows.size()));
+        QCOMPARE(memDeliveries(*db), rows);
+    }
+}
+
+void TestExtraction::lineTables()
+{
+    QFETCH(QString, engine);
+    auto db = openJune(engine);
+    createLineItemTables(*db);
+
+    auto addClientLine = [&](const QString& funding) {
+        Statement s = db->query(QStringLiteral(
+            "INSERT INTO MemClientLineItems (Person_ID, Client_ID, Funding_Desc, Quantity,"
+            " ItemID, UnitPrice, ItemOVDesc, ThirdPartyBillable)"
+            " VALUES (20, 'C20', :f, 2, 5, 35000, 'Soup', 'Y')"));
+        s.bind(QStringLiteral("f"), funding).exec();
+    };
+    auto lastRecordNo = [&](const QString& table) {
+        Statement s = db->query(QStringLiteral("SELECT MAX(RecordNo) FROM %1").arg(table));
+        s.exec();
+        return s.next() ? s.integer(0) : -1;
+    };
+    addClientLine(kLongCode);
+    addClientLine(kLongCode);
+    const qint64 second = lastRecordNo(kMemClientLineItems);
+    QVERIFY(second >= 2);
+    db->exec(QStringLiteral(
+        "INSERT INTO Mem3rdPartyLineItems (Funding_Desc, Person_ID, Client_ID, Quantity, ItemID,"
+        " UnitPrice, ItemOvDesc, SourceRecNo) SELECT Funding_Desc, Person_ID, Client_ID,"
+        " Quantity, ItemID, UnitPrice, ItemOVDesc, RecordNo FROM MemClientLineItems"
+        " WHERE ThirdPartyBillable = 'Y' ORDER BY RecordNo"));
+    // A pair's lines are emptied; the next pair's lines never reuse a record number.
+    db->exec(QStringLiteral("DELETE FROM MemClientLineItems"));
+    addClientLine(QStringLiteral("PRIV"));
+    QVERIFY(lastRecordNo(kMemClientLineItems) > second);
+
+    Statement funder = db->query(QStringLiteral(
+        "SELECT Funding_Desc, SourceRecNo FROM Mem3rdPartyLineItems ORDER BY RecordNo"));
+    funder.exec();
+    QStringList lines;
+    while (funder.next())
+        lines << funder.text(0) + QLatin1Char('/') + funder.text(1);
+    QCOMPARE(lines, QStringList({kLongCode + "/" + QString::number(second - 1),
+                                 kLongCode + "/" + QString::number(second)}));
+
+    // Made anew for the next run: empty.
+    createLineItemTables(*db);
+    QCOMPARE(lastRecordNo(kMem3rdPartyLineItems), qint64(0));
+    dropWorkTables(*db);
+    QVERIFY(!tableUsable(*db, kMemClientLineItems));
+    QVERIFY(!tableUsable(*db, kMem3rdPartyLineItems));
+    dropWorkTables(*db); // nothing left to drop is no failure
+    // Any code the host can store fits.
+    QVERIFY(host::deliveries().field(QStringLiteral("Funding_Desc"))->size <= kWorkFundingCodeSize);
+}
+
+void TestExtraction::pairs()
+{
+    QFETCH(QString, engine);
+    auto db = openJune(engine);
+    delivery(*db, 6, QDate(2024, 6, 5), 10, {}, QStringLiteral("Aging"));
+    delivery(*db, 7, QDate(2024, 6, 6), 10, {}, QStringLiteral("PRIV"));
+    const QList<ClientFundingPair> pairs = clientFundingPairs(*db, kJune);
+    const QList<ClientFundingPair> expected = {
+        {10, QString()}, {10, "Aging"}, {10, "PRIV"}, {20, kLongCode}};
+    QCOMPARE(pairs, expected);
+    QVERIFY(clientFundingPairs(*db, {QDate(2023, 1, 1), QDate(2023, 1, 31)}).isEmpty());
+}
+
+QTEST_MAIN(TestExtraction)
+#include "test_extraction.moc"
