@@ -2,6 +2,7 @@
 // each one on its own line.
 #include "engine/controlrow.h"
 #include "engine/database.h"
+#include "testdatabases.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -14,15 +15,7 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "usage: draw_numbers sqlite:FILE|pg:KEYWORDS;schema=S COUNT TABLE\n";
         return 2;
     }
-    ConnectionParams params;
-    const QString where = args[1];
-    if (where.startsWith(QLatin1String("sqlite:"))) {
-        params = ConnectionParams::sqlite(where.mid(7));
-    } else {
-        const QStringList parts = where.mid(3).split(QStringLiteral(";schema="));
-        params = ConnectionParams::fromPostgresKeywords(parts[0]);
-        params.schema = parts.value(1);
-    }
+    const ConnectionParams params = testdb::paramsFromChildArgument(args[1]);
     QTextStream out(stdout);
     try {
         auto db = Database::open(params);

@@ -31,17 +31,6 @@ qint64 drawInvoiceNo(Database& db)
     return drawn;
 }
 
-QString childArgument(const ConnectionParams& p)
-{
-    if (p.engine == ConnectionParams::Engine::SQLite)
-        return QStringLiteral("sqlite:") + p.sqliteFile;
-    return QStringLiteral("pg:host=%1 port=%2 user=%3 password=%4 dbname=%5;schema=%6")
-        .arg(p.host)
-        .arg(p.port)
-        .arg(p.user, p.password.isEmpty() ? QStringLiteral("x") : p.password, p.databaseName,
-             p.schema);
-}
-
 } // namespace
 
 class TestConcurrency : public QObject
@@ -133,7 +122,7 @@ private Q_SLOTS:
         const int perProcess = 1000;
         QProcess a;
         QProcess b;
-        const QStringList args{childArgument(params), QString::number(perProcess),
+        const QStringList args{testdb::childArgument(params), QString::number(perProcess),
                                QStringLiteral("ARInvCtl")};
         a.start(QStringLiteral(DRAW_NUMBERS_PATH), args);
         b.start(QStringLiteral(DRAW_NUMBERS_PATH), args);

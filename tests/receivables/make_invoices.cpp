@@ -4,6 +4,7 @@
 #include "engine/database.h"
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/invoicerefusal.h"
+#include "testdatabases.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -17,15 +18,7 @@ int main(int argc, char** argv)
                                "CUSTOMER_NO ITEM_NO\n";
         return 2;
     }
-    ConnectionParams params;
-    const QString where = args[1];
-    if (where.startsWith(QLatin1String("sqlite:"))) {
-        params = ConnectionParams::sqlite(where.mid(7));
-    } else {
-        const QStringList parts = where.mid(3).split(QStringLiteral(";schema="));
-        params = ConnectionParams::fromPostgresKeywords(parts[0]);
-        params.schema = parts.value(1);
-    }
+    const ConnectionParams params = testdb::paramsFromChildArgument(args[1]);
     QTextStream out(stdout);
     try {
         auto db = Database::open(params);

@@ -13,17 +13,6 @@ using namespace invoicefixture;
 namespace
 {
 
-QString childArgument(const ConnectionParams& p)
-{
-    if (p.engine == ConnectionParams::Engine::SQLite)
-        return QStringLiteral("sqlite:") + p.sqliteFile;
-    return QStringLiteral("pg:host=%1 port=%2 user=%3 password=%4 dbname=%5;schema=%6")
-        .arg(p.host)
-        .arg(p.port)
-        .arg(p.user, p.password.isEmpty() ? QStringLiteral("x") : p.password, p.databaseName,
-             p.schema);
-}
-
 } // namespace
 
 class TestInvoiceConcurrency : public QObject
@@ -40,7 +29,7 @@ private Q_SLOTS:
             create(*db);
         }
         const int perProcess = 500;
-        const QStringList args{childArgument(params), QString::number(perProcess),
+        const QStringList args{testdb::childArgument(params), QString::number(perProcess),
                                QStringLiteral("1002"), QStringLiteral("104")};
         QProcess a;
         QProcess b;

@@ -96,6 +96,27 @@ std::unique_ptr<Database> fresh(const QString& engine)
     return Database::open(freshParams(engine));
 }
 
+QString childArgument(const ConnectionParams& p)
+{
+    if (p.engine == ConnectionParams::Engine::SQLite)
+        return QStringLiteral("sqlite:") + p.sqliteFile;
+    return QStringLiteral("pg:host=%1 port=%2 user=%3 password=%4 dbname=%5;schema=%6")
+        .arg(p.host)
+        .arg(p.port)
+        .arg(p.user, p.password.isEmpty() ? QStringLiteral("x") : p.password, p.databaseName,
+             p.schema);
+}
+
+ConnectionParams paramsFromChildArgument(const QString& argument)
+{
+    if (argument.startsWith(QLatin1String("sqlite:")))
+        return ConnectionParams::sqlite(argument.mid(7));
+    const QStringList parts = argument.mid(3).split(QStringLiteral(";schema="));
+    ConnectionParams params = ConnectionParams::fromPostgresKeywords(parts[0]);
+    params.schema = parts.value(1);
+    return params;
+}
+
 std::unique_ptr<Database> reopen(const Database& db)
 {
     return Database::open(db.params());

@@ -23,5 +23,8 @@ ConnectionParams freshParams(const QString& engine);
 // Another connection to the same database, as a second workstation would have.
 std::unique_ptr<Database> reopen(const Database& db);
 bool postgresAvailable();
+// Connection details handed to a second workstation program on its command line, and read back.
+QString childArgument(const ConnectionParams& params);
+ConnectionParams paramsFromChildArgument(const QString& argument);
 ConnectionParams postgresServer();
 } // namespace testdb
