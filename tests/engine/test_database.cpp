@@ -31,6 +31,14 @@ TableDef sampleTable()
     return t;
 }
 
+// A fresh database holding the sample table, empty.
+std::unique_ptr<Database> withSampleTable(const QString& engine)
+{
+    auto db = testdb::fresh(engine);
+    schema::createTable(*db, sampleTable());
+    return db;
+}
+
 QVariantMap row(int id, const QString& code)
 {
     return {{QStringLiteral("SampleID"), id}, {QStringLiteral("Code"), code}};
@@ -46,9 +54,8 @@ private Q_SLOTS:
     void valuesRoundTrip()
     {
         QFETCH(QString, engine);
-        auto db = testdb::fresh(engine);
+        auto db = withSampleTable(engine);
         const TableDef t = sampleTable();
-        schema::createTable(*db, t);
         const QDateTime stamp(QDate(2026, 12, 6), QTime(9, 52, 1, 250));
         records::insert(
             *db, t,
@@ -81,9 +88,8 @@ private Q_SLOTS:
     void emptyTextIsNullAndDatesCompare()
     {
         QFETCH(QString, engine);
-        auto db = testdb::fresh(engine);
+        auto db = withSampleTable(engine);
         const TableDef t = sampleTable();
-        schema::createTable(*db, t);
         records::insert(*db, t,
                         {{QStringLiteral("SampleID"), 1},
                          {QStringLiteral("Code"), QString()},
@@ -174,9 +180,8 @@ private Q_SLOTS:
     void keyViolationCarriesItsCode()
     {
         QFETCH(QString, engine);
-        auto db = testdb::fresh(engine);
+        auto db = withSampleTable(engine);
         const TableDef t = sampleTable();
-        schema::createTable(*db, t);
         records::insert(*db, t, row(7, QStringLiteral("A")));
         try {
             records::insert(*db, t, row(7, QStringLiteral("B")));
@@ -200,9 +205,8 @@ private Q_SLOTS:
     void transactionsRollBackUnlessCommitted()
     {
         QFETCH(QString, engine);
-        auto db = testdb::fresh(engine);
+        auto db = withSampleTable(engine);
         const TableDef t = sampleTable();
-        schema::createTable(*db, t);
         {
             Transaction tx(*db);
             records::insert(*db, t, row(1, QStringLiteral("A")));
@@ -237,9 +241,8 @@ private Q_SLOTS:
     void workTablesBelongToTheirConnection()
     {
         QFETCH(QString, engine);
-        auto db = testdb::fresh(engine);
+        auto db = withSampleTable(engine);
         const TableDef t = sampleTable();
-        schema::createTable(*db, t);
         records::insert(*db, t, row(1, QStringLiteral("A")));
         records::insert(*db, t, row(2, QStringLiteral("B")));
         const Dialect& d = db->dialect();
@@ -264,9 +267,8 @@ private Q_SLOTS:
     void exportWritesPlainValues()
     {
         QFETCH(QString, engine);
-        auto db = testdb::fresh(engine);
+        auto db = withSampleTable(engine);
         const TableDef t = sampleTable();
-        schema::createTable(*db, t);
         records::insert(*db, t,
                         {{QStringLiteral("SampleID"), 1},
                          {QStringLiteral("Code"), QStringLiteral("A\"1")},
