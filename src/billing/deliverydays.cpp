@@ -22,12 +22,12 @@ QList<DeliveryDate> deliveriesByDate(Database& db, const QString& deliveriesTabl
     const QString compFlag = line.complimentary
                                  ? QStringLiteral("Comp = 'Complimentary'")
                                  : QStringLiteral("COALESCE(Comp, '') <> 'Complimentary'");
-    Statement s =
-        db.query(QStringLiteral("SELECT Deliv_Dt, SUM(Quantity) AS Quantity FROM %1"
-                                " WHERE Person_ID = :person AND Service_ID = :service"
-                                " AND RTRIM(Funding_Desc) = :fund AND Item_ID = :item AND %2"
-                                " GROUP BY Deliv_Dt ORDER BY Deliv_Dt")
-                     .arg(deliveriesTable, compFlag));
+    Statement s = db.query(
+        QStringLiteral("SELECT Deliv_Dt, SUM(Quantity) AS Quantity FROM %1"
+                       " WHERE Person_ID = :person AND Service_ID = :service"
+                       " AND COALESCE(RTRIM(Funding_Desc), '') = :fund AND Item_ID = :item AND %2"
+                       " GROUP BY Deliv_Dt ORDER BY Deliv_Dt")
+            .arg(deliveriesTable, compFlag));
     s.bind(QStringLiteral("person"), line.personId)
         .bind(QStringLiteral("service"), line.serviceId)
         .bind(QStringLiteral("fund"), line.fundingCode.trimmed())

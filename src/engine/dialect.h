@@ -34,6 +34,9 @@ public:
     QString hostMoneyToMoney(const QString& expr) const;
     QString moneyLiteral(const Money& amount) const;
     virtual QString dateLiteral(const QDate& date) const = 0;
+    // The database's clock, in local time: now, and the date a number of days before today.
+    virtual QString currentTimestamp() const = 0;
+    virtual QString currentDateMinusDays(int days) const = 0;
     QString boolLiteral(bool value) const;
     static QString quotedUser() { return QStringLiteral("\"User\""); }
     // A column name as SQL must spell it: "User" quoted, every other name as it is.
@@ -77,6 +80,8 @@ public:
     QString integerOrNull(const QString& expr) const override;
     QString concat(const QStringList& parts) const override;
     QString dateLiteral(const QDate& date) const override;
+    QString currentTimestamp() const override;
+    QString currentDateMinusDays(int days) const override;
     QString dropTempTable(const QString& table) const override;
     QString beginWriteTransaction() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     QVariant toStorage(const QVariant& value) const override;
@@ -98,6 +103,8 @@ public:
     QString integerOrNull(const QString& expr) const override;
     QString concat(const QStringList& parts) const override;
     QString dateLiteral(const QDate& date) const override;
+    QString currentTimestamp() const override;
+    QString currentDateMinusDays(int days) const override;
     QString dropTempTable(const QString& table) const override;
     QString beginWriteTransaction() const override { return QStringLiteral("BEGIN"); }
     QVariant toStorage(const QVariant& value) const override;

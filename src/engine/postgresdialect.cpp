@@ -131,3 +131,13 @@ bool PostgresDialect::isKeyViolation(const QSqlError& error) const
 {
     return error.nativeErrorCode() == QLatin1String("23505");
 }
+
+QString PostgresDialect::currentTimestamp() const
+{
+    return QStringLiteral("LOCALTIMESTAMP");
+}
+
+QString PostgresDialect::currentDateMinusDays(int days) const
+{
+    return QStringLiteral("(CURRENT_DATE - %1)").arg(days);
+}

@@ -135,3 +135,14 @@ bool SqliteDialect::isKeyViolation(const QSqlError& error) const
            (error.databaseText().contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive) ||
             error.databaseText().contains(QLatin1String("PRIMARY KEY"), Qt::CaseInsensitive));
 }
+
+// Stored as the engine layer writes timestamps, so stored and current times compare as text.
+QString SqliteDialect::currentTimestamp() const
+{
+    return QStringLiteral("strftime('%Y-%m-%d %H:%M:%f', 'now', 'localtime')");
+}
+
+QString SqliteDialect::currentDateMinusDays(int days) const
+{
+    return QStringLiteral("date('now', 'localtime', '-%1 days')").arg(days);
+}

@@ -115,8 +115,6 @@ private Q_SLOTS:
     void periodCredits();
     void itemFilter_data();
     void itemFilter();
-    void lineTables_data() { testdb::addEngineRows(); }
-    void lineTables();
     void pairs_data() { testdb::addEngineRows(); }
     void pairs();
 };
@@ -201,58 +199,6 @@ void TestExtraction::itemFilter()
         QCOMPARE(extractDeliveries(*db, kJune, filter, consolidated), qint64(rows.size()));
         QCOMPARE(memDeliveries(*db), rows);
     }
-}
-
-void TestExtraction::lineTables()
-{
-    QFETCH(QString, engine);
-    auto db = openJune(engine);
-    createLineItemTables(*db);
-
-    auto addClientLine = [&](const QString& funding) {
-        Statement s = db->query(QStringLiteral(
-            "INSERT INTO MemClientLineItems (Person_ID, Client_ID, Funding_Desc, Quantity,"
-            " ItemID, UnitPrice, ItemOVDesc, ThirdPartyBillable)"
-            " VALUES (20, 'C20', :f, 2, 5, 35000, 'Soup', 'Y')"));
-        s.bind(QStringLiteral("f"), funding).exec();
-    };
-    auto lastRecordNo = [&](const QString& table) {
-        Statement s = db->query(QStringLiteral("SELECT MAX(RecordNo) FROM %1").arg(table));
-        s.exec();
-        return s.next() ? s.integer(0) : -1;
-    };
-    addClientLine(kLongCode);
-    addClientLine(kLongCode);
-    const qint64 second = lastRecordNo(kMemClientLineItems);
-    QVERIFY(second >= 2);
-    db->exec(QStringLiteral(
-        "INSERT INTO Mem3rdPartyLineItems (Funding_Desc, Person_ID, Client_ID, Quantity, ItemID,"
-        " UnitPrice, ItemOvDesc, SourceRecNo) SELECT Funding_Desc, Person_ID, Client_ID,"
-        " Quantity, ItemID, UnitPrice, ItemOVDesc, RecordNo FROM MemClientLineItems"
-        " WHERE ThirdPartyBillable = 'Y' ORDER BY RecordNo"));
-    // A pair's lines are emptied; the next pair's lines never reuse a record number.
-    db->exec(QStringLiteral("DELETE FROM MemClientLineItems"));
-    addClientLine(QStringLiteral("PRIV"));
-    QVERIFY(lastRecordNo(kMemClientLineItems) > second);
-
-    Statement funder = db->query(QStringLiteral(
-        "SELECT Funding_Desc, SourceRecNo FROM Mem3rdPartyLineItems ORDER BY RecordNo"));
-    funder.exec();
-    QStringList lines;
-    while (funder.next())
-        lines << funder.text(0) + QLatin1Char('/') + funder.text(1);
-    QCOMPARE(lines, QStringList({kLongCode + "/" + QString::number(second - 1),
-                                 kLongCode + "/" + QString::number(second)}));
-
-    // Made anew for the next run: empty.
-    createLineItemTables(*db);
-    QCOMPARE(lastRecordNo(kMem3rdPartyLineItems), qint64(0));
-    dropWorkTables(*db);
-    QVERIFY(!tableUsable(*db, kMemClientLineItems));
-    QVERIFY(!tableUsable(*db, kMem3rdPartyLineItems));
-    dropWorkTables(*db); // nothing left to drop is no failure
-    // Any code the host can store fits.
-    QVERIFY(host::deliveries().field(QStringLiteral("Funding_Desc"))->size <= kWorkFundingCodeSize);
 }
 
 void TestExtraction::pairs()

@@ -1,0 +1,129 @@
+#include "billing/generationrun.h"
+
+#include "billing/extraction.h"
+#include "billing/extractiontables.h"
+#include "billing/historyentries.h"
+#include "billing/pairinvoices.h"
+#include "billing/pairlines.h"
+#include "billing/runchecks.h"
+#include "engine/database.h"
+#include "engine/dberror.h"
+#include "engine/dialogs.h"
+#include "engine/transaction.h"
+
+#include <cmath>
+#include <optional>
+
+namespace billing
+{
+
+namespace
+{
+
+// Calls a hook when there is one.
+void call(const std::function<void()>& hook)
+{
+    if (hook)
+        hook();
+}
+
+} // namespace
+
+QString completedMessage(int invoiceCount)
+{
+    if (invoiceCount == 1)
+        return QStringLiteral("Completed generating one invoice.");
+    return QStringLiteral("Completed generating %1 invoices.").arg(invoiceCount);
+}
+
+GenerationRun::GenerationRun(Database& db, Dialogs& dialogs, Progress& progress,
+                             GenerationSettings settings, GenerationHooks hooks,
+                             const FormatSettings& format)
+    : db_(db), dialogs_(dialogs), progress_(progress), settings_(std::move(settings)),
+      hooks_(std::move(hooks)), format_(format)
+{
+}
+
+GenerationResult GenerationRun::run()
+{
+    GenerationResult result;
+    // A preview holds everything it writes in one transaction that is never committed.
+    std::optional<Transaction> preview;
+    if (preview_)
+        preview.emplace(db_);
+
+    try {
+        const auto noSync = [] {};
+        if (!confirmRun(db_, dialogs_, settings_.period, format_) ||
+            !checkMasterData(db_, dialogs_) ||
+            !offerItemSynchronization(db_, dialogs_,
+                                      hooks_.synchronizeItems ? hooks_.synchronizeItems : noSync))
+            return result;
+        offerCustomerSynchronization(dialogs_, hooks_.synchronizeCustomers
+                                                   ? hooks_.synchronizeCustomers
+                                                   : std::function<void()>(noSync));
+    } catch (const std::exception& e) {
+        // An engine failure before the work starts is shown like one during it.
+        result.outcome = RunOutcome::Failed;
+        result.error = QString::fromUtf8(e.what());
+        preview.reset();
+        dialogs_.inform(Dialogs::Kind::Error, result.error);
+        return result;
+    }
+
+    call(hooks_.workStarted);
+    std::optional<PairInvoicing> invoicing;
+    try {
+        extractDeliveries(db_, settings_.period, settings_.filter);
+        const QList<ClientFundingPair> pairs = clientFundingPairs(db_, settings_.period);
+        if (pairs.isEmpty()) {
+            call(hooks_.workEnded);
+            dialogs_.inform(Dialogs::Kind::Information, kNoClientRecords);
+            result.outcome = RunOutcome::NoClientRecords;
+        } else {
+            const BillingOptions options = billingOptions(db_);
+            PairCharger charger(db_, dialogs_, settings_, options);
+            invoicing.emplace(db_, settings_, options, format_);
+
+            progress_.setCaption(kGeneratingClientInvoices);
+            progress_.setRange(0, 100);
+            progress_.setValue(0);
+            for (qsizetype i = 0; i < pairs.size(); ++i) {
+                const PairClient client = pairClient(db_, pairs[i].personId);
+                invoicing->finishPair(pairs[i], client, charger.charge(pairs[i], client));
+                progress_.setValue(int(std::lround((i + 1) * 100.0 / double(pairs.size()))));
+            }
+            if (invoicing->funderInvoicesDue())
+                invoicing->writeFunderInvoices(progress_);
+
+            addRunRecord(db_, runEventText(settings_.period, format_), settings_.userName);
+            result.invoices = invoicing->invoices();
+            result.invoiceCount = int(result.invoices.size());
+            result.outcome = RunOutcome::Completed;
+            call(hooks_.workEnded);
+            dialogs_.inform(Dialogs::Kind::Information, completedMessage(result.invoiceCount));
+        }
+    } catch (const std::exception& e) {
+        // Invoices stored before the failure stay; the one being written was undone whole.
+        result.outcome = RunOutcome::Failed;
+        result.error = QString::fromUtf8(e.what());
+        if (invoicing) {
+            result.invoices = invoicing->invoices();
+            result.invoiceCount = int(result.invoices.size());
+        }
+    }
+
+    preview.reset();
+    try {
+        dropWorkTables(db_);
+    } catch (const std::exception&) {
+        // The work tables die with the connection anyway.
+    }
+    if (result.outcome == RunOutcome::Failed) {
+        call(hooks_.workEnded);
+        dialogs_.inform(Dialogs::Kind::Error, result.error);
+    }
+    return result;
+}
+
+} // namespace billing

@@ -1,0 +1,159 @@
+#include "billing/pairinvoices.h"
+
+#include "billing/historyentries.h"
+#include "billing/linedescriptions.h"
+#include "engine/database.h"
+#include "engine/dialogs.h"
+#include "engine/transaction.h"
+#include "plugin/formats.h"
+
+#include <QMap>
+#include <cmath>
+
+namespace billing
+{
+
+namespace
+{
+
+const QString kClient = QStringLiteral("C");
+const QString kFunder = QStringLiteral("F");
+
+// Each client's share of a funder's lines, clients in the order their lines come.
+QList<std::pair<HistoryClient, Money>> sharesByClient(const QList<ClientLineItem>& lines)
+{
+    QList<std::pair<HistoryClient, Money>> shares;
+    for (const ClientLineItem& line : lines) {
+        auto it = std::find_if(shares.begin(), shares.end(), [&](const auto& share) {
+            return share.first.personId == line.personId;
+        });
+        if (it == shares.end())
+            shares.append({HistoryClient{line.personId, line.clientId}, line.amount()});
+        else
+            it->second += line.amount();
+    }
+    return shares;
+}
+
+Money sumOfAmounts(const QList<ClientLineItem>& lines)
+{
+    Money sum;
+    for (const ClientLineItem& line : lines)
+        sum += line.amount();
+    return sum;
+}
+
+} // namespace
+
+QString clientInvoiceDescription(BillingChoice billing, const DeliveryPeriod& period,
+                                 const FormatSettings& format)
+{
+    static const char* const prefixes[] = {"Meals, ", "Pledges, ", "Meals and Pledges, "};
+    return QLatin1String(prefixes[int(billing)]) + periodRangeText(period, format);
+}
+
+QString funderInvoiceDescription(const DeliveryPeriod& period, const ClientNames* client,
+                                 const FormatSettings& format)
+{
+    if (!client)
+        return QStringLiteral("Client Meals, ") + periodRangeText(period, format);
+    return formatDate(QStringLiteral("m/d-"), period.start, format) +
+           formatDate(QStringLiteral("m/d/yy"), period.end, format) + QStringLiteral(", ") +
+           clientName(*client);
+}
+
+PairInvoicing::PairInvoicing(Database& db, const GenerationSettings& settings,
+                             const BillingOptions& options, const FormatSettings& format)
+    : db_(db), settings_(settings), options_(options), format_(format),
+      writer_(db, settings.invoiceDate, format)
+{
+}
+
+void PairInvoicing::finishPair(const ClientFundingPair& pair, const PairClient& client,
+                               const PairLines& lines)
+{
+    if (lines.totalCharge <= Money())
+        return;
+    // A client invoice is due when the client's own lines carry a price.
+    Money clientUnitPrices;
+    for (const ClientLineItem& line : lines.lines)
+        if (!line.thirdPartyBillable)
+            clientUnitPrices += line.unitPrice;
+
+    if (lines.billedParty == QLatin1String("3")) {
+        for (const ClientLineItem& line : lines.lines)
+            if (line.thirdPartyBillable)
+                funderLines_ << line;
+        if (options_.funderInvoicingMethod == kFunderInvoicePerClient && !funderLines_.isEmpty()) {
+            writeFunderInvoice(pair.fundingDesc.trimmed(), &client, funderLines_);
+            funderLines_.clear();
+        }
+    }
+    if (clientUnitPrices > Money())
+        writeClientInvoice(client, lines);
+}
+
+void PairInvoicing::writeClientInvoice(const PairClient& client, const PairLines& lines)
+{
+    InvoiceRequest request{client.names.clientId,
+                           kClient,
+                           client.names.clientId,
+                           clientInvoiceDescription(settings_.billing, settings_.period, format_),
+                           {}};
+    for (const ClientLineItem& line : lines.lines)
+        if (!line.thirdPartyBillable)
+            request.lines << line;
+    const HistoryClient who{request.lines.first().personId, client.names.clientId};
+    store(request,
+          {{who, clientInvoiceEvent(settings_.period, sumOfAmounts(request.lines), format_)}});
+}
+
+void PairInvoicing::writeFunderInvoice(const QString& fundingCode, const PairClient* client,
+                                       const QList<ClientLineItem>& lines)
+{
+    InvoiceRequest request{
+        fundingCode, kFunder, client ? client->names.clientId : QString(),
+        funderInvoiceDescription(settings_.period, client ? &client->names : nullptr, format_),
+        lines};
+    // Every client whose meals the funder pays for has the entry, with that client's share.
+    QList<HistoryLine> history;
+    for (const auto& [who, share] : sharesByClient(lines))
+        history << HistoryLine{who,
+                               funderInvoiceEvent(settings_.period, fundingCode, share, format_)};
+    store(request, history);
+}
+
+bool PairInvoicing::funderInvoicesDue() const
+{
+    return settings_.payers != PayerChoice::PrivatePayOnly &&
+           options_.funderInvoicingMethod == kFunderInvoicePerFunder && !funderLines_.isEmpty();
+}
+
+void PairInvoicing::writeFunderInvoices(Progress& progress)
+{
+    QMap<QString, QList<ClientLineItem>> byFunder;
+    for (const ClientLineItem& line : funderLines_)
+        if (!line.fundingCode.trimmed().isEmpty())
+            byFunder[line.fundingCode.trimmed()] << line;
+    progress.setCaption(kGeneratingFunderInvoices);
+    progress.setRange(0, 100);
+    int done = 0;
+    for (auto it = byFunder.constBegin(); it != byFunder.constEnd(); ++it) {
+        writeFunderInvoice(it.key(), nullptr, it.value());
+        progress.setValue(int(std::lround(++done * 100.0 / byFunder.size())));
+    }
+    funderLines_.clear();
+}
+
+void PairInvoicing::store(const InvoiceRequest& request, const QList<HistoryLine>& history)
+{
+    Transaction tx(db_);
+    const GeneratedInvoice invoice = writer_.write(request);
+    if (settings_.postToHistory)
+        for (const HistoryLine& entry : history)
+            addHistoryEntry(db_, entry.client, entry.event, settings_.userName);
+    tx.commit();
+    invoices_ << invoice;
+}
+
+} // namespace billing

@@ -1,0 +1,66 @@
+#pragma once
+// The lines of one client-funding pair: the client's meal lines of the period under the funding
+// source, each charged (mealcharge.h) and then pledged (pledges.h), collected in the order they
+// are made. The run turns them into invoices at the end of the pair (pairinvoices.h).
+
+#include "billing/billingoptions.h"
+#include "billing/clientlineitem.h"
+#include "billing/extractionpairs.h"
+#include "billing/pledges.h"
+
+#include <QHash>
+#include <QList>
+
+class Database;
+class Dialogs;
+
+namespace billing
+{
+
+struct GenerationSettings;
+
+// The client of a pair as the host keeps it: names, URN and pledge settings.
+struct PairClient {
+    ClientNames names;
+    ClientPledge pledge;
+};
+PairClient pairClient(Database& db, qint64 personId);
+
+// The pair's deliveries summed per service, complimentary flag and item (plain deliveries
+// first), from the run's MemDeliveries.
+QList<MealLine> pairMealLines(Database& db, const ClientFundingPair& pair);
+
+struct PairLines {
+    QList<ClientLineItem> lines;
+    Money totalCharge;   // every line
+    Money clientPortion; // the lines the client pays: not billed to a third party
+    // The funding source's billed party when a meal line of the pair was billed ("3" third
+    // party); empty when none was.
+    QString billedParty;
+};
+
+// Charges the pairs of one run, one after the other. What a run keeps across pairs lives here:
+// the time pledges already written, the AR items found, the line numbers.
+class PairCharger
+{
+public:
+    PairCharger(Database& db, Dialogs& dialogs, const GenerationSettings& settings,
+                const BillingOptions& options);
+
+    PairLines charge(const ClientFundingPair& pair, const PairClient& client);
+
+private:
+    qint64 arItemId(qint64 hostItemId);
+    // Numbers the line and adds it to the pair's totals.
+    void add(PairLines& result, ClientLineItem line);
+
+    Database& db_;
+    Dialogs& dialogs_;
+    const GenerationSettings& settings_;
+    ChargeChoices choices_;
+    TimePledges timePledges_;
+    QHash<qint64, qint64> arItems_;
+    qint64 nextRecordNo_ = 1;
+};
+
+} // namespace billing
