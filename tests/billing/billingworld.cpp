@@ -51,6 +51,18 @@ void World::funder(const QString& code, const QVariant& party, const QVariant& m
                      {QStringLiteral("Reimbursement_Period"), period}});
 }
 
+void World::fundUse(int person, const QString& code, const QVariant& method, const QVariant& rate,
+                    const QVariant& period, int service)
+{
+    records::insert(*db_, host::fundUses(),
+                    {{QStringLiteral("Person_ID"), person},
+                     {QStringLiteral("Service_ID"), service},
+                     {QStringLiteral("Fund_CD"), code},
+                     {QStringLiteral("Reimbursement_Method"), method},
+                     {QStringLiteral("Reimbursement_Rate"), rate},
+                     {QStringLiteral("Reimbursement_Period"), period}});
+}
+
 void World::item(int id, const QString& name, const QVariant& meal, const QVariant& price)
 {
     records::insert(*db_, host::items(),

@@ -30,6 +30,9 @@ public:
                 const QVariant& pledgePeriod = kNone, const QVariant& pledgeAmount = kNone);
     void funder(const QString& code, const QVariant& party, const QVariant& method,
                 const QVariant& rate = kNone, const QVariant& period = kNone);
+    // The client's own terms under a funding source (service 0: every service).
+    void fundUse(int person, const QString& code, const QVariant& method, const QVariant& rate,
+                 const QVariant& period, int service = 0);
     void item(int id, const QString& name, const QVariant& meal, const QVariant& price);
     // A "F" (unit amount) or "P" (pledge) price row; person 0 is the funder's general price.
     void price(int person, const QString& code, const QString& unit, const QVariant& amount,
