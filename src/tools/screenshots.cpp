@@ -1,6 +1,10 @@
 // Renders every screen offscreen into PNG files, for review: `tallywick-screenshots FOLDER`.
 // Each screen is filled with believable values, as a bookkeeper would see it.
+#include "billing/generationrun.h"
+#include "billing/ui/formgenerateinvoices.h"
+#include "billing/ui/mealitemtree.h"
 #include "data/artables.h"
+#include "data/datamodule.h"
 #include "data/lookups.h"
 #include "data/registry.h"
 #include "data/schemacreation.h"
@@ -12,12 +16,14 @@
 #include "masterdata/ui/itemsearch.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/armessagebox.h"
+#include "plugin/ui/dateentry.h"
 #include "plugin/ui/formarsystem.h"
 #include "plugin/ui/messageboxdialogs.h"
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/ui/frmarinvoice.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
@@ -143,6 +149,10 @@ int main(int argc, char** argv)
     const qint64 taxed = sampleInvoice(*db, false);
     const qint64 posted = sampleInvoice(*db, true);
     TdmLookUps lookups(*db);
+    // The generation screen works through the AR module, here on a second connection.
+    TDataModuleARSystem module(Database::open(ConnectionParams::sqlite(
+                                   QDir(data.path()).filePath(QStringLiteral("Hearthtable.db")))),
+                               data.path(), dialogs);
 
     const QList<Shot> shots{
         {QStringLiteral("host-window.png"),
@@ -160,6 +170,34 @@ int main(int argc, char** argv)
              auto* box = new TFormARMessageBox;
              box->RzProgressBarSaveStatus->setValue(42);
              box->LabelRecordCount->setText(QStringLiteral("Total Clients: 84"));
+             return box;
+         }},
+        {QStringLiteral("generate-invoices.png"),
+         [&] {
+             auto* screen = new TFormGenerateInvoices(module);
+             screen->show(); // shown first: showing starts the screen afresh
+             screen->wwDBDateTimePickerStart->setDate(QDate(2026, 11, 1));
+             screen->wwDBDateTimePickerEnd->setDate(QDate(2026, 11, 30));
+             screen->wwDBDateTimePickerInvoiceDate->setDate(QDate(2026, 12, 1));
+             screen->RzRadioButtonInclude->setChecked(true);
+             MealItemTree* tree = screen->RzCheckTreeMealItems;
+             for (int category : {1, 2}) {
+                 QTreeWidgetItem* meals = tree->topLevelItem(category);
+                 for (int i = 0; i < meals->childCount(); i += 2)
+                     meals->child(i)->setCheckState(0, Qt::Checked);
+             }
+             screen->RzComboBoxBillingMethod->setCurrentIndex(2);
+             screen->RzComboBoxTimePledgeOption->setCurrentIndex(2);
+             screen->RzComboBoxPayersToInclude->setCurrentIndex(1);
+             tree->setFocus();
+             return screen;
+         }},
+        {QStringLiteral("generation-progress.png"),
+         [] {
+             auto* box = new TFormARMessageBox;
+             box->LabelRecordCount->hide();
+             box->setCaption(billing::kGeneratingClientInvoices);
+             box->setValue(37);
              return box;
          }},
         {QStringLiteral("data-options-client-server.png"),

@@ -1,5 +1,6 @@
 #include "plugin/ui/armessagebox.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -42,6 +43,8 @@ void TFormARMessageBox::setRange(int minimum, int maximum)
 void TFormARMessageBox::setValue(int value)
 {
     RzProgressBarSaveStatus->setValue(value);
+    // The run works on the user-interface thread: let the window repaint, but take no clicks.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TFormARMessageBox::setCaption(const QString& caption)

@@ -1,5 +1,6 @@
 #include "plugin/ui/formarsystem.h"
 
+#include "billing/ui/formgenerateinvoices.h"
 #include "data/datamodule.h"
 #include "data/lookups.h"
 #include "data/registry.h"
@@ -8,6 +9,7 @@
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/fontfactor.h"
+#include "plugin/ui/screenregistry.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
 
@@ -90,6 +92,22 @@ void synchronizeWith(TFormARSystem& console,
     QGuiApplication::restoreOverrideCursor();
 }
 
+// The generation screen runs the console's own synchronizations when a run asks for them.
+void openGenerateInvoices(TFormARSystem& console)
+{
+    TDataModuleARSystem* module = arProcess().dataModule;
+    if (!module)
+        return;
+    openOrBringForward(QStringLiteral("FormGenerateInvoices"), [&] {
+        auto* screen = new TFormGenerateInvoices(*module, &console);
+        QObject::connect(screen->ActionSynchronizeClients, &QAction::triggered,
+                         console.ActionSynchronizeClients, &QAction::trigger);
+        QObject::connect(screen->ActionSynchronizeItems, &QAction::triggered,
+                         console.ActionSynchronizeItems, &QAction::trigger);
+        return screen;
+    });
+}
+
 } // namespace
 
 TFormARSystem::TFormARSystem(QWidget* parent) : QDialog(parent), dialogs_(this)
@@ -170,6 +188,7 @@ void TFormARSystem::buildActions()
     mnuAbout = action(QStringLiteral("mnuAbout"), QStringLiteral("About"));
     wire(ActionSynchronizeClients, [this] { synchronizeWith(*this, synchronizeCustomers); });
     wire(ActionSynchronizeItems, [this] { synchronizeWith(*this, synchronizeItems); });
+    wire(ActionGenerateInvoices, [this] { openGenerateInvoices(*this); });
     wire(mnuHelpTopics, [this] { ShowHelpTopics(); });
     wire(mnuAbout, [this] { ShowAbout(); });
 }
