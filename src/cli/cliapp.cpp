@@ -40,7 +40,16 @@ const char* const kHelp =
     "tables\n"
     "                             filled with sample clients, funders, items and deliveries\n"
     "  sync customers             bring the host's clients and funders in as AR customers\n"
-    "  sync items                 bring the host's meal items in as AR items and pledge items\n";
+    "  sync items                 bring the host's meal items in as AR items and pledge items\n"
+    "  generate --start DATE --end DATE [--invoice-date DATE] [--billing meals|pledges|both]\n"
+    "           [--pledges item|day|month|year] [--payers private|all|funders]\n"
+    "           [--include IDS | --exclude IDS] [--history yes|no] [--sync-items yes|no]\n"
+    "           [--sync-customers yes|no] [--yes] [--preview]\n"
+    "                             generate the period's client and funder invoices from the\n"
+    "                             deliveries, as Generate Invoices does; dates are yyyy-mm-dd,\n"
+    "                             IDS host item numbers separated by commas; --yes answers Yes to\n"
+    "                             every question no other option answers; --preview lists the\n"
+    "                             invoices and leaves the database as it was\n";
 
 } // namespace
 
@@ -104,6 +113,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runInitCommand(rest, context);
         if (command == QLatin1String("sync"))
             return runSyncCommand(rest, context);
+        if (command == QLatin1String("generate"))
+            return runGenerateCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

@@ -22,3 +22,6 @@ int runDemoCommand(const QStringList& args, CliContext& context);
 int runInitCommand(const QStringList& args, CliContext& context);
 // tallywick sync customers|items
 int runSyncCommand(const QStringList& args, CliContext& context);
+// tallywick generate --start DATE --end DATE [choices of the Generate Invoices screen] [--yes]
+// [--preview]
+int runGenerateCommand(const QStringList& args, CliContext& context);
