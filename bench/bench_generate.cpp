@@ -1,0 +1,196 @@
+// Times one invoice generation run over a month of a sample meal program: billing and pledges,
+// every payer, so client and funder invoices are both made, every question answered Yes. The
+// sample is made, the AR tables created and customers and items synchronized first; only the
+// run is timed. Run by scripts/bench generate; not part of the test run.
+//
+//   bench_generate DIR [--clients N] [--seed S]   on the embedded database in DIR
+//   bench_generate --postgres [--clients N] [--seed S]
+//                                                 on the server TALLYWICK_PG names, in a schema
+//                                                 of its own that is dropped afterwards
+//
+// On the embedded database it leaves DIR/baseline.db, a copy of the database as it was before
+// the run, for the baseline program, and prints the rows the run wrote as
+// "rows: INVOICES LINES HISTORY".
+#include "billing/generationrun.h"
+#include "data/datamodule.h"
+#include "engine/connectionparams.h"
+#include "engine/database.h"
+#include "engine/dialogs.h"
+#include "engine/statement.h"
+#include "host/sampledata.h"
+#include "sync/customersync.h"
+#include "sync/itemsync.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <sys/resource.h>
+
+namespace
+{
+
+// Yes to every question; warnings and errors are kept for the report.
+class YesDialogs final : public Dialogs
+{
+public:
+    void inform(Kind kind, const QString& text) override
+    {
+        if (kind == Kind::Error || kind == Kind::Warning)
+            problems << text;
+    }
+    Button ask(Kind, const QString&, Buttons buttons) override
+    {
+        return buttons.testFlag(Yes) ? Yes : Ok;
+    }
+    QStringList problems;
+};
+
+qint64 count(Database& db, const QString& table)
+{
+    Statement s = db.query(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
+    s.exec();
+    return s.next() ? s.integer(0) : 0;
+}
+
+long peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024; // kilobytes on Linux
+}
+
+struct Options {
+    QString dir;
+    bool postgres = false;
+    SampleDataOptions sample;
+};
+
+// The sample, the AR tables and the synchronizations, then the run alone.
+int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Options& options,
+              QTextStream& out, QTextStream& err)
+{
+    YesDialogs dialogs;
+    generateSampleData(*connection, options.sample);
+    TDataModuleARSystem module(std::move(connection), dir, dialogs);
+    Database& db = module.database();
+    NoProgress progress;
+    synchronizeCustomers(db, dialogs, progress);
+    synchronizeItems(db, dialogs, progress);
+    if (!options.postgres)
+        db.exec(QStringLiteral("VACUUM INTO '%1'")
+                    .arg(QDir(dir).filePath(QStringLiteral("baseline.db"))));
+    if (!dialogs.problems.isEmpty()) {
+        err << "Preparing the sample failed:" << Qt::endl
+            << dialogs.problems.join('\n') << Qt::endl;
+        return 1;
+    }
+
+    billing::GenerationSettings settings;
+    settings.period = {options.sample.periodStart, options.sample.periodEnd()};
+    settings.invoiceDate = options.sample.periodEnd().addDays(1);
+    settings.billing = BillingChoice::MealsAndPledges;
+    settings.payers = PayerChoice::PrivatePayAndFunders;
+    settings.userName = QStringLiteral("bench");
+    dialogs.problems.clear();
+    const qint64 historyBefore = count(db, QStringLiteral("History"));
+    const long memoryBefore = peakMegabytes();
+
+    QElapsedTimer timer;
+    timer.start();
+    billing::GenerationRun run(db, dialogs, progress, settings);
+    const billing::GenerationResult result = run.run();
+    const qint64 ns = timer.nsecsElapsed();
+
+    if (result.outcome != billing::RunOutcome::Completed) {
+        err << "The run did not complete: " << result.error << Qt::endl
+            << dialogs.problems.join('\n') << Qt::endl;
+        return 1;
+    }
+    qint64 funderInvoices = 0;
+    for (const billing::GeneratedInvoice& invoice : result.invoices)
+        funderInvoices += invoice.customerType == QLatin1String("F") ? 1 : 0;
+    const qint64 invoices = count(db, QStringLiteral("ARInv"));
+    const qint64 lines = count(db, QStringLiteral("ARInvDet"));
+    const qint64 history = count(db, QStringLiteral("History")) - historyBefore;
+    out << "run: " << QString::number(double(ns) / 1e9, 'f', 3) << " s, " << invoices
+        << " invoices (" << invoices - funderInvoices << " client, " << funderInvoices
+        << " funder), " << lines << " lines, " << history << " history entries; peak memory "
+        << peakMegabytes() << " MB (" << memoryBefore << " MB before the run)";
+    if (!dialogs.problems.isEmpty())
+        out << "; " << dialogs.problems.size() << " warnings shown";
+    out << Qt::endl;
+    out << "run-ns: " << ns << Qt::endl;
+    out << "rows: " << invoices << ' ' << lines << ' ' << history << Qt::endl;
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    Options options;
+    options.sample.clients = 10000;
+    options.sample.periodStart = QDate(2025, 3, 1); // a month of 21 delivery days
+    const QStringList args = app.arguments().mid(1);
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--postgres"))
+            options.postgres = true;
+        else if (args[i] == QLatin1String("--clients") && i + 1 < args.size())
+            options.sample.clients = args[++i].toInt();
+        else if (args[i] == QLatin1String("--seed") && i + 1 < args.size())
+            options.sample.seed = args[++i].toULongLong();
+        else
+            options.dir = args[i];
+    }
+    if (options.postgres == !options.dir.isEmpty()) {
+        err << "Usage: bench_generate DIR|--postgres [--clients N] [--seed S]" << Qt::endl;
+        return 2;
+    }
+
+    try {
+        if (!options.postgres) {
+            QDir().mkpath(options.dir);
+            const QString file = QDir(options.dir).filePath(QStringLiteral("Hearthtable.db"));
+            QFile::remove(file);
+            QFile::remove(QDir(options.dir).filePath(QStringLiteral("baseline.db")));
+            return benchmark(Database::open(ConnectionParams::sqlite(file)), options.dir, options,
+                             out, err);
+        }
+
+        const QString keywords = qEnvironmentVariable("TALLYWICK_PG");
+        if (keywords.isEmpty()) {
+            err << "TALLYWICK_PG names no PostgreSQL server." << Qt::endl;
+            return 2;
+        }
+        const ConnectionParams server = ConnectionParams::fromPostgresKeywords(keywords);
+        const QString schemaName =
+            QStringLiteral("bench_generate_%1").arg(QCoreApplication::applicationPid());
+        auto admin = Database::open(server);
+        admin->exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schemaName));
+        admin->exec(QStringLiteral("CREATE SCHEMA %1").arg(schemaName));
+        struct DropSchema {
+            Database& db;
+            QString name;
+            ~DropSchema()
+            {
+                try {
+                    db.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(name));
+                } catch (...) {
+                }
+            }
+        } dropAfterwards{*admin, schemaName};
+        ConnectionParams params = server;
+        params.schema = schemaName;
+        QTemporaryDir shared; // the shared folder a client-server site keeps its ini file in
+        return benchmark(Database::open(params), shared.path(), options, out, err);
+    } catch (const std::exception& e) {
+        err << QString::fromUtf8(e.what()) << Qt::endl;
+        return 1;
+    }
+}
