@@ -9,6 +9,11 @@
 #include <QList>
 #include <QString>
 
+namespace billing
+{
+class ClientDeliveries;
+}
+
 // "Generate invoices for:" on the generation screen.
 enum class BillingChoice { MealsOnly = 0, PledgesOnly = 1, MealsAndPledges = 2 };
 // "Include the following payers:" on the generation screen.
@@ -21,9 +26,9 @@ struct ChargeChoices {
     // delivery date instead of one summary line, for client-billed and funder-billed lines.
     bool clientLinesPerDate = false;
     bool funderLinesPerDate = false;
-    // The run's work table of the period's deliveries (one row per delivered item, with the
-    // columns Person_ID, Service_ID, Funding_Desc, Item_ID, Comp, Deliv_Dt, Quantity).
-    QString deliveriesTable;
+    // The client's deliveries of the period (deliverydays.h), which time billing and the lines
+    // per delivery date count.
+    const billing::ClientDeliveries* deliveries = nullptr;
 };
 
 // The deliveries of one client under one funding source, service, complimentary flag and item.

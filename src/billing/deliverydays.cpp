@@ -1,42 +1,52 @@
 #include "billing/deliverydays.h"
 
+#include "billing/chargetypes.h"
+#include "billing/extractiontables.h"
 #include "engine/database.h"
+
+#include <QMap>
+#include <QSet>
 
 namespace billing
 {
 
-int distinctDeliveryDates(Database& db, const QString& deliveriesTable, qint64 personId)
+ClientDeliveries ClientDeliveries::load(Database& db, qint64 personId)
 {
-    Statement s = db.query(QStringLiteral("SELECT COUNT(DISTINCT Deliv_Dt) FROM %1"
-                                          " WHERE Person_ID = :person")
-                               .arg(deliveriesTable));
+    Statement s = db.query(QStringLiteral("SELECT Deliv_Dt, Funding_Desc, Service_ID, Comp, "
+                                          "Item_ID, Quantity FROM %1 WHERE Person_ID = :person")
+                               .arg(kMemDeliveries));
     s.bind(QStringLiteral("person"), personId).exec();
-    const int count = s.next() ? int(s.integer(0)) : 0;
-    s.finish();
-    return count;
+    QList<DeliveredItem> items;
+    while (s.next())
+        items << DeliveredItem{s.date(QStringLiteral("Deliv_Dt")),
+                               s.text(1).trimmed(),
+                               s.integer(2),
+                               s.text(3) == QLatin1String("Complimentary"),
+                               s.integer(4),
+                               s.integer(5)};
+    return ClientDeliveries(std::move(items));
 }
 
-QList<DeliveryDate> deliveriesByDate(Database& db, const QString& deliveriesTable,
-                                     const MealLine& line)
+int ClientDeliveries::distinctDates() const
 {
-    const QString compFlag = line.complimentary
-                                 ? QStringLiteral("Comp = 'Complimentary'")
-                                 : QStringLiteral("COALESCE(Comp, '') <> 'Complimentary'");
-    Statement s = db.query(
-        QStringLiteral("SELECT Deliv_Dt, SUM(Quantity) AS Quantity FROM %1"
-                       " WHERE Person_ID = :person AND Service_ID = :service"
-                       " AND COALESCE(RTRIM(Funding_Desc), '') = :fund AND Item_ID = :item AND %2"
-                       " GROUP BY Deliv_Dt ORDER BY Deliv_Dt")
-            .arg(deliveriesTable, compFlag));
-    s.bind(QStringLiteral("person"), line.personId)
-        .bind(QStringLiteral("service"), line.serviceId)
-        .bind(QStringLiteral("fund"), line.fundingCode.trimmed())
-        .bind(QStringLiteral("item"), line.itemId)
-        .exec();
+    QSet<QDate> dates;
+    for (const DeliveredItem& item : items_)
+        dates.insert(item.date);
+    return int(dates.size());
+}
+
+QList<DeliveryDate> ClientDeliveries::byDate(const MealLine& line) const
+{
+    const QString fundingCode = line.fundingCode.trimmed();
+    QMap<QDate, qint64> quantities;
+    for (const DeliveredItem& item : items_) {
+        if (item.serviceId == line.serviceId && item.itemId == line.itemId &&
+            item.complimentary == line.complimentary && item.fundingCode == fundingCode)
+            quantities[item.date] += item.quantity;
+    }
     QList<DeliveryDate> dates;
-    while (s.next())
-        dates << DeliveryDate{s.date(QStringLiteral("Deliv_Dt")), s.integer(1)};
-    s.finish();
+    for (auto it = quantities.constBegin(); it != quantities.constEnd(); ++it)
+        dates << DeliveryDate{it.key(), it.value()};
     return dates;
 }
 

@@ -1,24 +1,47 @@
 #pragma once
-// What the run's deliveries table says about one client's delivery dates.
-
-#include "billing/chargetypes.h"
+// One client's deliveries of the period, read once from the run's MemDeliveries: the delivery
+// dates a time-billed line or a per-day pledge counts, and the meals of a meal line per date.
 
 #include <QDate>
 #include <QList>
+#include <QString>
 
 class Database;
+struct MealLine;
 
 namespace billing
 {
-// The number of distinct dates the client had a delivery in the period, under any funding source.
-int distinctDeliveryDates(Database& db, const QString& deliveriesTable, qint64 personId);
+
+struct DeliveredItem {
+    QDate date;
+    QString fundingCode; // trailing blanks dropped; empty for a delivery without one
+    qint64 serviceId = 0;
+    bool complimentary = false;
+    qint64 itemId = 0;
+    qint64 quantity = 0;
+};
 
 struct DeliveryDate {
     QDate date;
     qint64 quantity = 0;
 };
-// The meals of one meal line per delivery date, earliest first: only the deliveries with the
-// line's own complimentary flag, so a charged line never lists complimentary meals.
-QList<DeliveryDate> deliveriesByDate(Database& db, const QString& deliveriesTable,
-                                     const MealLine& line);
+
+class ClientDeliveries
+{
+public:
+    ClientDeliveries() = default;
+    explicit ClientDeliveries(QList<DeliveredItem> items) : items_(std::move(items)) {}
+    // The client's rows of the run's MemDeliveries, under every funding source.
+    static ClientDeliveries load(Database& db, qint64 personId);
+
+    // The number of distinct dates the client had a delivery in the period.
+    int distinctDates() const;
+    // The meals of one meal line per delivery date, earliest first: only the deliveries with
+    // the line's own complimentary flag, so a charged line never lists complimentary meals.
+    QList<DeliveryDate> byDate(const MealLine& line) const;
+
+private:
+    QList<DeliveredItem> items_;
+};
+
 } // namespace billing

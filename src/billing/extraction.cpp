@@ -64,12 +64,15 @@ void addIndexes(Database& db)
         {QStringLiteral("Service_ID")},
         {QStringLiteral("Funding_Desc"), QStringLiteral("Comp"), QStringLiteral("Item_ID")},
         {QStringLiteral("Deliv_Dt")},
+        // The per-client lookups of a run go straight to the client's own rows.
+        {QStringLiteral("Person_ID"), QStringLiteral("Funding_Desc"), QStringLiteral("Service_ID"),
+         QStringLiteral("Comp"), QStringLiteral("Item_ID")},
     };
     const QStringList names = {
         QStringLiteral("Person_ID"),    QStringLiteral("Item_ID"),
         QStringLiteral("Funding_Desc"), QStringLiteral("Comp"),
         QStringLiteral("Service_ID"),   QStringLiteral("Funding_Comp_Item_ID"),
-        QStringLiteral("Deliv_Dt")};
+        QStringLiteral("Deliv_Dt"),     QStringLiteral("Person_Funding_Service_Comp_Item")};
     for (qsizetype i = 0; i < indexes.size(); ++i)
         db.exec(db.dialect().createIndexSql(table, def::index(names[i], indexes[i])));
 }

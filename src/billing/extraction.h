@@ -7,7 +7,8 @@
 // Funding_Desc (the delivery's funding code, whole), Quantity and Item_ID (of the credit) and
 // Comp: "Complimentary" for a delivery with status "C", otherwise '' (never NULL, so it groups
 // and orders alike on both engines, the plain deliveries first). Indexed on Person_ID, Item_ID,
-// Funding_Desc, Comp, Service_ID, (Funding_Desc, Comp, Item_ID) and Deliv_Dt.
+// Funding_Desc, Comp, Service_ID, (Funding_Desc, Comp, Item_ID), Deliv_Dt and (Person_ID,
+// Funding_Desc, Service_ID, Comp, Item_ID).
 
 #include "billing/extractionfilter.h"
 #include "billing/extractionperiod.h"

@@ -32,11 +32,11 @@ namespace billing
 namespace
 {
 
-const QString& deliveriesTableOf(const ChargeChoices& choices)
+const ClientDeliveries& deliveriesOf(const ChargeChoices& choices)
 {
-    if (choices.deliveriesTable.isEmpty())
-        throw std::logic_error("the charge of a meal line needs the run's deliveries table");
-    return choices.deliveriesTable;
+    if (!choices.deliveries)
+        throw std::logic_error("the charge of a meal line needs the client's deliveries");
+    return *choices.deliveries;
 }
 
 // Billed by time: the rate, the line description and the warnings about what is missing.
@@ -97,7 +97,7 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
     const bool byTime = result.billingMethod == kByTime;
     const bool perDate = thirdParty ? choices.funderLinesPerDate : choices.clientLinesPerDate;
     if (perDate && !byTime) {
-        for (const DeliveryDate& d : deliveriesByDate(db, deliveriesTableOf(choices), line))
+        for (const DeliveryDate& d : deliveriesOf(choices).byDate(line))
             result.lines << ChargeLine{
                 d.quantity, unitPrice,
                 perDateDescription(line.mealItem, line.complimentary, thirdParty, client, d.date),
@@ -105,7 +105,7 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
         return result;
     }
     const qint64 quantity =
-        byTime ? distinctDeliveryDates(db, deliveriesTableOf(choices), line.personId)
+        byTime ? deliveriesOf(choices).distinctDates()
                : line.quantity;
     result.lines << ChargeLine{quantity, unitPrice,
                                line.complimentary ? complimentaryDescription(result.description)

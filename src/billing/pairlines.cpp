@@ -75,16 +75,18 @@ PairCharger::PairCharger(Database& db, Dialogs& dialogs, const GenerationSetting
     choices_.payers = settings.payers;
     choices_.clientLinesPerDate = options.clientLinesPerDate;
     choices_.funderLinesPerDate = options.funderLinesPerDate;
-    choices_.deliveriesTable = kMemDeliveries;
 }
 
 PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& client)
 {
     PairLines result;
-    const bool perDayPledges = settings_.billing != BillingChoice::MealsOnly &&
-                               settings_.pledgeOption == PledgeOption::PerDay;
-    const int deliveryDates =
-        perDayPledges ? distinctDeliveryDates(db_, kMemDeliveries, pair.personId) : 0;
+    // A client's pairs follow one another: the deliveries are read once per client.
+    if (!deliveriesPerson_ || *deliveriesPerson_ != pair.personId) {
+        deliveries_ = ClientDeliveries::load(db_, pair.personId);
+        deliveriesPerson_ = pair.personId;
+    }
+    choices_.deliveries = &deliveries_;
+    const int deliveryDates = deliveries_.distinctDates();
 
     for (const MealLine& meal : pairMealLines(db_, pair)) {
         const MealCharge charge = chargeMealLine(db_, dialogs_, meal, client.names, choices_);

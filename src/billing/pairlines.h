@@ -5,11 +5,13 @@
 
 #include "billing/billingoptions.h"
 #include "billing/clientlineitem.h"
+#include "billing/deliverydays.h"
 #include "billing/extractionpairs.h"
 #include "billing/pledges.h"
 
 #include <QHash>
 #include <QList>
+#include <optional>
 
 class Database;
 class Dialogs;
@@ -59,6 +61,8 @@ private:
     const GenerationSettings& settings_;
     ChargeChoices choices_;
     TimePledges timePledges_;
+    ClientDeliveries deliveries_;
+    std::optional<qint64> deliveriesPerson_;
     QHash<qint64, qint64> arItems_;
     qint64 nextRecordNo_ = 1;
 };

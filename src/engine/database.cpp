@@ -123,6 +123,8 @@ void Database::configureSqlite()
                  : QStringLiteral("PRAGMA journal_mode=WAL"));
     exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+    // Work tables are the engine's in-memory database: they never touch the disk.
+    exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
 }
 
 void Database::configurePostgres()

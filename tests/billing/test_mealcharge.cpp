@@ -3,6 +3,7 @@
 #include "billing/aritem.h"
 #include "billing/billedparty.h"
 #include "billing/billingmethod.h"
+#include "billing/deliverydays.h"
 #include "billing/mealcharge.h"
 #include "data/artables.h"
 #include "data/schemacreation.h"
@@ -20,21 +21,13 @@ namespace
 {
 
 const QVariant kEmpty = QVariant(QMetaType::fromType<QString>());
-const QString kDeliveries = QStringLiteral("MemDeliveries");
 const ClientNames kAnn{QStringLiteral("C100"), QStringLiteral("Ann"), QStringLiteral("Smith"),
                        QStringLiteral("U7")};
 const QString kSoup = QStringLiteral("Chicken Soup");
 
-TableDef deliveriesTable()
-{
-    using namespace def;
-    return {kDeliveries,
-            {integer(QStringLiteral("Person_ID")), integer(QStringLiteral("Service_ID")),
-             string(QStringLiteral("Funding_Desc"), 10), integer(QStringLiteral("Item_ID")),
-             string(QStringLiteral("Comp"), 13), date(QStringLiteral("Deliv_Dt")),
-             integer(QStringLiteral("Quantity"))},
-            {}};
-}
+// The deliveries of the meal line's client (person 1), as the run reads them for the client.
+QList<DeliveredItem> delivered;
+ClientDeliveries clientDeliveries;
 
 std::unique_ptr<Database> open(const QString& engine)
 {
@@ -42,7 +35,7 @@ std::unique_ptr<Database> open(const QString& engine)
     host::createTables(*db);
     ScriptedDialogs dialogs;
     createOrUpgradeSchema(*db, dialogs);
-    db->exec(db->dialect().createTableSql(deliveriesTable(), true));
+    delivered.clear();
     records::insert(*db, host::items(),
                     {{QStringLiteral("Item_ID"), 7},
                      {QStringLiteral("Meal_Item"), kSoup},
@@ -88,17 +81,12 @@ void price(Database& db, int person, int service, const QString& code, const QSt
                      {QStringLiteral("Amount"), amount}});
 }
 
-void deliver(Database& db, const QString& code, QDate date, int quantity, bool comp = false,
-             int person = 1, int service = 2)
+// Deliveries of other clients (another person) never reach the client's deliveries.
+void deliver(const QString& code, QDate date, int quantity, bool comp = false, int person = 1,
+             int service = 2)
 {
-    records::insert(db, deliveriesTable(),
-                    {{QStringLiteral("Person_ID"), person},
-                     {QStringLiteral("Service_ID"), service},
-                     {QStringLiteral("Funding_Desc"), code},
-                     {QStringLiteral("Item_ID"), 7},
-                     {QStringLiteral("Comp"), comp ? QStringLiteral("Complimentary") : QString()},
-                     {QStringLiteral("Deliv_Dt"), date},
-                     {QStringLiteral("Quantity"), quantity}});
+    if (person == 1)
+        delivered << DeliveredItem{date, code, service, comp, 7, quantity};
 }
 
 MealLine soup(const QString& code, qint64 quantity = 3, bool comp = false)
@@ -111,7 +99,8 @@ ChargeChoices choices(PayerChoice payers = PayerChoice::PrivatePayAndFunders)
 {
     ChargeChoices c;
     c.payers = payers;
-    c.deliveriesTable = kDeliveries;
+    clientDeliveries = ClientDeliveries(delivered);
+    c.deliveries = &clientDeliveries;
     return c;
 }
 
@@ -249,11 +238,11 @@ private Q_SLOTS:
         funder(*db, fund, QStringLiteral("3 "), QStringLiteral("T "), QStringLiteral("40"),
                QStringLiteral("M"));
         const QDate d(2026, 11, 2);
-        deliver(*db, fund, d, 2);
-        deliver(*db, fund, d, 1);
-        deliver(*db, fund, d.addDays(1), 1, true);
-        deliver(*db, QStringLiteral("OTHER"), d.addDays(2), 1);
-        deliver(*db, fund, d.addDays(3), 1, false, 99);
+        deliver(fund, d, 2);
+        deliver(fund, d, 1);
+        deliver(fund, d.addDays(1), 1, true);
+        deliver(QStringLiteral("OTHER"), d.addDays(2), 1);
+        deliver(fund, d.addDays(3), 1, false, 99);
         ChargeChoices perDate = choices();
         perDate.funderLinesPerDate = true;
         const MealCharge c = charge(*db, soup(fund), perDate);
@@ -303,10 +292,10 @@ private Q_SLOTS:
         price(*db, 1, 0, QStringLiteral("CLI"), QStringLiteral("7"), QStringLiteral("0"));
         const QDate mon(2026, 11, 2);
         for (const QString& fund : {QStringLiteral("AAA"), QStringLiteral("CLI")}) {
-            deliver(*db, fund, mon, 1);
-            deliver(*db, fund, mon, 1);
-            deliver(*db, fund, mon.addDays(1), 1, true);
-            deliver(*db, fund, mon.addDays(2), 1, false, 1, 3); // another service
+            deliver(fund, mon, 1);
+            deliver(fund, mon, 1);
+            deliver(fund, mon.addDays(1), 1, true);
+            deliver(fund, mon.addDays(2), 1, false, 1, 3); // another service
         }
         // A complimentary summary line is written at 0 even where the charge is 0.
         const MealCharge comp = charge(*db, soup(QStringLiteral("CLI"), 1, true));

@@ -571,9 +571,11 @@ void InvoiceDocument::storeLine()
     if (!lineAmountFits(pending_.quantity, pending_.unitPrice))
         throw InvoiceRefusal(invoicemsg::kLineAmountTooLarge, InvoiceField::QuantityColumn);
     if (pending_.seq > 0) {
-        for (int row = 0; row < lines_.size(); ++row) {
-            if (lines_.at(row).seq == pending_.seq &&
-                !(lineState_ == State::Edit && row == editingRow_))
+        // The lines are kept in Seq order, so the lines holding this number are found by halves.
+        const auto bySeq = [](const InvoiceLine& line, int seq) { return line.seq < seq; };
+        for (auto it = std::lower_bound(lines_.cbegin(), lines_.cend(), pending_.seq, bySeq);
+             it != lines_.cend() && it->seq == pending_.seq; ++it) {
+            if (!(lineState_ == State::Edit && it - lines_.cbegin() == editingRow_))
                 throw DbError(DbError::KeyViolation,
                               QStringLiteral("Key violation: line %1 is already on invoice %2")
                                   .arg(pending_.seq)
@@ -586,12 +588,16 @@ void InvoiceDocument::storeLine()
     InvoiceLine stored = pending_;
     if (stored.seq <= 0)
         stored.seq = nextLineNumber_++;
+    const bool appendsInOrder =
+        lineState_ == State::Insert && (lines_.isEmpty() || lines_.constLast().seq <= stored.seq);
     if (lineState_ == State::Insert)
         lines_.append(stored);
     else
         lines_[editingRow_] = stored;
-    std::stable_sort(lines_.begin(), lines_.end(),
-                     [](const InvoiceLine& a, const InvoiceLine& b) { return a.seq < b.seq; });
+    // A line numbered after the last (every line of a generated invoice) needs no sorting.
+    if (!appendsInOrder)
+        std::stable_sort(lines_.begin(), lines_.end(),
+                         [](const InvoiceLine& a, const InvoiceLine& b) { return a.seq < b.seq; });
     applyTotals(after);
     modified_ = true;
     endLineEdit();
