@@ -10,20 +10,25 @@
 namespace billing
 {
 
-ClientDeliveries ClientDeliveries::load(Database& db, qint64 personId)
+ClientDeliveriesReader::ClientDeliveriesReader(Database& db)
+    : statement_(db.query(QStringLiteral("SELECT Deliv_Dt, Funding_Desc, Service_ID, Comp, "
+                                         "Item_ID, Quantity FROM %1 WHERE Person_ID = :person")
+                              .arg(kMemDeliveries)))
 {
-    Statement s = db.query(QStringLiteral("SELECT Deliv_Dt, Funding_Desc, Service_ID, Comp, "
-                                          "Item_ID, Quantity FROM %1 WHERE Person_ID = :person")
-                               .arg(kMemDeliveries));
-    s.bind(QStringLiteral("person"), personId).exec();
+}
+
+ClientDeliveries ClientDeliveriesReader::read(qint64 personId)
+{
+    statement_.bind(QStringLiteral("person"), personId).exec();
     QList<DeliveredItem> items;
-    while (s.next())
-        items << DeliveredItem{s.date(QStringLiteral("Deliv_Dt")),
-                               s.text(1).trimmed(),
-                               s.integer(2),
-                               s.text(3) == QLatin1String("Complimentary"),
-                               s.integer(4),
-                               s.integer(5)};
+    while (statement_.next())
+        items << DeliveredItem{statement_.date(QStringLiteral("Deliv_Dt")),
+                               statement_.text(1).trimmed(),
+                               statement_.integer(2),
+                               statement_.text(3) == QLatin1String("Complimentary"),
+                               statement_.integer(4),
+                               statement_.integer(5)};
+    statement_.finish();
     return ClientDeliveries(std::move(items));
 }
 

@@ -2,6 +2,8 @@
 // One client's deliveries of the period, read once from the run's MemDeliveries: the delivery
 // dates a time-billed line or a per-day pledge counts, and the meals of a meal line per date.
 
+#include "engine/statement.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -31,8 +33,8 @@ class ClientDeliveries
 public:
     ClientDeliveries() = default;
     explicit ClientDeliveries(QList<DeliveredItem> items) : items_(std::move(items)) {}
-    // The client's rows of the run's MemDeliveries, under every funding source.
-    static ClientDeliveries load(Database& db, qint64 personId);
+
+    const QList<DeliveredItem>& items() const { return items_; }
 
     // The number of distinct dates the client had a delivery in the period.
     int distinctDates() const;
@@ -42,6 +44,18 @@ public:
 
 private:
     QList<DeliveredItem> items_;
+};
+
+// Reads clients' rows of the run's MemDeliveries, under every funding source, through one
+// statement prepared for the run.
+class ClientDeliveriesReader
+{
+public:
+    explicit ClientDeliveriesReader(Database& db);
+    ClientDeliveries read(qint64 personId);
+
+private:
+    Statement statement_;
 };
 
 } // namespace billing

@@ -89,8 +89,12 @@ GenerationResult GenerationRun::run()
             progress_.setRange(0, 100);
             progress_.setValue(0);
             for (qsizetype i = 0; i < pairs.size(); ++i) {
+                // The pair's lookups read one snapshot; its invoices are written afterwards.
+                Transaction reading(db_, Transaction::Mode::Read);
                 const PairClient client = pairClient(db_, pairs[i].personId);
-                invoicing->finishPair(pairs[i], client, charger.charge(pairs[i], client));
+                const PairLines lines = charger.charge(pairs[i], client);
+                reading.commit();
+                invoicing->finishPair(pairs[i], client, lines);
                 progress_.setValue(int(std::lround((i + 1) * 100.0 / double(pairs.size()))));
             }
             if (invoicing->funderInvoicesDue())

@@ -104,9 +104,7 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
                 thirdParty, d.date};
         return result;
     }
-    const qint64 quantity =
-        byTime ? deliveriesOf(choices).distinctDates()
-               : line.quantity;
+    const qint64 quantity = byTime ? deliveriesOf(choices).distinctDates() : line.quantity;
     result.lines << ChargeLine{quantity, unitPrice,
                                line.complimentary ? complimentaryDescription(result.description)
                                                   : result.description,

@@ -7,6 +7,7 @@
 #include "engine/transaction.h"
 #include "plugin/formats.h"
 
+#include <QHash>
 #include <QMap>
 #include <cmath>
 
@@ -23,14 +24,15 @@ const QString kFunder = QStringLiteral("F");
 QList<std::pair<HistoryClient, Money>> sharesByClient(const QList<ClientLineItem>& lines)
 {
     QList<std::pair<HistoryClient, Money>> shares;
+    QHash<qint64, qsizetype> position;
     for (const ClientLineItem& line : lines) {
-        auto it = std::find_if(shares.begin(), shares.end(), [&](const auto& share) {
-            return share.first.personId == line.personId;
-        });
-        if (it == shares.end())
+        const auto known = position.constFind(line.personId);
+        if (known == position.constEnd()) {
+            position.insert(line.personId, shares.size());
             shares.append({HistoryClient{line.personId, line.clientId}, line.amount()});
-        else
-            it->second += line.amount();
+        } else {
+            shares[*known].second += line.amount();
+        }
     }
     return shares;
 }

@@ -2,12 +2,13 @@
 
 #include "billing/aritem.h"
 #include "billing/deliverydays.h"
-#include "billing/extractiontables.h"
 #include "billing/generationrun.h"
 #include "billing/mealcharge.h"
 #include "engine/database.h"
 
+#include <map>
 #include <stdexcept>
+#include <tuple>
 
 namespace billing
 {
@@ -34,42 +35,42 @@ PairClient pairClient(Database& db, qint64 personId)
     return client;
 }
 
-QList<MealLine> pairMealLines(Database& db, const ClientFundingPair& pair)
+HostItems hostItems(Database& db)
 {
-    // A delivery without a funding code belongs to the pair whose code is empty.
-    Statement s = db.query(
-        QStringLiteral("SELECT m.Service_ID, m.Item_ID, Items.Meal_Item, Items.Meal, m.Comp, "
-                       "SUM(m.Quantity) AS Quantity, Items.Billed_Amount "
-                       "FROM %1 m JOIN Items ON m.Item_ID = Items.Item_ID "
-                       "WHERE m.Person_ID = :Person_ID AND COALESCE(RTRIM(m.Funding_Desc), '') = "
-                       ":Funding_Desc "
-                       "GROUP BY m.Service_ID, m.Comp, m.Item_ID, Items.Meal_Item, Items.Meal, "
-                       "Items.Billed_Amount "
-                       "ORDER BY m.Service_ID, m.Comp, m.Item_ID")
-            .arg(kMemDeliveries));
-    s.bind(QStringLiteral("Person_ID"), pair.personId)
-        .bind(QStringLiteral("Funding_Desc"), pair.fundingDesc.trimmed())
-        .exec();
+    Statement s =
+        db.prepare(QStringLiteral("SELECT Item_ID, Meal_Item, Meal, Billed_Amount FROM Items"));
+    s.exec();
+    HostItems items;
+    while (s.next())
+        items.insert(s.integer(0), HostItem{s.text(1), s.text(2),
+                                            Money::tryFromHost(s.value(3)).value_or(Money())});
+    return items;
+}
+
+QList<MealLine> pairMealLines(const ClientDeliveries& deliveries, const HostItems& items,
+                              const ClientFundingPair& pair)
+{
+    const QString fundingCode = pair.fundingDesc.trimmed();
+    // By service, then plain before complimentary deliveries, then by item.
+    std::map<std::tuple<qint64, bool, qint64>, qint64> quantities;
+    for (const DeliveredItem& d : deliveries.items())
+        if (d.fundingCode == fundingCode && items.contains(d.itemId))
+            quantities[{d.serviceId, d.complimentary, d.itemId}] += d.quantity;
+
     QList<MealLine> lines;
-    while (s.next()) {
-        MealLine line;
-        line.personId = pair.personId;
-        line.fundingCode = pair.fundingDesc;
-        line.serviceId = s.integer(0);
-        line.itemId = s.integer(1);
-        line.mealItem = s.text(2);
-        line.meal = s.text(3);
-        line.complimentary = s.text(4) == QLatin1String("Complimentary");
-        line.quantity = s.integer(5);
-        line.itemPrice = Money::tryFromHost(s.value(6)).value_or(Money());
-        lines << line;
+    for (const auto& [key, quantity] : quantities) {
+        const auto& [service, complimentary, itemId] = key;
+        const HostItem& item = items[itemId];
+        lines << MealLine{pair.personId, pair.fundingDesc, service,
+                          itemId,        item.mealItem,    item.meal,
+                          complimentary, quantity,         item.billedAmount};
     }
     return lines;
 }
 
 PairCharger::PairCharger(Database& db, Dialogs& dialogs, const GenerationSettings& settings,
                          const BillingOptions& options)
-    : db_(db), dialogs_(dialogs), settings_(settings)
+    : db_(db), dialogs_(dialogs), settings_(settings), items_(hostItems(db)), reader_(db)
 {
     choices_.billing = settings.billing;
     choices_.payers = settings.payers;
@@ -82,13 +83,13 @@ PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& c
     PairLines result;
     // A client's pairs follow one another: the deliveries are read once per client.
     if (!deliveriesPerson_ || *deliveriesPerson_ != pair.personId) {
-        deliveries_ = ClientDeliveries::load(db_, pair.personId);
+        deliveries_ = reader_.read(pair.personId);
         deliveriesPerson_ = pair.personId;
     }
     choices_.deliveries = &deliveries_;
     const int deliveryDates = deliveries_.distinctDates();
 
-    for (const MealLine& meal : pairMealLines(db_, pair)) {
+    for (const MealLine& meal : pairMealLines(deliveries_, items_, pair)) {
         const MealCharge charge = chargeMealLine(db_, dialogs_, meal, client.names, choices_);
         if (charge.billed)
             result.billedParty = charge.billedParty;

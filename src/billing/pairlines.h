@@ -28,9 +28,19 @@ struct PairClient {
 };
 PairClient pairClient(Database& db, qint64 personId);
 
+// The host's meal items as meal lines name and price them.
+struct HostItem {
+    QString mealItem;
+    QString meal;
+    Money billedAmount; // a missing amount is 0
+};
+using HostItems = QHash<qint64, HostItem>;
+HostItems hostItems(Database& db);
+
 // The pair's deliveries summed per service, complimentary flag and item (plain deliveries
-// first), from the run's MemDeliveries.
-QList<MealLine> pairMealLines(Database& db, const ClientFundingPair& pair);
+// first); credits for an item the host no longer has make no meal line.
+QList<MealLine> pairMealLines(const ClientDeliveries& deliveries, const HostItems& items,
+                              const ClientFundingPair& pair);
 
 struct PairLines {
     QList<ClientLineItem> lines;
@@ -61,6 +71,8 @@ private:
     const GenerationSettings& settings_;
     ChargeChoices choices_;
     TimePledges timePledges_;
+    HostItems items_;
+    ClientDeliveriesReader reader_;
     ClientDeliveries deliveries_;
     std::optional<qint64> deliveriesPerson_;
     QHash<qint64, qint64> arItems_;

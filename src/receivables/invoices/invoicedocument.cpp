@@ -512,8 +512,14 @@ void InvoiceDocument::setLineItem(std::optional<qint64> itemId, LineColumn colum
         touchLine();
         return;
     }
-    const std::optional<ItemInfo> item = invoicelookup::itemById(db_, *itemId);
-    items_.insert(*itemId, item);
+    // Typed or picked items are read afresh; a program's lines take the item once per invoice.
+    std::optional<ItemInfo> item;
+    if (column == LineColumn::None) {
+        item = cachedItem(itemId);
+    } else {
+        item = invoicelookup::itemById(db_, *itemId);
+        items_.insert(*itemId, item);
+    }
     if (column == LineColumn::Item) {
         if (!item)
             throw InvoiceRefusal(invoicemsg::kItemNotFoundTyped, InvoiceField::ItemColumn);
@@ -564,8 +570,8 @@ void InvoiceDocument::storeLine()
     requireLine();
     if (!pending_.itemId)
         throw InvoiceRefusal(invoicemsg::kItemRequired, InvoiceField::ItemColumn);
-    const std::optional<ItemInfo> item = invoicelookup::itemById(db_, *pending_.itemId);
-    items_.insert(*pending_.itemId, item);
+    // The item as read when it was put on the line.
+    const std::optional<ItemInfo> item = cachedItem(pending_.itemId);
     if (!item)
         throw InvoiceRefusal(invoicemsg::kItemNotFoundOnStore, InvoiceField::ItemColumn);
     if (!lineAmountFits(pending_.quantity, pending_.unitPrice))

@@ -195,17 +195,26 @@ void write(Database& db, const InvoiceHeader& header, const QList<InvoiceLine>& 
                 records::insert(db, arInv, headerValues(header));
         }
     }
-    Statement clear = db.prepare(QStringLiteral("DELETE FROM ARInvDet WHERE ARInvoiceID = :id"));
-    clear.bind(QStringLiteral("id"), header.invoiceId).exec();
+    // A new invoice's key was just drawn: it has no stored lines to clear.
+    if (!newHeader) {
+        Statement clear =
+            db.prepare(QStringLiteral("DELETE FROM ARInvDet WHERE ARInvoiceID = :id"));
+        clear.bind(QStringLiteral("id"), header.invoiceId).exec();
+    }
+    const FieldDef& taxCodes = *arInvDet.field(QStringLiteral("TaxCodes"));
+    const FieldDef& itemOvDesc = *arInvDet.field(QStringLiteral("ItemOvDesc"));
+    Statement insert = db.prepare(QStringLiteral(
+        "INSERT INTO ARInvDet (ARInvoiceID, Seq, Quantity, ItemID, UnitPrice, TaxCodes, "
+        "ItemOvDesc) VALUES (:id, :seq, :quantity, :item, :price, :codes, :description)"));
     for (const InvoiceLine& line : lines) {
-        records::insert(db, arInvDet,
-                        {{QStringLiteral("ARInvoiceID"), header.invoiceId},
-                         {QStringLiteral("Seq"), line.seq},
-                         {QStringLiteral("Quantity"), orNull(line.quantity)},
-                         {QStringLiteral("ItemID"), orNull(line.itemId)},
-                         {QStringLiteral("UnitPrice"), orNull(line.unitPrice)},
-                         {QStringLiteral("TaxCodes"), line.taxCodes},
-                         {QStringLiteral("ItemOvDesc"), line.itemOvDesc}});
+        insert.bind(QStringLiteral("id"), header.invoiceId)
+            .bind(QStringLiteral("seq"), line.seq)
+            .bind(QStringLiteral("quantity"), orNull(line.quantity))
+            .bind(QStringLiteral("item"), orNull(line.itemId))
+            .bind(QStringLiteral("price"), orNull(line.unitPrice))
+            .bind(QStringLiteral("codes"), records::fitToField(taxCodes, line.taxCodes))
+            .bind(QStringLiteral("description"), records::fitToField(itemOvDesc, line.itemOvDesc))
+            .exec();
     }
     tx.commit();
 }
