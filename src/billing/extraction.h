@@ -6,9 +6,8 @@
 // period: Person_ID, Client_ID, Service_ID (the delivery's Svcs_Used), Deliv_ID, Deliv_Dt,
 // Funding_Desc (the delivery's funding code, whole), Quantity and Item_ID (of the credit) and
 // Comp: "Complimentary" for a delivery with status "C", otherwise '' (never NULL, so it groups
-// and orders alike on both engines, the plain deliveries first). Indexed on Person_ID, Item_ID,
-// Funding_Desc, Comp, Service_ID, (Funding_Desc, Comp, Item_ID), Deliv_Dt and (Person_ID,
-// Funding_Desc, Service_ID, Comp, Item_ID).
+// and orders alike on both engines, the plain deliveries first). Indexed on Person_ID, the
+// one way a run reads it.
 
 #include "billing/extractionfilter.h"
 #include "billing/extractionperiod.h"

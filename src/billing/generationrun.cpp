@@ -1,14 +1,17 @@
 #include "billing/generationrun.h"
 
+#include "billing/deferredmessages.h"
 #include "billing/extraction.h"
 #include "billing/extractiontables.h"
 #include "billing/historyentries.h"
 #include "billing/pairinvoices.h"
 #include "billing/pairlines.h"
 #include "billing/runchecks.h"
+#include "billing/writebatch.h"
 #include "engine/database.h"
 #include "engine/dberror.h"
 #include "engine/dialogs.h"
+#include "engine/savepoint.h"
 #include "engine/transaction.h"
 
 #include <cmath>
@@ -73,6 +76,7 @@ GenerationResult GenerationRun::run()
 
     call(hooks_.workStarted);
     std::optional<PairInvoicing> invoicing;
+    std::optional<WriteBatch> batch;
     try {
         extractDeliveries(db_, settings_.period, settings_.filter);
         const QList<ClientFundingPair> pairs = clientFundingPairs(db_, settings_.period);
@@ -82,23 +86,38 @@ GenerationResult GenerationRun::run()
             result.outcome = RunOutcome::NoClientRecords;
         } else {
             const BillingOptions options = billingOptions(db_);
-            PairCharger charger(db_, dialogs_, settings_, options);
+            DeferredMessages messages(dialogs_);
+            PairCharger charger(db_, messages, settings_, options);
             invoicing.emplace(db_, settings_, options, format_);
+            batch.emplace(db_);
 
             progress_.setCaption(kGeneratingClientInvoices);
             progress_.setRange(0, 100);
             progress_.setValue(0);
             for (qsizetype i = 0; i < pairs.size(); ++i) {
-                // The pair's lookups read one snapshot; its invoices are written afterwards.
-                Transaction reading(db_, Transaction::Mode::Read);
-                const PairClient client = pairClient(db_, pairs[i].personId);
-                const PairLines lines = charger.charge(pairs[i], client);
-                reading.commit();
+                batch->open();
+                PairClient client;
+                PairLines lines;
+                {
+                    // A failed lookup is undone alone; the batch's invoices stay whole.
+                    Savepoint charging(db_);
+                    client = pairClient(db_, pairs[i].personId);
+                    lines = charger.charge(pairs[i], client);
+                    charging.release();
+                }
                 invoicing->finishPair(pairs[i], client, lines);
+                if (messages.hasPending()) {
+                    batch->commit();
+                    messages.showPending();
+                }
+                batch->commitIfDue();
                 progress_.setValue(int(std::lround((i + 1) * 100.0 / double(pairs.size()))));
             }
-            if (invoicing->funderInvoicesDue())
+            if (invoicing->funderInvoicesDue()) {
+                batch->open();
                 invoicing->writeFunderInvoices(progress_);
+            }
+            batch->commit();
 
             addRunRecord(db_, runEventText(settings_.period, format_), settings_.userName);
             result.invoices = invoicing->invoices();
@@ -111,6 +130,12 @@ GenerationResult GenerationRun::run()
         // Invoices stored before the failure stay; the one being written was undone whole.
         result.outcome = RunOutcome::Failed;
         result.error = QString::fromUtf8(e.what());
+        try {
+            if (batch)
+                batch->commit();
+        } catch (const std::exception&) {
+            // The batch could not be kept; what it held is undone whole.
+        }
         if (invoicing) {
             result.invoices = invoicing->invoices();
             result.invoiceCount = int(result.invoices.size());

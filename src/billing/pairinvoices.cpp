@@ -4,7 +4,7 @@
 #include "billing/linedescriptions.h"
 #include "engine/database.h"
 #include "engine/dialogs.h"
-#include "engine/transaction.h"
+#include "engine/savepoint.h"
 #include "plugin/formats.h"
 
 #include <QHash>
@@ -149,12 +149,13 @@ void PairInvoicing::writeFunderInvoices(Progress& progress)
 
 void PairInvoicing::store(const InvoiceRequest& request, const QList<HistoryLine>& history)
 {
-    Transaction tx(db_);
+    // Inside the run's write batch; a refused invoice is undone alone.
+    Savepoint whole(db_);
     const GeneratedInvoice invoice = writer_.write(request);
     if (settings_.postToHistory)
         for (const HistoryLine& entry : history)
             addHistoryEntry(db_, entry.client, entry.event, settings_.userName);
-    tx.commit();
+    whole.release();
     invoices_ << invoice;
 }
 

@@ -3,7 +3,8 @@
 // lines are set aside for the funder (and invoiced right away under "S", one invoice per client
 // and funder), and the client's own lines become the client's invoice; under "O" the funder
 // lines of all pairs become one invoice per funder after the last pair. Each invoice is stored
-// with its history entries in one transaction.
+// with its history entries as one savepoint of the run's write batch (writebatch.h), which the
+// caller keeps open.
 
 #include "billing/billingoptions.h"
 #include "billing/generationrun.h"
@@ -37,7 +38,7 @@ private:
     void writeClientInvoice(const PairClient& client, const PairLines& lines);
     void writeFunderInvoice(const QString& fundingCode, const PairClient* client,
                             const QList<ClientLineItem>& lines);
-    // The invoice, and the history entries it leaves, in one transaction.
+    // The invoice and the history entries it leaves, whole or not at all.
     struct HistoryLine {
         HistoryClient client;
         QString event;

@@ -30,27 +30,50 @@ QString priceSql(bool clientsOwn, const QString& unit, bool funderOnFile)
     return clientsOwn ? sql + kServiceOrder : sql;
 }
 
-QString byItem(Database& db)
-{
-    return db.dialect().integerOrNull(QStringLiteral("Pricing.Unit")) + QStringLiteral(" = :item");
-}
-
 const QString kByCategory = QStringLiteral("RTRIM(Pricing.Unit) = :meal");
 
-// Reads one source into the search; true when it decided the price.
-bool search(Database& db, const QString& sql, const PriceKey& key, PriceSearch& found)
+// One source of prices, most specific first.
+struct PriceSource {
+    QString sql;
+    bool clientsOwn = false; // the client's own prices rather than the funder's general ones
+    bool byItem = false;     // priced by item number rather than by meal category
+};
+
+struct PriceSources {
+    PriceSource clientItem, clientCategory, generalItem, generalCategory;
+};
+
+// The statements are the same for every meal line; they are written once per engine.
+const PriceSources& priceSources(Database& db)
 {
-    if (sql.contains(QStringLiteral(":meal")) && key.meal.trimmed().isEmpty())
+    static std::optional<PriceSources> perEngine[2];
+    std::optional<PriceSources>& sources = perEngine[db.isSqlite() ? 0 : 1];
+    if (!sources) {
+        const QString byItem =
+            db.dialect().integerOrNull(QStringLiteral("Pricing.Unit")) + QStringLiteral(" = :item");
+        sources = PriceSources{{priceSql(true, byItem, true), true, true},
+                               {priceSql(true, kByCategory, true), true, false},
+                               {priceSql(false, byItem, true), false, true},
+                               {priceSql(false, kByCategory, false), false, false}};
+    }
+    return *sources;
+}
+
+// Reads one source into the search; true when it decided the price.
+bool search(Database& db, const PriceSource& source, const PriceKey& key, PriceSearch& found)
+{
+    const QString meal = key.meal.trimmed();
+    if (!source.byItem && meal.isEmpty())
         return false;
-    Statement s = db.prepare(sql);
+    Statement s = db.prepare(source.sql);
     s.bind(QStringLiteral("fund"), key.fundingCode.trimmed());
-    if (sql.contains(QStringLiteral(":person")))
+    if (source.clientsOwn)
         s.bind(QStringLiteral("person"), key.personId)
             .bind(QStringLiteral("service"), key.serviceId);
-    if (sql.contains(QStringLiteral(":item")))
+    if (source.byItem)
         s.bind(QStringLiteral("item"), key.itemId);
     else
-        s.bind(QStringLiteral("meal"), key.meal.trimmed());
+        s.bind(QStringLiteral("meal"), meal);
     s.exec();
     while (s.next()) {
         found.anyRow = true;
@@ -67,19 +90,19 @@ bool search(Database& db, const QString& sql, const PriceKey& key, PriceSearch& 
 
 PriceSearch funderPriceList(Database& db, const PriceKey& key)
 {
+    const PriceSources& sources = priceSources(db);
     PriceSearch found;
-    search(db, priceSql(true, byItem(db), true), key, found) ||
-        search(db, priceSql(true, kByCategory, true), key, found) ||
-        search(db, priceSql(false, byItem(db), true), key, found) ||
-        search(db, priceSql(false, kByCategory, false), key, found);
+    search(db, sources.clientItem, key, found) || search(db, sources.clientCategory, key, found) ||
+        search(db, sources.generalItem, key, found) ||
+        search(db, sources.generalCategory, key, found);
     return found;
 }
 
 PriceSearch clientPriceList(Database& db, const PriceKey& key)
 {
+    const PriceSources& sources = priceSources(db);
     PriceSearch found;
-    search(db, priceSql(true, byItem(db), true), key, found) ||
-        search(db, priceSql(true, kByCategory, true), key, found);
+    search(db, sources.clientItem, key, found) || search(db, sources.clientCategory, key, found);
     return found;
 }
 

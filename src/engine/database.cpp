@@ -224,6 +224,7 @@ void Database::commitTransaction()
         return;
     if (--transactionDepth_ > 0)
         return;
+    savepoints_.clear();
     if (rollbackOnly_) {
         exec(QStringLiteral("ROLLBACK"));
         throw DbError(DbError::GeneralFailure,
@@ -240,5 +241,34 @@ void Database::rollbackTransaction()
         rollbackOnly_ = true;
         return;
     }
+    savepoints_.clear();
     exec(QStringLiteral("ROLLBACK"));
+}
+
+void Database::beginSavepoint()
+{
+    if (transactionDepth_ == 0)
+        throw DbError(DbError::GeneralFailure, QStringLiteral("A savepoint needs a transaction."));
+    exec(QStringLiteral("SAVEPOINT tw_%1").arg(savepoints_.size()));
+    savepoints_.append(rollbackOnly_);
+}
+
+void Database::releaseSavepoint()
+{
+    if (savepoints_.isEmpty())
+        return;
+    exec(QStringLiteral("RELEASE SAVEPOINT tw_%1").arg(savepoints_.size() - 1));
+    savepoints_.removeLast();
+}
+
+void Database::rollbackToSavepoint()
+{
+    // Guards that failed inside the savepoint marked the whole transaction; going back to the
+    // savepoint undoes their work, so the mark goes too.
+    if (savepoints_.isEmpty())
+        return;
+    const QString name = QStringLiteral("tw_%1").arg(savepoints_.size() - 1);
+    rollbackOnly_ = savepoints_.takeLast();
+    exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name);
+    exec(QStringLiteral("RELEASE SAVEPOINT ") + name);
 }

@@ -48,6 +48,10 @@ public:
     void beginTransaction(bool write);
     void commitTransaction();
     void rollbackTransaction();
+    // Savepoints inside the open transaction; Savepoint (savepoint.h) is the guard.
+    void beginSavepoint();
+    void releaseSavepoint();
+    void rollbackToSavepoint();
     int transactionDepth() const { return transactionDepth_; }
 
     static constexpr int LockRetries = 15;
@@ -66,6 +70,8 @@ private:
     QHash<QString, QSqlQuery> prepared_;
     std::unique_ptr<TableLocks> locks_;
     int transactionDepth_ = 0;
+    // Whether the transaction was marked to roll back when each open savepoint began.
+    QList<bool> savepoints_;
     bool rollbackOnly_ = false;
 
     friend class Transaction;
