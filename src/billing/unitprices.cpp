@@ -11,14 +11,15 @@ namespace
 
 const QString kFunderOnFile = QStringLiteral(
     " AND EXISTS (SELECT 1 FROM FundSrcs WHERE RTRIM(FundSrcs.Fund_CD) = RTRIM(Pricing.Fund_CD))");
-const QString kServiceOrder =
-    QStringLiteral(" ORDER BY CASE WHEN Pricing.Service_ID = 0 THEN 1 ELSE 0 END");
-
-// One source of prices; `unit` is the condition on Pricing.Unit.
-QString priceSql(bool clientsOwn, const QString& unit, bool funderOnFile)
+// One source of prices, numbered by how specific it is; `unit` is the condition on Pricing.Unit.
+// Within a source a price for the line's own service comes before one for all services (0).
+QString priceSql(int sortOrder, bool clientsOwn, const QString& unit, bool funderOnFile)
 {
-    QString sql = QStringLiteral("SELECT Amount FROM Pricing WHERE RTRIM(Pricing.Fund_CD) = :fund"
-                                 " AND RTRIM(Pricing.Method) = 'F' AND ") +
+    QString sql = QStringLiteral("SELECT %1 AS SortOrder, CASE WHEN Pricing.Service_ID = 0 THEN 1 "
+                                 "ELSE 0 END AS ServiceOrder, Amount FROM Pricing "
+                                 "WHERE RTRIM(Pricing.Fund_CD) = :fund"
+                                 " AND RTRIM(Pricing.Method) = 'F' AND ")
+                      .arg(sortOrder) +
                   unit;
     if (clientsOwn)
         sql += QStringLiteral(" AND Pricing.Person_ID = :person"
@@ -27,83 +28,71 @@ QString priceSql(bool clientsOwn, const QString& unit, bool funderOnFile)
         sql += QStringLiteral(" AND Pricing.Person_ID = 0");
     if (funderOnFile)
         sql += kFunderOnFile;
-    return clientsOwn ? sql + kServiceOrder : sql;
+    return sql;
 }
 
 const QString kByCategory = QStringLiteral("RTRIM(Pricing.Unit) = :meal");
 
-// One source of prices, most specific first.
-struct PriceSource {
-    QString sql;
-    bool clientsOwn = false; // the client's own prices rather than the funder's general ones
-    bool byItem = false;     // priced by item number rather than by meal category
+// The client's own prices (item, then category), and the funder's list, which goes on with the
+// funder's general prices (item, then category): each one statement, written once per engine.
+struct PriceLists {
+    QString client;
+    QString funder;
 };
 
-struct PriceSources {
-    PriceSource clientItem, clientCategory, generalItem, generalCategory;
-};
-
-// The statements are the same for every meal line; they are written once per engine.
-const PriceSources& priceSources(Database& db)
+const PriceLists& priceLists(Database& db)
 {
-    static std::optional<PriceSources> perEngine[2];
-    std::optional<PriceSources>& sources = perEngine[db.isSqlite() ? 0 : 1];
-    if (!sources) {
+    static std::optional<PriceLists> perEngine[2];
+    std::optional<PriceLists>& lists = perEngine[db.isSqlite() ? 0 : 1];
+    if (!lists) {
         const QString byItem =
             db.dialect().integerOrNull(QStringLiteral("Pricing.Unit")) + QStringLiteral(" = :item");
-        sources = PriceSources{{priceSql(true, byItem, true), true, true},
-                               {priceSql(true, kByCategory, true), true, false},
-                               {priceSql(false, byItem, true), false, true},
-                               {priceSql(false, kByCategory, false), false, false}};
+        const QString client = priceSql(1, true, byItem, true) + QStringLiteral(" UNION ALL ") +
+                               priceSql(2, true, kByCategory, true);
+        const QString general = priceSql(3, false, byItem, true) + QStringLiteral(" UNION ALL ") +
+                                priceSql(4, false, kByCategory, false);
+        const QString order = QStringLiteral(" ORDER BY SortOrder, ServiceOrder");
+        lists =
+            PriceLists{client + order, client + QStringLiteral(" UNION ALL ") + general + order};
     }
-    return *sources;
+    return *lists;
 }
 
-// Reads one source into the search; true when it decided the price.
-bool search(Database& db, const PriceSource& source, const PriceKey& key, PriceSearch& found)
+// The first price that is not empty, and whether any row matched at all. An item without a
+// meal category has no category price.
+PriceSearch search(Database& db, const QString& sql, const PriceKey& key)
 {
     const QString meal = key.meal.trimmed();
-    if (!source.byItem && meal.isEmpty())
-        return false;
-    Statement s = db.prepare(source.sql);
-    s.bind(QStringLiteral("fund"), key.fundingCode.trimmed());
-    if (source.clientsOwn)
-        s.bind(QStringLiteral("person"), key.personId)
-            .bind(QStringLiteral("service"), key.serviceId);
-    if (source.byItem)
-        s.bind(QStringLiteral("item"), key.itemId);
-    else
-        s.bind(QStringLiteral("meal"), meal);
-    s.exec();
+    Statement s = db.prepare(sql);
+    s.bind(QStringLiteral("fund"), key.fundingCode.trimmed())
+        .bind(QStringLiteral("person"), key.personId)
+        .bind(QStringLiteral("service"), key.serviceId)
+        .bind(QStringLiteral("item"), key.itemId)
+        .bind(QStringLiteral("meal"),
+              meal.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(meal))
+        .exec();
+    PriceSearch found;
     while (s.next()) {
         found.anyRow = true;
-        if (!s.isNull(0)) {
+        if (!s.isNull(2)) {
             found.amount = s.hostMoney(QStringLiteral("Amount"));
             break;
         }
     }
     s.finish();
-    return found.amount.has_value();
+    return found;
 }
 
 } // namespace
 
 PriceSearch funderPriceList(Database& db, const PriceKey& key)
 {
-    const PriceSources& sources = priceSources(db);
-    PriceSearch found;
-    search(db, sources.clientItem, key, found) || search(db, sources.clientCategory, key, found) ||
-        search(db, sources.generalItem, key, found) ||
-        search(db, sources.generalCategory, key, found);
-    return found;
+    return search(db, priceLists(db).funder, key);
 }
 
 PriceSearch clientPriceList(Database& db, const PriceKey& key)
 {
-    const PriceSources& sources = priceSources(db);
-    PriceSearch found;
-    search(db, sources.clientItem, key, found) || search(db, sources.clientCategory, key, found);
-    return found;
+    return search(db, priceLists(db).client, key);
 }
 
 std::optional<Money> itemCost(Database& db, qint64 itemId)

@@ -8,6 +8,7 @@
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QThread>
 #include <atomic>
 
@@ -177,6 +178,11 @@ Statement Database::query(const QString& sql)
 
 void Database::exec(const QString& sql)
 {
+    // A changed table may give a statement text another layout.
+    static const QRegularExpression changesTables(QStringLiteral("^\\s*(CREATE|ALTER|DROP)\\b"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    if (!columns_.isEmpty() && changesTables.match(sql).hasMatch())
+        columns_.clear();
     QSqlQuery q(db_);
     if (!q.exec(sql))
         throw errorFrom(q.lastError(), sql);
@@ -271,4 +277,17 @@ void Database::rollbackToSavepoint()
     rollbackOnly_ = savepoints_.takeLast();
     exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name);
     exec(QStringLiteral("RELEASE SAVEPOINT ") + name);
+}
+
+int Database::columnPosition(const QSqlQuery& query, const QString& column)
+{
+    auto layout = columns_.find(query.lastQuery());
+    if (layout == columns_.end()) {
+        QHash<QString, int> positions;
+        const QSqlRecord record = query.record();
+        for (int i = record.count() - 1; i >= 0; --i)
+            positions.insert(record.fieldName(i).toLower(), i);
+        layout = columns_.insert(query.lastQuery(), positions);
+    }
+    return layout->value(column.toLower(), -1);
 }

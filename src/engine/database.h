@@ -48,6 +48,10 @@ public:
     void beginTransaction(bool write);
     void commitTransaction();
     void rollbackTransaction();
+    // The position of a result column named without regard to case, -1 when there is none.
+    // Reading a result's layout is costly, so it is read once per statement text.
+    int columnPosition(const QSqlQuery& query, const QString& column);
+
     // Savepoints inside the open transaction; Savepoint (savepoint.h) is the guard.
     void beginSavepoint();
     void releaseSavepoint();
@@ -68,6 +72,8 @@ private:
     QSqlDatabase db_;
     std::unique_ptr<Dialect> dialect_;
     QHash<QString, QSqlQuery> prepared_;
+    // Per statement text: lower-case column name to position, the first of a name winning.
+    QHash<QString, QHash<QString, int>> columns_;
     std::unique_ptr<TableLocks> locks_;
     int transactionDepth_ = 0;
     // Whether the transaction was marked to roll back when each open savepoint began.

@@ -9,8 +9,7 @@
 
 Statement::Statement(Database& db, QSqlQuery query) : db_(&db), query_(std::move(query)) {}
 
-Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), query_(std::move(other.query_)), columns_(std::move(other.columns_))
+Statement::Statement(Statement&& other) noexcept : db_(other.db_), query_(std::move(other.query_))
 {
     other.db_ = nullptr;
 }
@@ -30,7 +29,6 @@ Statement& Statement::bind(const QString& name, const QVariant& value)
 
 Statement& Statement::exec()
 {
-    columns_.clear();
     if (!query_.exec())
         throw db_->errorFrom(query_.lastError(), query_.lastQuery());
     return *this;
@@ -53,13 +51,7 @@ QVariant Statement::value(int column) const
 
 QVariant Statement::value(const QString& column) const
 {
-    // Reading the result's layout is costly; the names are looked up once per execution.
-    if (columns_.isEmpty()) {
-        const QSqlRecord record = query_.record();
-        for (int i = record.count() - 1; i >= 0; --i)
-            columns_.insert(record.fieldName(i).toLower(), i);
-    }
-    const int index = columns_.value(column.toLower(), -1);
+    const int index = db_->columnPosition(query_, column);
     if (index < 0)
         throw DbError(DbError::GeneralFailure, QStringLiteral("Field '%1' not found").arg(column));
     return query_.value(index);

@@ -3,7 +3,6 @@
 // bound in the rules' own types (QDate, Money, bool, QString) and stored as each engine wants.
 
 #include <QDate>
-#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
@@ -51,5 +50,4 @@ public:
 private:
     Database* db_;
     QSqlQuery query_;
-    mutable QHash<QString, int> columns_; // lower-case column name to position, first wins
 };
