@@ -6,6 +6,7 @@
 #include "engine/money.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -19,6 +20,13 @@ enum class BillingChoice { MealsOnly = 0, PledgesOnly = 1, MealsAndPledges = 2 }
 // "Include the following payers:" on the generation screen.
 enum class PayerChoice { PrivatePayOnly = 0, PrivatePayAndFunders = 1, FundersOnly = 2 };
 
+// What a run has looked up for earlier meal lines: a funding source's billed party, and a
+// client's billing method under a funding source and service, hold for the whole run.
+struct ChargeLookups {
+    QHash<QString, QString> billedParty;   // by funding code
+    QHash<QString, QString> billingMethod; // by "person/service/funding code"
+};
+
 struct ChargeChoices {
     BillingChoice billing = BillingChoice::MealsOnly;
     PayerChoice payers = PayerChoice::PrivatePayOnly;
@@ -29,6 +37,8 @@ struct ChargeChoices {
     // The client's deliveries of the period (deliverydays.h), which time billing and the lines
     // per delivery date count.
     const billing::ClientDeliveries* deliveries = nullptr;
+    // The run's memory of earlier lookups; without it every meal line looks up afresh.
+    ChargeLookups* lookups = nullptr;
 };
 
 // The deliveries of one client under one funding source, service, complimentary flag and item.

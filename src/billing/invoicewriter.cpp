@@ -1,5 +1,6 @@
 #include "billing/invoicewriter.h"
 
+#include "engine/database.h"
 #include "receivables/invoices/invoicedocument.h"
 
 namespace billing
@@ -13,14 +14,18 @@ InvoiceWriter::InvoiceWriter(Database& db, const QDate& invoiceDate, const Forma
 
 std::optional<qint64> InvoiceWriter::customerId(const QString& customerNo)
 {
-    const auto known = customers_.constFind(customerNo);
-    if (known != customers_.constEnd())
-        return *known;
-    const std::optional<CustomerInfo> customer = invoicelookup::customerByNo(db_, customerNo);
-    const std::optional<qint64> id =
-        customer ? std::optional<qint64>(customer->customerId) : std::nullopt;
-    customers_.insert(customerNo, id);
-    return id;
+    // Every customer is looked for once per run; the first with a number is the one.
+    if (!customersRead_) {
+        Statement s = db_.prepare(
+            QStringLiteral("SELECT CustomerID, CustomerNo FROM Customer ORDER BY CustomerID"));
+        s.exec();
+        while (s.next())
+            if (!customers_.contains(s.text(1)))
+                customers_.insert(s.text(1), s.integer(0));
+        customersRead_ = true;
+    }
+    const auto found = customers_.constFind(customerNo);
+    return found == customers_.constEnd() ? std::nullopt : std::optional<qint64>(*found);
 }
 
 GeneratedInvoice InvoiceWriter::write(const InvoiceRequest& request)

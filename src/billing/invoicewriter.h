@@ -39,7 +39,8 @@ private:
     QDate invoiceDate_;
     FormatSettings format_;
     CompanyPeriods company_;
-    QHash<QString, std::optional<qint64>> customers_;
+    QHash<QString, qint64> customers_; // by CustomerNo
+    bool customersRead_ = false;
 };
 
 } // namespace billing

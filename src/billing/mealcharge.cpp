@@ -39,6 +39,31 @@ const ClientDeliveries& deliveriesOf(const ChargeChoices& choices)
     return *choices.deliveries;
 }
 
+QString billedParty(Database& db, const MealLine& line, const ChargeChoices& choices)
+{
+    if (!choices.lookups)
+        return billedPartyOf(db, line.fundingCode);
+    QHash<QString, QString>& known = choices.lookups->billedParty;
+    auto it = known.constFind(line.fundingCode);
+    if (it == known.constEnd())
+        it = known.insert(line.fundingCode, billedPartyOf(db, line.fundingCode));
+    return *it;
+}
+
+QString billingMethod(Database& db, const MealLine& line, const ChargeChoices& choices)
+{
+    if (!choices.lookups)
+        return billingMethodOf(db, line.personId, line.serviceId, line.fundingCode);
+    const QString key =
+        QStringLiteral("%1/%2/%3").arg(line.personId).arg(line.serviceId).arg(line.fundingCode);
+    QHash<QString, QString>& known = choices.lookups->billingMethod;
+    auto it = known.constFind(key);
+    if (it == known.constEnd())
+        it = known.insert(key,
+                          billingMethodOf(db, line.personId, line.serviceId, line.fundingCode));
+    return *it;
+}
+
 // Billed by time: the rate, the line description and the warnings about what is missing.
 void chargeByTime(Database& db, Dialogs& dialogs, const MealLine& line, const ClientNames& client,
                   MealCharge& result)
@@ -69,13 +94,13 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
     if (choices.billing == BillingChoice::PledgesOnly)
         return result;
 
-    result.billedParty = billedPartyOf(db, line.fundingCode);
+    result.billedParty = billedParty(db, line, choices);
     result.billed = isBilled(result.billedParty, choices.payers);
     if (!result.billed)
         return result;
 
     const bool thirdParty = result.billedParty == kThirdParty;
-    result.billingMethod = billingMethodOf(db, line.personId, line.serviceId, line.fundingCode);
+    result.billingMethod = billingMethod(db, line, choices);
     if (result.billingMethod == kByItem) {
         const PriceKey key{line.personId, line.serviceId, line.fundingCode, line.itemId, line.meal};
         result.charge = unitAmountByItem(db, key, result.billedParty);

@@ -76,6 +76,7 @@ PairCharger::PairCharger(Database& db, Dialogs& dialogs, const GenerationSetting
     choices_.payers = settings.payers;
     choices_.clientLinesPerDate = options.clientLinesPerDate;
     choices_.funderLinesPerDate = options.funderLinesPerDate;
+    choices_.lookups = &lookups_;
 }
 
 PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& client)

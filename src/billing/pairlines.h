@@ -70,6 +70,7 @@ private:
     Dialogs& dialogs_;
     const GenerationSettings& settings_;
     ChargeChoices choices_;
+    ChargeLookups lookups_;
     TimePledges timePledges_;
     HostItems items_;
     ClientDeliveriesReader reader_;

@@ -27,6 +27,12 @@ Statement& Statement::bind(const QString& name, const QVariant& value)
     return *this;
 }
 
+Statement& Statement::bind(int position, const QVariant& value)
+{
+    query_.bindValue(position, db_->dialect().toStorage(value));
+    return *this;
+}
+
 Statement& Statement::exec()
 {
     if (!query_.exec())

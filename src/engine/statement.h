@@ -21,6 +21,8 @@ public:
     ~Statement();
 
     Statement& bind(const QString& name, const QVariant& value);
+    // For statements written with "?" placeholders, counted from 0.
+    Statement& bind(int position, const QVariant& value);
     // Runs the statement; a failure raises DbError with the engine's text.
     Statement& exec();
     bool next();

@@ -203,17 +203,17 @@ void write(Database& db, const InvoiceHeader& header, const QList<InvoiceLine>& 
     }
     const FieldDef& taxCodes = *arInvDet.field(QStringLiteral("TaxCodes"));
     const FieldDef& itemOvDesc = *arInvDet.field(QStringLiteral("ItemOvDesc"));
-    Statement insert = db.prepare(QStringLiteral(
-        "INSERT INTO ARInvDet (ARInvoiceID, Seq, Quantity, ItemID, UnitPrice, TaxCodes, "
-        "ItemOvDesc) VALUES (:id, :seq, :quantity, :item, :price, :codes, :description)"));
+    Statement insert = db.prepare(
+        QStringLiteral("INSERT INTO ARInvDet (ARInvoiceID, Seq, Quantity, ItemID, UnitPrice, "
+                       "TaxCodes, ItemOvDesc) VALUES (?, ?, ?, ?, ?, ?, ?)"));
     for (const InvoiceLine& line : lines) {
-        insert.bind(QStringLiteral("id"), header.invoiceId)
-            .bind(QStringLiteral("seq"), line.seq)
-            .bind(QStringLiteral("quantity"), orNull(line.quantity))
-            .bind(QStringLiteral("item"), orNull(line.itemId))
-            .bind(QStringLiteral("price"), orNull(line.unitPrice))
-            .bind(QStringLiteral("codes"), records::fitToField(taxCodes, line.taxCodes))
-            .bind(QStringLiteral("description"), records::fitToField(itemOvDesc, line.itemOvDesc))
+        insert.bind(0, header.invoiceId)
+            .bind(1, line.seq)
+            .bind(2, orNull(line.quantity))
+            .bind(3, orNull(line.itemId))
+            .bind(4, orNull(line.unitPrice))
+            .bind(5, records::fitToField(taxCodes, line.taxCodes))
+            .bind(6, records::fitToField(itemOvDesc, line.itemOvDesc))
             .exec();
     }
     tx.commit();
