@@ -31,6 +31,7 @@ std::optional<qint64> InvoiceWriter::customerId(const QString& customerNo)
 GeneratedInvoice InvoiceWriter::write(const InvoiceRequest& request)
 {
     std::unique_ptr<InvoiceDocument> doc = InvoiceDocument::openNew(db_, format_);
+    doc->shareItemCache(items_);
     doc->setCustomerId(customerId(request.customerNo));
     if (!request.recipId.isEmpty())
         doc->setRecipId(request.recipId);

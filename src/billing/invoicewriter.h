@@ -5,6 +5,7 @@
 
 #include "billing/clientlineitem.h"
 #include "billing/generationrun.h"
+#include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/invoicelookups.h"
 
 #include <QHash>
@@ -40,6 +41,8 @@ private:
     FormatSettings format_;
     CompanyPeriods company_;
     QHash<QString, qint64> customers_; // by CustomerNo
+    // The run's items, read once for all its invoices.
+    InvoiceDocument::ItemCache items_;
     bool customersRead_ = false;
 };
 

@@ -134,7 +134,7 @@ void PairCharger::add(PairLines& result, ClientLineItem line)
     result.totalCharge += line.amount();
     if (!line.thirdPartyBillable)
         result.clientPortion += line.amount();
-    result.lines << line;
+    result.lines << std::move(line);
 }
 
 } // namespace billing

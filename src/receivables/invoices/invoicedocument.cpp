@@ -419,9 +419,9 @@ std::optional<ItemInfo> InvoiceDocument::cachedItem(std::optional<qint64> itemId
 {
     if (!itemId)
         return std::nullopt;
-    auto found = items_.constFind(*itemId);
-    if (found == items_.constEnd())
-        found = items_.insert(*itemId, invoicelookup::itemById(db_, *itemId));
+    auto found = items_->constFind(*itemId);
+    if (found == items_->constEnd())
+        found = items_->insert(*itemId, invoicelookup::itemById(db_, *itemId));
     return *found;
 }
 
@@ -518,7 +518,7 @@ void InvoiceDocument::setLineItem(std::optional<qint64> itemId, LineColumn colum
         item = cachedItem(itemId);
     } else {
         item = invoicelookup::itemById(db_, *itemId);
-        items_.insert(*itemId, item);
+        items_->insert(*itemId, item);
     }
     if (column == LineColumn::Item) {
         if (!item)

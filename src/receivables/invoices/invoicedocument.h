@@ -194,6 +194,11 @@ public:
     void ok();
     // Cancel: drops every change since the invoice was opened or last written, lines included.
     void cancel();
+    // Items read for lines, by ItemID. A program writing many invoices in one go may let them
+    // share one (the cache must outlive the document).
+    using ItemCache = QHash<qint64, std::optional<ItemInfo>>;
+    void shareItemCache(ItemCache& cache) { items_ = &cache; }
+
     // Takes the two taxes again from the stored buckets and rates. Opening an existing invoice
     // does this; without it the first line change would count the taxes twice.
     void getBillToData();
@@ -246,5 +251,6 @@ private:
     Saved saved_;
     std::optional<CustomerInfo> billed_;
     std::optional<CustomerInfo> recipient_;
-    mutable QHash<qint64, std::optional<ItemInfo>> items_;
+    mutable ItemCache ownItems_;
+    ItemCache* items_ = &ownItems_;
 };
