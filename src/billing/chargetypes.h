@@ -8,7 +8,9 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
+#include <optional>
 
 namespace billing
 {
@@ -25,6 +27,10 @@ enum class PayerChoice { PrivatePayOnly = 0, PrivatePayAndFunders = 1, FundersOn
 struct ChargeLookups {
     QHash<QString, QString> billedParty;   // by funding code
     QHash<QString, QString> billingMethod; // by "person/service/funding code"
+    // Unit amounts by item of clients without prices of their own, by "billed party kind/
+    // funding code/item/category"; and which clients have prices of their own.
+    QHash<QString, Money> sharedUnitAmounts;
+    std::optional<QSet<QString>> clientsWithOwnPrices;
 };
 
 struct ChargeChoices {

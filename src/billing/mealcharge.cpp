@@ -59,8 +59,33 @@ QString billingMethod(Database& db, const MealLine& line, const ChargeChoices& c
     QHash<QString, QString>& known = choices.lookups->billingMethod;
     auto it = known.constFind(key);
     if (it == known.constEnd())
-        it = known.insert(key,
-                          billingMethodOf(db, line.personId, line.serviceId, line.fundingCode));
+        it =
+            known.insert(key, billingMethodOf(db, line.personId, line.serviceId, line.fundingCode));
+    return *it;
+}
+
+// Billed by item units, remembering the amounts that hold for every client without prices of
+// their own under the funding source.
+Money unitAmount(Database& db, const PriceKey& key, const QString& party,
+                 const ChargeChoices& choices)
+{
+    if (!choices.lookups)
+        return unitAmountByItem(db, key, party);
+    ChargeLookups& known = *choices.lookups;
+    if (!known.clientsWithOwnPrices)
+        known.clientsWithOwnPrices = clientsWithOwnPrices(db);
+    const QString fund = key.fundingCode.trimmed();
+    if (known.clientsWithOwnPrices->contains(QStringLiteral("%1/%2").arg(key.personId).arg(fund)))
+        return unitAmountByItem(db, key, party);
+    const bool fundersList = party == kThirdParty || party == kPrivatePay;
+    const QString shared = QStringLiteral("%1/%2/%3/%4")
+                               .arg(fundersList ? QLatin1Char('F') : QLatin1Char('C'))
+                               .arg(fund)
+                               .arg(key.itemId)
+                               .arg(key.meal.trimmed());
+    auto it = known.sharedUnitAmounts.constFind(shared);
+    if (it == known.sharedUnitAmounts.constEnd())
+        it = known.sharedUnitAmounts.insert(shared, unitAmountByItem(db, key, party));
     return *it;
 }
 
@@ -103,7 +128,7 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
     result.billingMethod = billingMethod(db, line, choices);
     if (result.billingMethod == kByItem) {
         const PriceKey key{line.personId, line.serviceId, line.fundingCode, line.itemId, line.meal};
-        result.charge = unitAmountByItem(db, key, result.billedParty);
+        result.charge = unitAmount(db, key, result.billedParty, choices);
         if (thirdParty)
             result.description = byItemDescription(line.mealItem, client);
     } else if (result.billingMethod == kByTime) {

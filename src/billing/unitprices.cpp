@@ -95,6 +95,18 @@ PriceSearch clientPriceList(Database& db, const PriceKey& key)
     return search(db, priceLists(db).client, key);
 }
 
+QSet<QString> clientsWithOwnPrices(Database& db)
+{
+    Statement s =
+        db.prepare(QStringLiteral("SELECT DISTINCT Person_ID, RTRIM(Fund_CD) FROM Pricing "
+                                  "WHERE RTRIM(Method) = 'F' AND Person_ID <> 0"));
+    s.exec();
+    QSet<QString> clients;
+    while (s.next())
+        clients.insert(QStringLiteral("%1/%2").arg(s.integer(0)).arg(s.text(1)));
+    return clients;
+}
+
 std::optional<Money> itemCost(Database& db, qint64 itemId)
 {
     Statement s =

@@ -5,6 +5,7 @@
 
 #include "engine/money.h"
 
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -39,6 +40,11 @@ std::optional<Money> itemCost(Database& db, qint64 itemId);
 // whose matching rows are all empty gives 0, and only a funder without any matching row falls
 // back to the item's cost. Client-billed lines take the client's own prices, then the item's cost.
 Money unitAmountByItem(Database& db, const PriceKey& key, const QString& billedParty);
+
+// "person/funding code" for every client with a price of their own ("F" rows) under a funding
+// source. A client without one is priced by the funder's general prices alone, the same for all
+// such clients, so a run can remember those prices by funding code, item and category.
+QSet<QString> clientsWithOwnPrices(Database& db);
 
 // Billed by time: the client's own rate for the service (or all services), else the funding
 // source's, each only where its reimbursement method is "T". The first rate that is not empty
