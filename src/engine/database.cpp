@@ -126,6 +126,8 @@ void Database::configureSqlite()
     exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
     // Work tables are the engine's in-memory database: they never touch the disk.
     exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
+    // A month's invoices touch more pages than the default 2 MB cache holds.
+    exec(QStringLiteral("PRAGMA cache_size=-32768"));
 }
 
 void Database::configurePostgres()
@@ -178,11 +180,14 @@ Statement Database::query(const QString& sql)
 
 void Database::exec(const QString& sql)
 {
-    // A changed table may give a statement text another layout.
+    // A changed table may give a statement text another plan and another layout: statements
+    // are prepared afresh after it.
     static const QRegularExpression changesTables(QStringLiteral("^\\s*(CREATE|ALTER|DROP)\\b"),
                                                   QRegularExpression::CaseInsensitiveOption);
-    if (!columns_.isEmpty() && changesTables.match(sql).hasMatch())
+    if (changesTables.match(sql).hasMatch()) {
         columns_.clear();
+        prepared_.clear();
+    }
     QSqlQuery q(db_);
     if (!q.exec(sql))
         throw errorFrom(q.lastError(), sql);

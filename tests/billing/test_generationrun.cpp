@@ -64,6 +64,8 @@ private Q_SLOTS:
     void runRecordAndEmptyPeriods();
     void previewLeavesDatabaseAsItWas_data() { testdb::addEngineRows(); }
     void previewLeavesDatabaseAsItWas();
+    void warningsReachTheBookkeeper_data() { testdb::addEngineRows(); }
+    void warningsReachTheBookkeeper();
     void interruptedRunLeavesWholeInvoices_data() { testdb::addEngineRows(); }
     void interruptedRunLeavesWholeInvoices();
 };
@@ -288,6 +290,25 @@ void TestGenerationRun::previewLeavesDatabaseAsItWas()
         QCOMPARE(written.invoices[i].invoiceNo, preview.invoices[i].invoiceNo);
         QCOMPARE(written.invoices[i].amount, preview.invoices[i].amount);
     }
+}
+
+void TestGenerationRun::warningsReachTheBookkeeper()
+{
+    QFETCH(QString, engine);
+    World w(engine);
+    mealProgram(w, QStringLiteral("S"));
+    // Dee is billed by time without a rate: warned about, and the run goes on to the others.
+    w.funder(QStringLiteral("TIME"), QStringLiteral("P"), QStringLiteral("T"));
+    w.client(4, QStringLiteral("C4"), QStringLiteral("Dee"), QStringLiteral("Lane"));
+    w.deliver(4, kJune3, QStringLiteral("TIME"), 10);
+    w.synchronize();
+    ScriptedDialogs dialogs({Dialogs::Yes, Dialogs::No});
+    QCOMPARE(w.generate(juneSettings(), &dialogs).invoiceCount, 4);
+    const QStringList texts = dialogs.texts();
+    QCOMPARE(texts.mid(texts.size() - 2),
+             QStringList({"A billing amount for the period was not specified for Dee Lane",
+                          "Completed generating 4 invoices."}));
+    QCOMPARE(dialogs.shown().at(texts.size() - 2).kind, Dialogs::Kind::Warning);
 }
 
 void TestGenerationRun::interruptedRunLeavesWholeInvoices()

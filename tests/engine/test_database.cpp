@@ -4,6 +4,7 @@
 #include "engine/delimitedexport.h"
 #include "engine/money.h"
 #include "engine/recordwriter.h"
+#include "engine/savepoint.h"
 #include "engine/schema.h"
 #include "engine/transaction.h"
 #include "testdatabases.h"
@@ -235,6 +236,65 @@ private Q_SLOTS:
         while (ids.next())
             found << ids.integer(0);
         QCOMPARE(found, (QList<qint64>{2, 3}));
+    }
+
+    void savepointUndoesOnlyItsPart_data() { testdb::addEngineRows(); }
+    void savepointUndoesOnlyItsPart()
+    {
+        QFETCH(QString, engine);
+        auto db = withSampleTable(engine);
+        const TableDef t = sampleTable();
+        QVERIFY_THROWS_EXCEPTION(DbError, Savepoint{*db}); // only inside a transaction
+        {
+            Transaction tx(*db);
+            records::insert(*db, t, row(1, QStringLiteral("A")));
+            try {
+                Savepoint part(*db);
+                Transaction inner(*db); // a guard inside the part fails with it
+                records::insert(*db, t, row(2, QStringLiteral("B")));
+                records::insert(*db, t, row(1, QStringLiteral("A2"))); // a key violation
+                QFAIL("the duplicate key was stored");
+            } catch (const DbError& e) {
+                QVERIFY(e.isKeyViolation());
+            }
+            // The transaction is usable again (PostgreSQL aborts it on an error) and keeps
+            // what came before the part.
+            records::insert(*db, t, row(3, QStringLiteral("C")));
+            {
+                Savepoint kept(*db);
+                records::insert(*db, t, row(4, QStringLiteral("D")));
+                kept.release();
+            }
+            tx.commit();
+        }
+        Statement ids = db->query(QStringLiteral("SELECT SampleID FROM Sample ORDER BY SampleID"));
+        ids.exec();
+        QList<qint64> found;
+        while (ids.next())
+            found << ids.integer(0);
+        QCOMPARE(found, (QList<qint64>{1, 3, 4}));
+    }
+
+    void columnsByNameFollowTheTable_data() { testdb::addEngineRows(); }
+    void columnsByNameFollowTheTable()
+    {
+        QFETCH(QString, engine);
+        auto db = testdb::fresh(engine);
+        db->exec(QStringLiteral("CREATE TABLE Shape (A INTEGER, B INTEGER)"));
+        db->exec(QStringLiteral("INSERT INTO Shape VALUES (1, 2)"));
+        auto read = [&](const QString& column) {
+            Statement s = db->prepare(QStringLiteral("SELECT * FROM Shape"));
+            s.exec();
+            s.next();
+            return s.integer(column);
+        };
+        QCOMPARE(read(QStringLiteral("b")), qint64(2));
+        // The same statement text over a table made anew with its columns the other way round.
+        db->exec(QStringLiteral("DROP TABLE Shape"));
+        db->exec(QStringLiteral("CREATE TABLE Shape (B INTEGER, A INTEGER)"));
+        db->exec(QStringLiteral("INSERT INTO Shape VALUES (5, 6)"));
+        QCOMPARE(read(QStringLiteral("B")), qint64(5));
+        QVERIFY_THROWS_EXCEPTION(DbError, read(QStringLiteral("C")));
     }
 
     void workTablesBelongToTheirConnection_data() { testdb::addEngineRows(); }
