@@ -5,6 +5,7 @@
 #include "billing/billingmethod.h"
 #include "billing/deliverydays.h"
 #include "billing/mealcharge.h"
+#include "billingworld.h"
 #include "data/artables.h"
 #include "data/schemacreation.h"
 #include "engine/database.h"
@@ -16,11 +17,12 @@
 #include <QTest>
 
 using namespace billing;
+using billingworld::kNone;
+using billingworld::World;
 
 namespace
 {
 
-const QVariant kEmpty = QVariant(QMetaType::fromType<QString>());
 const ClientNames kAnn{QStringLiteral("C100"), QStringLiteral("Ann"), QStringLiteral("Smith"),
                        QStringLiteral("U7")};
 const QString kSoup = QStringLiteral("Chicken Soup");
@@ -29,56 +31,12 @@ const QString kSoup = QStringLiteral("Chicken Soup");
 QList<DeliveredItem> delivered;
 ClientDeliveries clientDeliveries;
 
-std::unique_ptr<Database> open(const QString& engine)
+std::unique_ptr<World> open(const QString& engine)
 {
-    auto db = testdb::fresh(engine);
-    host::createTables(*db);
-    ScriptedDialogs dialogs;
-    createOrUpgradeSchema(*db, dialogs);
+    auto world = std::make_unique<World>(engine);
     delivered.clear();
-    records::insert(*db, host::items(),
-                    {{QStringLiteral("Item_ID"), 7},
-                     {QStringLiteral("Meal_Item"), kSoup},
-                     {QStringLiteral("Meal"), QStringLiteral("L ")},
-                     {QStringLiteral("Billed_Amount"), QStringLiteral("4.25")}});
-    return db;
-}
-
-void funder(Database& db, const QString& code, const QVariant& party, const QVariant& method,
-            const QVariant& rate = kEmpty, const QVariant& period = kEmpty)
-{
-    static int id = 0;
-    records::insert(db, host::fundingSources(),
-                    {{QStringLiteral("Fund_ID"), ++id},
-                     {QStringLiteral("Fund_CD"), code},
-                     {QStringLiteral("Billed_Party"), party},
-                     {QStringLiteral("Reimbursement_Method"), method},
-                     {QStringLiteral("Reimbursement_Rate"), rate},
-                     {QStringLiteral("Reimbursement_Period"), period}});
-}
-
-void fundUse(Database& db, int person, int service, const QString& code, const QVariant& method,
-             const QVariant& rate = kEmpty, const QVariant& period = kEmpty)
-{
-    records::insert(db, host::fundUses(),
-                    {{QStringLiteral("Person_ID"), person},
-                     {QStringLiteral("Service_ID"), service},
-                     {QStringLiteral("Fund_CD"), code},
-                     {QStringLiteral("Reimbursement_Method"), method},
-                     {QStringLiteral("Reimbursement_Rate"), rate},
-                     {QStringLiteral("Reimbursement_Period"), period}});
-}
-
-void price(Database& db, int person, int service, const QString& code, const QString& unit,
-           const QVariant& amount, const QString& method = QStringLiteral("F"))
-{
-    records::insert(db, host::pricing(),
-                    {{QStringLiteral("Person_ID"), person},
-                     {QStringLiteral("Service_ID"), service},
-                     {QStringLiteral("Fund_CD"), code},
-                     {QStringLiteral("Method"), method},
-                     {QStringLiteral("Unit"), unit},
-                     {QStringLiteral("Amount"), amount}});
+    world->item(7, kSoup, QStringLiteral("L "), QStringLiteral("4.25"));
+    return world;
 }
 
 // Deliveries of other clients (another person) never reach the client's deliveries.
@@ -123,11 +81,12 @@ private Q_SLOTS:
     void whoIsBilledUnderEachPayerChoice()
     {
         QFETCH(QString, engine);
-        auto db = open(engine);
-        funder(*db, QStringLiteral("PRIV"), kEmpty, QStringLiteral("C"));
-        funder(*db, QStringLiteral("AAA"), QStringLiteral("3"), QStringLiteral("C"));
-        funder(*db, QStringLiteral("NONE"), QStringLiteral("N"), QStringLiteral("C"));
-        funder(*db, QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("C"));
+        auto w = open(engine);
+        Database* db = &w->db();
+        w->funder(QStringLiteral("PRIV"), kNone, QStringLiteral("C"));
+        w->funder(QStringLiteral("AAA"), QStringLiteral("3"), QStringLiteral("C"));
+        w->funder(QStringLiteral("NONE"), QStringLiteral("N"), QStringLiteral("C"));
+        w->funder(QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("C"));
         QCOMPARE(billedPartyOf(*db, QStringLiteral("PRIV")), kPrivatePay);
         QCOMPARE(billedPartyOf(*db, QStringLiteral("AAA ")), kThirdParty);
         QCOMPARE(billedPartyOf(*db, QStringLiteral("UNKNOWN")), kPrivatePay);
@@ -154,16 +113,17 @@ private Q_SLOTS:
     void billingMethodClientSpecificFirst()
     {
         QFETCH(QString, engine);
-        auto db = open(engine);
+        auto w = open(engine);
+        Database* db = &w->db();
         const QString fund = QStringLiteral("AAA");
-        funder(*db, fund, QStringLiteral("3"), QStringLiteral("T"));
+        w->funder(fund, QStringLiteral("3"), QStringLiteral("T"));
         QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByTime);
-        fundUse(*db, 1, 2, fund, kEmpty); // empty: the funder's method still counts
-        fundUse(*db, 9, 2, fund, QStringLiteral("C"));
+        w->fundUse(1, fund, kNone, kNone, kNone, 2); // empty: the funder's method still counts
+        w->fundUse(9, fund, QStringLiteral("C"), kNone, kNone, 2);
         QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByTime);
-        fundUse(*db, 1, 0, fund, QStringLiteral("C"));
+        w->fundUse(1, fund, QStringLiteral("C"), kNone, kNone, 0);
         QCOMPARE(billingMethodOf(*db, 1, 2, fund), kAtCost);
-        fundUse(*db, 1, 2, fund, QStringLiteral("I"));
+        w->fundUse(1, fund, QStringLiteral("I"), kNone, kNone, 2);
         QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByItem);
         QCOMPARE(billingMethodOf(*db, 1, 5, fund), kAtCost);
         QCOMPARE(billingMethodOf(*db, 1, 2, QStringLiteral("BBB")), kAtCost);
@@ -173,25 +133,28 @@ private Q_SLOTS:
     void priceBySpecificity()
     {
         QFETCH(QString, engine);
-        auto db = open(engine);
+        auto w = open(engine);
+        Database* db = &w->db();
         // Funding codes are whole: a funder whose code starts alike never lends its prices.
         const QString fund = QStringLiteral("MEDICAIDXL");
-        funder(*db, fund, QStringLiteral("3"), QStringLiteral("I"));
-        funder(*db, QStringLiteral("MED"), QStringLiteral("3"), QStringLiteral("I"));
-        price(*db, 0, 0, QStringLiteral("MED"), QStringLiteral("7"), QStringLiteral("9.99"));
+        w->funder(fund, QStringLiteral("3"), QStringLiteral("I"));
+        w->funder(QStringLiteral("MED"), QStringLiteral("3"), QStringLiteral("I"));
+        w->price(0, QStringLiteral("MED"), QStringLiteral("7"), QStringLiteral("9.99"),
+                 QStringLiteral("F"), 0);
         QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(425)); // no row: item cost
 
-        price(*db, 0, 0, fund, QStringLiteral("L "), QStringLiteral("1.10"));
+        w->price(0, fund, QStringLiteral("L "), QStringLiteral("1.10"), QStringLiteral("F"), 0);
         QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(110));
-        price(*db, 0, 0, fund, QStringLiteral("7"), QStringLiteral("1.20"));
+        w->price(0, fund, QStringLiteral("7"), QStringLiteral("1.20"), QStringLiteral("F"), 0);
         QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(120));
-        price(*db, 1, 0, fund, QStringLiteral("L"), QStringLiteral("1.30"));
-        price(*db, 1, 2, fund, QStringLiteral("L"), QStringLiteral("1.35"));
-        price(*db, 1, 2, fund, QStringLiteral("7"), QStringLiteral("0.50"), QStringLiteral("P"));
+        w->price(1, fund, QStringLiteral("L"), QStringLiteral("1.30"), QStringLiteral("F"), 0);
+        w->price(1, fund, QStringLiteral("L"), QStringLiteral("1.35"), QStringLiteral("F"), 2);
+        w->price(1, fund, QStringLiteral("7"), QStringLiteral("0.50"), QStringLiteral("P"), 2);
         QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(135));
-        price(*db, 1, 2, fund, QStringLiteral("7 "), kEmpty); // empty: the search goes on
+        w->price(1, fund, QStringLiteral("7 "), kNone, QStringLiteral("F"),
+                 2); // empty: the search goes on
         QCOMPARE(charge(*db, soup(fund)).charge, Money::fromCents(135));
-        price(*db, 1, 0, fund, QStringLiteral("7"), QStringLiteral("1.4567"));
+        w->price(1, fund, QStringLiteral("7"), QStringLiteral("1.4567"), QStringLiteral("F"), 0);
         const MealCharge best = charge(*db, soup(fund, 2));
         QCOMPARE(best.charge, Money::fromRaw(14567));
         QCOMPARE(best.lines.size(), 1);
@@ -200,7 +163,8 @@ private Q_SLOTS:
         QVERIFY(best.lines[0].thirdPartyBillable);
         QCOMPARE(best.lines[0].description, QStringLiteral("Chicken Soup; Smith, Ann (U7)"));
 
-        price(*db, 1, 2, fund, QStringLiteral("7"), QStringLiteral("0")); // zero ends the search
+        w->price(1, fund, QStringLiteral("7"), QStringLiteral("0"), QStringLiteral("F"),
+                 2); // zero ends the search
         const MealCharge zero = charge(*db, soup(fund));
         QCOMPARE(zero.charge, Money());
         QVERIFY(zero.lines.isEmpty());
@@ -210,22 +174,25 @@ private Q_SLOTS:
     void emptyPriceListAndClientPrices()
     {
         QFETCH(QString, engine);
-        auto db = open(engine);
-        funder(*db, QStringLiteral("PRIV"), QStringLiteral("P"), QStringLiteral("I"));
-        price(*db, 0, 0, QStringLiteral("PRIV"), QStringLiteral("L"), kEmpty);
+        auto w = open(engine);
+        Database* db = &w->db();
+        w->funder(QStringLiteral("PRIV"), QStringLiteral("P"), QStringLiteral("I"));
+        w->price(0, QStringLiteral("PRIV"), QStringLiteral("L"), kNone, QStringLiteral("F"), 0);
         const MealCharge empty = charge(*db, soup(QStringLiteral("PRIV")));
         QCOMPARE(empty.charge, Money());
         QVERIFY(empty.lines.isEmpty());
 
         // Client billing: the client's own prices (never the funder's general list), then cost.
-        funder(*db, QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("I"));
-        price(*db, 0, 0, QStringLiteral("CLI"), QStringLiteral("7"), QStringLiteral("2.00"));
-        price(*db, 1, 0, QStringLiteral("CLI"), QStringLiteral("L"), kEmpty);
+        w->funder(QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("I"));
+        w->price(0, QStringLiteral("CLI"), QStringLiteral("7"), QStringLiteral("2.00"),
+                 QStringLiteral("F"), 0);
+        w->price(1, QStringLiteral("CLI"), QStringLiteral("L"), kNone, QStringLiteral("F"), 0);
         const MealCharge cost = charge(*db, soup(QStringLiteral("CLI")));
         QCOMPARE(cost.charge, Money::fromCents(425));
         QCOMPARE(cost.lines[0].description, QString());
         QCOMPARE(cost.clientPortion(), Money::fromCents(1275));
-        price(*db, 1, 0, QStringLiteral("CLI"), QStringLiteral("L"), QStringLiteral("3.00"));
+        w->price(1, QStringLiteral("CLI"), QStringLiteral("L"), QStringLiteral("3.00"),
+                 QStringLiteral("F"), 0);
         QCOMPARE(charge(*db, soup(QStringLiteral("CLI"))).charge, Money::fromCents(300));
     }
 
@@ -233,10 +200,11 @@ private Q_SLOTS:
     void timeBillingWritesOneLine()
     {
         QFETCH(QString, engine);
-        auto db = open(engine);
+        auto w = open(engine);
+        Database* db = &w->db();
         const QString fund = QStringLiteral("AAA");
-        funder(*db, fund, QStringLiteral("3 "), QStringLiteral("T "), QStringLiteral("40"),
-               QStringLiteral("M"));
+        w->funder(fund, QStringLiteral("3 "), QStringLiteral("T "), QStringLiteral("40"),
+                  QStringLiteral("M"));
         const QDate d(2026, 11, 2);
         deliver(fund, d, 2);
         deliver(fund, d, 1);
@@ -253,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(c.lines[0].description, QStringLiteral("Deliveries, by Month to Smith, Ann (U7)"));
 
         // The client's own rate wins; a pair not billed is never taken for time billing.
-        fundUse(*db, 1, 0, fund, QStringLiteral("T"), QStringLiteral("2.5"), QStringLiteral("D"));
+        w->fundUse(1, fund, QStringLiteral("T"), QStringLiteral("2.5"), QStringLiteral("D"), 0);
         QCOMPARE(charge(*db, soup(fund)).lines[0].unitPrice, Money::fromCents(250));
         QVERIFY(!charge(*db, soup(fund), choices(PayerChoice::PrivatePayOnly)).coversWholePair);
     }
@@ -262,11 +230,12 @@ private Q_SLOTS:
     void timeBillingWarnsOnMissingRateOrPeriod()
     {
         QFETCH(QString, engine);
-        auto db = open(engine);
-        funder(*db, QStringLiteral("NORATE"), QStringLiteral("P"), QStringLiteral("T"), kEmpty,
-               QStringLiteral("M"));
-        funder(*db, QStringLiteral("NOPER"), QStringLiteral("P"), QStringLiteral("T"),
-               QStringLiteral("30"), kEmpty);
+        auto w = open(engine);
+        Database* db = &w->db();
+        w->funder(QStringLiteral("NORATE"), QStringLiteral("P"), QStringLiteral("T"), kNone,
+                  QStringLiteral("M"));
+        w->funder(QStringLiteral("NOPER"), QStringLiteral("P"), QStringLiteral("T"),
+                  QStringLiteral("30"), kNone);
         const QString amount =
             QStringLiteral("A billing amount for the period was not specified for Ann Smith");
         const QString period = QStringLiteral("A billing period was not specified for Ann Smith");
@@ -286,10 +255,12 @@ private Q_SLOTS:
     void complimentaryAndPerDateLines()
     {
         QFETCH(QString, engine);
-        auto db = open(engine);
-        funder(*db, QStringLiteral("AAA"), QStringLiteral("3"), QStringLiteral("C"));
-        funder(*db, QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("I"));
-        price(*db, 1, 0, QStringLiteral("CLI"), QStringLiteral("7"), QStringLiteral("0"));
+        auto w = open(engine);
+        Database* db = &w->db();
+        w->funder(QStringLiteral("AAA"), QStringLiteral("3"), QStringLiteral("C"));
+        w->funder(QStringLiteral("CLI"), QStringLiteral("C"), QStringLiteral("I"));
+        w->price(1, QStringLiteral("CLI"), QStringLiteral("7"), QStringLiteral("0"),
+                 QStringLiteral("F"), 0);
         const QDate mon(2026, 11, 2);
         for (const QString& fund : {QStringLiteral("AAA"), QStringLiteral("CLI")}) {
             deliver(fund, mon, 1);

@@ -4,6 +4,7 @@
 #include "data/datamodule.h"
 #include "data/screensettings.h"
 #include "plugin/ui/armessagebox.h"
+#include "plugin/ui/arrowcursordialogs.h"
 #include "plugin/ui/dateentry.h"
 #include "plugin/ui/keyboard.h"
 #include "plugin/ui/screenstate.h"
@@ -103,29 +104,6 @@ protected:
 private:
     QRadioButton* includeAll_;
     QRadioButton* includeOnly_;
-};
-
-// Messages shown while the hourglass is up are read with the ordinary pointer.
-class PointerDialogs final : public Dialogs
-{
-public:
-    explicit PointerDialogs(Dialogs& dialogs) : dialogs_(dialogs) {}
-    void inform(Kind kind, const QString& text) override
-    {
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        dialogs_.inform(kind, text);
-        QGuiApplication::restoreOverrideCursor();
-    }
-    Button ask(Kind kind, const QString& text, Buttons buttons) override
-    {
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        const Button answer = dialogs_.ask(kind, text, buttons);
-        QGuiApplication::restoreOverrideCursor();
-        return answer;
-    }
-
-private:
-    Dialogs& dialogs_;
 };
 
 // The hourglass while a run works; taken down however the run ends.
@@ -381,7 +359,7 @@ billing::GenerationSettings TFormGenerateInvoices::generationSettings() const
 void TFormGenerateInvoices::ButtonOKClick()
 {
     ButtonOK->setEnabled(false); // one run at a time
-    PointerDialogs dialogs(*dialogs_);
+    ArrowCursorDialogs dialogs(*dialogs_);
     TFormARMessageBox progressWindow(this);
     progressWindow.LabelRecordCount->hide(); // a run counts per cent, not clients
     BusyCursor busy;

@@ -8,6 +8,7 @@
 #include "plugin/consolestartup.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/arrowcursordialogs.h"
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/screenregistry.h"
 #include "sync/customersync.h"
@@ -54,29 +55,6 @@ bool affectedBySuppressedPosting(const QString& name)
            name == QLatin1String("ActionPostPayments") ||
            name == QLatin1String("ActionPrintStatements");
 }
-
-// Messages of a long operation are read with the ordinary cursor, whatever the operation shows.
-class ArrowCursorDialogs final : public Dialogs
-{
-public:
-    explicit ArrowCursorDialogs(Dialogs& dialogs) : dialogs_(dialogs) {}
-    void inform(Kind kind, const QString& text) override
-    {
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        dialogs_.inform(kind, text);
-        QGuiApplication::restoreOverrideCursor();
-    }
-    Button ask(Kind kind, const QString& text, Buttons buttons) override
-    {
-        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        const Button answer = dialogs_.ask(kind, text, buttons);
-        QGuiApplication::restoreOverrideCursor();
-        return answer;
-    }
-
-private:
-    Dialogs& dialogs_;
-};
 
 // Runs a synchronization on the module's database with the hourglass cursor, its messages in
 // message boxes and its progress in the status bar.
