@@ -20,6 +20,7 @@
 #include "host/sampledata.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
+#include "throwawayschema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -169,26 +170,9 @@ int main(int argc, char** argv)
             return 2;
         }
         const ConnectionParams server = ConnectionParams::fromPostgresKeywords(keywords);
-        const QString schemaName =
-            QStringLiteral("bench_generate_%1").arg(QCoreApplication::applicationPid());
-        auto admin = Database::open(server);
-        admin->exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schemaName));
-        admin->exec(QStringLiteral("CREATE SCHEMA %1").arg(schemaName));
-        struct DropSchema {
-            Database& db;
-            QString name;
-            ~DropSchema()
-            {
-                try {
-                    db.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(name));
-                } catch (...) {
-                }
-            }
-        } dropAfterwards{*admin, schemaName};
-        ConnectionParams params = server;
-        params.schema = schemaName;
+        const ThrowawaySchema schema(server, QStringLiteral("bench_generate"));
         QTemporaryDir shared; // the shared folder a client-server site keeps its ini file in
-        return benchmark(Database::open(params), shared.path(), options, out, err);
+        return benchmark(Database::open(schema.params()), shared.path(), options, out, err);
     } catch (const std::exception& e) {
         err << QString::fromUtf8(e.what()) << Qt::endl;
         return 1;

@@ -4,6 +4,8 @@
 // scripts/bench generate; not part of the test run.
 //
 //   bench_generate_baseline DATABASE INVOICES LINES HISTORY
+#include "sqlitecalls.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,19 +14,6 @@
 
 namespace
 {
-
-bool check(sqlite3* db, int rc, const char* what)
-{
-    if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW)
-        return true;
-    std::fprintf(stderr, "%s: %s\n", what, sqlite3_errmsg(db));
-    return false;
-}
-
-void text(sqlite3_stmt* s, int column, const std::string& value)
-{
-    sqlite3_bind_text(s, column, value.c_str(), int(value.size()), SQLITE_TRANSIENT);
-}
 
 sqlite3_stmt* prepare(sqlite3* db, const char* sql)
 {

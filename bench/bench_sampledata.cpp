@@ -5,6 +5,7 @@
 #include "engine/connectionparams.h"
 #include "engine/database.h"
 #include "host/sampledata.h"
+#include "throwawayschema.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,26 +38,8 @@ int main(int argc, char** argv)
 
     try {
         const ConnectionParams server = ConnectionParams::fromPostgresKeywords(keywords);
-        const QString schemaName =
-            QStringLiteral("bench_%1").arg(QCoreApplication::applicationPid());
-        auto admin = Database::open(server);
-        admin->exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schemaName));
-        admin->exec(QStringLiteral("CREATE SCHEMA %1").arg(schemaName));
-        struct DropSchema {
-            Database& db;
-            QString name;
-            ~DropSchema()
-            {
-                try {
-                    db.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(name));
-                } catch (...) {
-                }
-            }
-        } dropAfterwards{*admin, schemaName};
-
-        ConnectionParams params = server;
-        params.schema = schemaName;
-        auto db = Database::open(params);
+        const ThrowawaySchema schema(server, QStringLiteral("bench"));
+        auto db = Database::open(schema.params());
 
         QElapsedTimer timer;
         timer.start();

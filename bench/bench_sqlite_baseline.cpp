@@ -4,29 +4,13 @@
 // not part of the test run.
 //
 //   bench_sqlite_baseline DATABASE CUSTOMERS ITEMS
+#include "sqlitecalls.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <sqlite3.h>
 #include <string>
-
-namespace
-{
-
-bool check(sqlite3* db, int rc, const char* what)
-{
-    if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW)
-        return true;
-    std::fprintf(stderr, "%s: %s\n", what, sqlite3_errmsg(db));
-    return false;
-}
-
-void text(sqlite3_stmt* s, int column, const std::string& value)
-{
-    sqlite3_bind_text(s, column, value.c_str(), int(value.size()), SQLITE_TRANSIENT);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
