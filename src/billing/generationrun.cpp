@@ -47,6 +47,39 @@ GenerationRun::GenerationRun(Database& db, Dialogs& dialogs, Progress& progress,
 {
 }
 
+void GenerationRun::invoicePairs(const QList<ClientFundingPair>& pairs, PairCharger& charger,
+                                 PairInvoicing& invoicing, WriteBatch& batch,
+                                 DeferredMessages& messages)
+{
+    progress_.setCaption(kGeneratingClientInvoices);
+    progress_.setRange(0, 100);
+    progress_.setValue(0);
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        batch.open();
+        PairClient client;
+        PairLines lines;
+        {
+            // A failed lookup is undone alone; the batch's invoices stay whole.
+            Savepoint charging(db_);
+            client = pairClient(db_, pairs[i].personId);
+            lines = charger.charge(pairs[i], client);
+            charging.release();
+        }
+        invoicing.finishPair(pairs[i], client, lines);
+        if (messages.hasPending()) {
+            batch.commit();
+            messages.showPending();
+        }
+        batch.commitIfDue();
+        progress_.setValue(int(std::lround((i + 1) * 100.0 / double(pairs.size()))));
+    }
+    if (invoicing.funderInvoicesDue()) {
+        batch.open();
+        invoicing.writeFunderInvoices(progress_);
+    }
+    batch.commit();
+}
+
 GenerationResult GenerationRun::run()
 {
     GenerationResult result;
@@ -56,15 +89,14 @@ GenerationResult GenerationRun::run()
         preview.emplace(db_);
 
     try {
-        const auto noSync = [] {};
+        const std::function<void()> none = [] {};
         if (!confirmRun(db_, dialogs_, settings_.period, format_) ||
             !checkMasterData(db_, dialogs_) ||
             !offerItemSynchronization(db_, dialogs_,
-                                      hooks_.synchronizeItems ? hooks_.synchronizeItems : noSync))
+                                      hooks_.synchronizeItems ? hooks_.synchronizeItems : none))
             return result;
-        offerCustomerSynchronization(dialogs_, hooks_.synchronizeCustomers
-                                                   ? hooks_.synchronizeCustomers
-                                                   : std::function<void()>(noSync));
+        offerCustomerSynchronization(
+            dialogs_, hooks_.synchronizeCustomers ? hooks_.synchronizeCustomers : none);
     } catch (const std::exception& e) {
         // An engine failure before the work starts is shown like one during it.
         result.outcome = RunOutcome::Failed;
@@ -91,34 +123,7 @@ GenerationResult GenerationRun::run()
             invoicing.emplace(db_, settings_, options, format_);
             batch.emplace(db_);
 
-            progress_.setCaption(kGeneratingClientInvoices);
-            progress_.setRange(0, 100);
-            progress_.setValue(0);
-            for (qsizetype i = 0; i < pairs.size(); ++i) {
-                batch->open();
-                PairClient client;
-                PairLines lines;
-                {
-                    // A failed lookup is undone alone; the batch's invoices stay whole.
-                    Savepoint charging(db_);
-                    client = pairClient(db_, pairs[i].personId);
-                    lines = charger.charge(pairs[i], client);
-                    charging.release();
-                }
-                invoicing->finishPair(pairs[i], client, lines);
-                if (messages.hasPending()) {
-                    batch->commit();
-                    messages.showPending();
-                }
-                batch->commitIfDue();
-                progress_.setValue(int(std::lround((i + 1) * 100.0 / double(pairs.size()))));
-            }
-            if (invoicing->funderInvoicesDue()) {
-                batch->open();
-                invoicing->writeFunderInvoices(progress_);
-            }
-            batch->commit();
-
+            invoicePairs(pairs, charger, *invoicing, *batch, messages);
             addRunRecord(db_, runEventText(settings_.period, format_), settings_.userName);
             result.invoices = invoicing->invoices();
             result.invoiceCount = int(result.invoices.size());

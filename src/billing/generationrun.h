@@ -33,6 +33,12 @@ class Progress;
 namespace billing
 {
 
+struct ClientFundingPair;
+class DeferredMessages;
+class PairCharger;
+class PairInvoicing;
+class WriteBatch;
+
 // What the generation screen (or the command line) chose.
 struct GenerationSettings {
     DeliveryPeriod period;
@@ -100,6 +106,10 @@ public:
     GenerationResult run();
 
 private:
+    // The pair loop and the per-funder invoices after it, written in batches.
+    void invoicePairs(const QList<ClientFundingPair>& pairs, PairCharger& charger,
+                      PairInvoicing& invoicing, WriteBatch& batch, DeferredMessages& messages);
+
     Database& db_;
     Dialogs& dialogs_;
     Progress& progress_;
