@@ -60,6 +60,8 @@ private Q_SLOTS:
     void historyOncePerDay();
     void timePledgeOncePerClient_data() { testdb::addEngineRows(); }
     void timePledgeOncePerClient();
+    void noBillingStillPledged_data() { testdb::addEngineRows(); }
+    void noBillingStillPledged();
     void runRecordAndEmptyPeriods_data() { testdb::addEngineRows(); }
     void runRecordAndEmptyPeriods();
     void previewLeavesDatabaseAsItWas_data() { testdb::addEngineRows(); }
@@ -204,6 +206,30 @@ void TestGenerationRun::timePledgeOncePerClient()
         w.generate(settings);
         QCOMPARE(w.lines(QStringLiteral("C1")), QStringList({c.line, "1|1|10|4.0000|"}));
     }
+}
+
+void TestGenerationRun::noBillingStillPledged()
+{
+    QFETCH(QString, engine);
+    World w(engine);
+    w.item(10, QStringLiteral("Soup"), QStringLiteral("L "), QStringLiteral("4.00"));
+    w.funder(QStringLiteral("GIFT"), QStringLiteral("N"), QStringLiteral("C"));
+    w.client(1, QStringLiteral("C1"), QStringLiteral("Ann"), QStringLiteral("Smith"), {},
+             QStringLiteral("I"));
+    w.price(1, QStringLiteral("GIFT"), QStringLiteral("L "), QStringLiteral("0.75"),
+            QStringLiteral("P"));
+    w.deliver(1, kJune3, QStringLiteral("GIFT"), 10, 2);
+    w.setCompany(QStringLiteral("FunderInvoicingMethod"), QStringLiteral("S"));
+    w.synchronize();
+    // The meals are billed to nobody; the client's pledge for them is still asked for.
+    w.generate(juneSettings());
+    QCOMPARE(w.invoices(), QStringList({"C1|C|Meals and Pledges, " + kPeriod + "|1.5000"}));
+    QCOMPARE(w.lines(QStringLiteral("C1")), QStringList({"1|2|P10|0.7500|Pledge per item: Soup"}));
+    // With meals only, nothing is due.
+    GenerationSettings mealsOnly = juneSettings();
+    mealsOnly.billing = BillingChoice::MealsOnly;
+    ScriptedDialogs dialogs({Dialogs::Yes, Dialogs::No});
+    QCOMPARE(w.generate(mealsOnly, &dialogs).invoiceCount, 0);
 }
 
 void TestGenerationRun::runRecordAndEmptyPeriods()
