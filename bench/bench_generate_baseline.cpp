@@ -12,24 +12,6 @@
 #include <sqlite3.h>
 #include <string>
 
-namespace
-{
-
-sqlite3_stmt* prepare(sqlite3* db, const char* sql)
-{
-    sqlite3_stmt* s = nullptr;
-    return check(db, sqlite3_prepare_v2(db, sql, -1, &s, nullptr), sql) ? s : nullptr;
-}
-
-bool step(sqlite3* db, sqlite3_stmt* s, const char* what)
-{
-    const bool ok = check(db, sqlite3_step(s), what);
-    sqlite3_reset(s);
-    return ok;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (argc != 5) {
@@ -43,12 +25,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "No invoices to write.\n");
         return 2;
     }
-    sqlite3* db = nullptr;
-    if (sqlite3_open(argv[1], &db) != SQLITE_OK)
-        return check(db, SQLITE_ERROR, "open") ? 0 : 1;
-    // The settings the module opens its database with.
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    sqlite3* db = openAsTheModule(argv[1]);
+    if (!db)
+        return 1;
 
     const auto start = std::chrono::steady_clock::now();
     if (!check(db, sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), "begin"))

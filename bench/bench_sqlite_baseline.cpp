@@ -20,28 +20,21 @@ int main(int argc, char** argv)
     }
     const long customers = std::atol(argv[2]);
     const long items = std::atol(argv[3]);
-    sqlite3* db = nullptr;
-    if (sqlite3_open(argv[1], &db) != SQLITE_OK)
-        return check(db, SQLITE_ERROR, "open") ? 0 : 1;
-    // The settings the module opens its database with.
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    sqlite3* db = openAsTheModule(argv[1]);
+    if (!db)
+        return 1;
 
     const auto start = std::chrono::steady_clock::now();
     if (!check(db, sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), "begin"))
         return 1;
-    sqlite3_stmt* customer = nullptr;
-    if (!check(db,
-               sqlite3_prepare_v2(
-                   db,
-                   "INSERT INTO Customer (CustomerID, CustomerNo, CustomerName, AddressLine1,"
-                   " AddressLine2, City, StateProv, ZipCode, Country, Contact, Phone, Fax, EMail,"
-                   " NetDays, ShipToName, ShipToAddressLine1, ShipToAddressLine2, ShipToCity,"
-                   " ShipToStateProv, ShipToZipCode, ShipToCountry, CustomerType, CurrencyID, COD,"
-                   " Suspended, PrintStatement, AllowBackorders) VALUES (?, ?, ?, ?, ?, ?, ?, ?,"
-                   " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                   -1, &customer, nullptr),
-               "prepare customer"))
+    sqlite3_stmt* customer =
+        prepare(db, "INSERT INTO Customer (CustomerID, CustomerNo, CustomerName, AddressLine1,"
+                    " AddressLine2, City, StateProv, ZipCode, Country, Contact, Phone, Fax, EMail,"
+                    " NetDays, ShipToName, ShipToAddressLine1, ShipToAddressLine2, ShipToCity,"
+                    " ShipToStateProv, ShipToZipCode, ShipToCountry, CustomerType, CurrencyID, COD,"
+                    " Suspended, PrintStatement, AllowBackorders) VALUES (?, ?, ?, ?, ?, ?, ?, ?,"
+                    " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    if (!customer)
         return 1;
     for (long i = 1; i <= customers; ++i) {
         const std::string n = std::to_string(1000 + i);
@@ -72,19 +65,14 @@ int main(int argc, char** argv)
         sqlite3_bind_int(customer, 25, 0);
         sqlite3_bind_int(customer, 26, 1);
         sqlite3_bind_int(customer, 27, 1);
-        if (!check(db, sqlite3_step(customer), "insert customer"))
+        if (!step(db, customer, "insert customer"))
             return 1;
-        sqlite3_reset(customer);
     }
     sqlite3_finalize(customer);
 
-    sqlite3_stmt* item = nullptr;
-    if (!check(db,
-               sqlite3_prepare_v2(db,
-                                  "INSERT INTO Item (ItemID, ItemNo, ItemDescription, UnitPrice,"
-                                  " ItemTypeID, Suspended) VALUES (?, ?, ?, ?, ?, 0)",
-                                  -1, &item, nullptr),
-               "prepare item"))
+    sqlite3_stmt* item = prepare(db, "INSERT INTO Item (ItemID, ItemNo, ItemDescription, UnitPrice,"
+                                     " ItemTypeID, Suspended) VALUES (?, ?, ?, ?, ?, 0)");
+    if (!item)
         return 1;
     for (long i = 1; i <= items; ++i) {
         sqlite3_bind_int64(item, 1, 100000 + i);
@@ -92,9 +80,8 @@ int main(int argc, char** argv)
         text(item, 3, "Roast Chicken, Potatoes, Pledge");
         sqlite3_bind_int64(item, 4, 69500);
         sqlite3_bind_int(item, 5, 3);
-        if (!check(db, sqlite3_step(item), "insert item"))
+        if (!step(db, item, "insert item"))
             return 1;
-        sqlite3_reset(item);
     }
     sqlite3_finalize(item);
     if (!check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), "commit"))

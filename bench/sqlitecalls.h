@@ -17,3 +17,29 @@ inline void text(sqlite3_stmt* s, int column, const std::string& value)
 {
     sqlite3_bind_text(s, column, value.c_str(), int(value.size()), SQLITE_TRANSIENT);
 }
+
+inline sqlite3_stmt* prepare(sqlite3* db, const char* sql)
+{
+    sqlite3_stmt* s = nullptr;
+    return check(db, sqlite3_prepare_v2(db, sql, -1, &s, nullptr), sql) ? s : nullptr;
+}
+
+inline bool step(sqlite3* db, sqlite3_stmt* s, const char* what)
+{
+    const bool ok = check(db, sqlite3_step(s), what);
+    sqlite3_reset(s);
+    return ok;
+}
+
+// The database with the settings the module opens it with; nullptr when it cannot be opened.
+inline sqlite3* openAsTheModule(const char* path)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path, &db) != SQLITE_OK) {
+        check(db, SQLITE_ERROR, "open");
+        return nullptr;
+    }
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    return db;
+}
