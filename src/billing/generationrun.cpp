@@ -126,10 +126,9 @@ GenerationResult GenerationRun::run()
             invoicePairs(pairs, charger, *invoicing, *batch, messages);
             addRunRecord(db_, runEventText(settings_.period, format_), settings_.userName);
             result.invoices = invoicing->invoices();
-            result.invoiceCount = int(result.invoices.size());
             result.outcome = RunOutcome::Completed;
             call(hooks_.workEnded);
-            dialogs_.inform(Dialogs::Kind::Information, completedMessage(result.invoiceCount));
+            dialogs_.inform(Dialogs::Kind::Information, completedMessage(result.invoiceCount()));
         }
     } catch (const std::exception& e) {
         // Invoices stored before the failure stay; the one being written was undone whole.
@@ -141,10 +140,8 @@ GenerationResult GenerationRun::run()
         } catch (const std::exception&) {
             // The batch could not be kept; what it held is undone whole.
         }
-        if (invoicing) {
+        if (invoicing)
             result.invoices = invoicing->invoices();
-            result.invoiceCount = int(result.invoices.size());
-        }
     }
 
     preview.reset();

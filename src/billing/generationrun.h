@@ -82,10 +82,10 @@ enum class RunOutcome {
 
 struct GenerationResult {
     RunOutcome outcome = RunOutcome::Stopped;
-    int invoiceCount = 0;
     QList<GeneratedInvoice> invoices;
     QString error; // the error's own text, when Failed
 
+    int invoiceCount() const { return int(invoices.size()); }
     // The screen closes after a run that got past the checks, whatever its end.
     bool closesScreen() const { return outcome != RunOutcome::Stopped; }
 };
