@@ -54,60 +54,45 @@ class TestMoneyFormats : public QObject
 private Q_SLOTS:
     void init() { setCurrentFormatSettings(FormatSettings::us()); }
 
-    void readsHostValues()
+    void readsHostValuesOrRefusesThem()
     {
+        // For 0.00145 a plain floating product gives 14.4999...
         const struct {
             QVariant value;
             qint64 raw;
-        } cases[] = {
-            {12.3456, 123456},
-            {0.1 + 0.2, 3000},
-            {1.23455, 12346},
-            {-1.23455, -12346},
-            {1.234549, 12345},
-            {0.00145, 15}, // a plain floating product gives 14.4999...
-            {-0.00145, -15},
-            {12, 120000},
-            {qlonglong(-3), -30000},
-            {QStringLiteral("12.3456"), 123456},
-            {QStringLiteral("-0.5"), -5000},
-            {QStringLiteral(" +7 "), 70000},
-            {QStringLiteral(".5"), 5000},
-            {QStringLiteral("5."), 50000},
-            {QStringLiteral("0.00005"), 1},
-            {QStringLiteral("-0.00005"), -1},
-            {QStringLiteral("0.0000499"), 0},
-            {QStringLiteral("1234567890123.4567"), 12345678901234567},
-            {QStringLiteral("922337203685477.5807"), kMaxRaw},
-            {QStringLiteral("-922337203685477.5808"), kMinRaw},
-            {QByteArray("1.5"), 15000},
-            {QVariant(), 0},
-            {QVariant(QMetaType::fromType<double>()), 0},
-            {QStringLiteral("  "), 0},
-            {QVariant::fromValue(Money::fromRaw(-420001)), -420001},
-        };
+        } cases[] = {{12.3456, 123456},
+                     {0.1 + 0.2, 3000},
+                     {-1.23455, -12346},
+                     {0.00145, 15},
+                     {-0.00145, -15},
+                     {qlonglong(-3), -30000},
+                     {QStringLiteral("-0.5"), -5000},
+                     {QStringLiteral(" +7 "), 70000},
+                     {QStringLiteral("5."), 50000},
+                     {QStringLiteral("0.00005"), 1},
+                     {QStringLiteral("0.0000499"), 0},
+                     {QStringLiteral("922337203685477.5807"), kMaxRaw},
+                     {QStringLiteral("-922337203685477.5808"), kMinRaw},
+                     {QByteArray("1.5"), 15000},
+                     {QVariant(), 0},
+                     {QVariant(QMetaType::fromType<double>()), 0},
+                     {QVariant::fromValue(Money::fromRaw(-420001)), -420001}};
         for (const auto& c : cases) {
             bool ok = false;
             QCOMPARE(Money::fromHost(c.value, &ok), Money::fromRaw(c.raw));
             QVERIFY(ok);
             QCOMPARE(Money::tryFromHost(c.value), std::optional(Money::fromRaw(c.raw)));
         }
-    }
 
-    void refusesHostValuesThatAreNoAmount()
-    {
         const QVariant values[] = {QStringLiteral("abc"),
                                    QStringLiteral("1.2.3"),
                                    QStringLiteral("1e5"),
                                    QStringLiteral("12,50"),
-                                   QStringLiteral("-"),
                                    QStringLiteral("."),
                                    QStringLiteral("922337203685477.5808"),
-                                   QStringLiteral("99999999999999999999"),
                                    QStringLiteral("922337203685477.58075"),
                                    1e30,
                                    std::nan(""),
-                                   std::numeric_limits<double>::infinity(),
                                    qlonglong(kMaxRaw),
                                    QDate(2024, 1, 5)};
         for (const QVariant& value : values) {
@@ -124,15 +109,10 @@ private Q_SLOTS:
             const char* text;
             bool european;
             qint64 raw;
-        } cases[] = {
-            {"1,234.56", false, 12345600},  {"$1,234.56", false, 12345600},
-            {"-$5", false, -50000},         {"$-5", false, -50000},
-            {"($5.00)", false, -50000},     {"(1,000)", false, -10000000},
-            {".25", false, 2500},           {"1.23456", false, 12346},
-            {"-1.23455", false, -12346},    {"  12  ", false, 120000},
-            {"1.234,56 €", true, 12345600}, {"-1.234,5", true, -12345000},
-            {"(3,5 €)", true, -35000},
-        };
+        } cases[] = {{"$1,234.56", false, 12345600}, {"-$5", false, -50000},
+                     {"$-5", false, -50000},         {"(1,000)", false, -10000000},
+                     {"1.23456", false, 12346},      {"  12  ", false, 120000},
+                     {"1.234,56 €", true, 12345600}, {"(3,5 €)", true, -35000}};
         for (const auto& c : cases) {
             const FormatSettings settings = c.european ? european() : FormatSettings::us();
             QCOMPARE(Money::parse(QString::fromUtf8(c.text), settings),
@@ -140,12 +120,12 @@ private Q_SLOTS:
         }
 
         for (const char* text :
-             {"", "ten", "$", "()", "(-5)", "--5", "5-", "1.2.3", "€5", "1,000,000,000,000,000"})
+             {"", "ten", "$", "(-5)", "--5", "5-", "€5", "1,000,000,000,000,000"})
             QVERIFY2(!Money::parse(QString::fromUtf8(text), FormatSettings::us()), text);
         QVERIFY(!Money::parse(QStringLiteral("1,234.56"), european()));
     }
 
-    void sumsStayExactAndTextRoundTrips()
+    void sumsStayExactTextRoundTripsAndCentsRound()
     {
         const Money dime = money("0.1");
         Money total;
@@ -155,27 +135,23 @@ private Q_SLOTS:
         QCOMPARE(dime.times(10), total);
         total -= money("0.3");
         QCOMPARE(total, money("0.7"));
-        QCOMPARE(money("5") - money("7.25"), -money("2.25"));
         QVERIFY(money("-0.0001") < Money());
         QVERIFY((money("0.3") - money("0.1") - money("0.2")).isZero());
-        QCOMPARE(money("-12.5").toDouble(), -12.5);
         QCOMPARE(Money::fromCents(-1234), money("-12.34"));
 
         QCOMPARE(Money::fromRaw(12345600).toPlainString(), QStringLiteral("1234.5600"));
         QCOMPARE(Money::fromRaw(-100).toPlainString(), QStringLiteral("-0.0100"));
-        QCOMPARE(Money().toPlainString(), QStringLiteral("0.0000"));
         for (qint64 raw : {kMaxRaw, kMinRaw, qint64(-1)})
             QCOMPARE(Money::fromHost(Money::fromRaw(raw).toPlainString()), Money::fromRaw(raw));
-    }
 
-    void roundsToCents()
-    {
         const struct {
             const char* value;
             const char* cents;
-        } cases[] = {{"1.2349", "1.23"},   {"1.235", "1.24"},   {"-1.235", "-1.24"},
-                     {"-1.2349", "-1.23"}, {"-0.005", "-0.01"}, {"0.0049", "0"},
-                     {"9.995", "10"},      {"-7.10", "-7.10"}};
+        } cases[] = {{"1.2349", "1.23"},
+                     {"1.235", "1.24"},
+                     {"-1.235", "-1.24"},
+                     {"0.0049", "0"},
+                     {"9.995", "10"}};
         for (const auto& c : cases)
             QCOMPARE(money(c.value).roundedToCents(), money(c.cents));
     }
@@ -187,11 +163,9 @@ private Q_SLOTS:
             double quantity;
             const char* unitPrice;
             const char* amount;
-        } lines[] = {{3, "1.25", "3.75"},    {2.5, "0.01", "0.03"},
-                     {0.3, "0.05", "0.02"},  {0.35, "0.10", "0.04"},
+        } lines[] = {{2.5, "0.01", "0.03"},  {0.35, "0.10", "0.04"},
                      {0.2, "0.175", "0.04"}, {1, "1234.565", "1234.57"},
-                     {7, "2.3333", "16.33"}, {-2, "0.015", "-0.03"},
-                     {0, "9.99", "0"},       {1e6, "12345.6789", "12345678900"}};
+                     {-2, "0.015", "-0.03"}, {1e6, "12345.6789", "12345678900"}};
         for (const auto& c : lines)
             QCOMPARE(Money::lineAmount(c.quantity, money(c.unitPrice)), money(c.amount));
 
@@ -199,9 +173,10 @@ private Q_SLOTS:
             const char* amount;
             double rate;
             const char* result;
-        } percentages[] = {{"10.00", 7.5, "0.75"}, {"0.10", 5, "0.01"},     {"-0.10", 5, "-0.01"},
-                           {"19.99", 13, "2.60"},  {"10.00", 0.15, "0.02"}, {"10.00", 1.45, "0.15"},
-                           {"14.50", 1, "0.15"},   {"55.55", 0, "0"}};
+        } percentages[] = {{"10.00", 7.5, "0.75"},
+                           {"-0.10", 5, "-0.01"},
+                           {"10.00", 1.45, "0.15"},
+                           {"14.50", 1, "0.15"}};
         for (const auto& c : percentages)
             QCOMPARE(Money::percentOf(money(c.amount), c.rate), money(c.result));
     }
@@ -210,9 +185,7 @@ private Q_SLOTS:
     {
         const FormatSettings c = FormatSettings::fromLocale(QLocale::c());
         QCOMPARE(c.shortDateFormat, QStringLiteral("M/d/yyyy"));
-        QCOMPARE(c.dateSeparator, QStringLiteral("/"));
         QCOMPARE(formatCurrency(money("-1234.5"), c), QStringLiteral("($1,234.50)"));
-        QCOMPARE(c.shortDayNames.last(), QStringLiteral("Sun"));
 
         const QLocale germany(QLocale::German, QLocale::Germany);
         const FormatSettings german = FormatSettings::fromLocale(germany);
@@ -220,9 +193,7 @@ private Q_SLOTS:
         QCOMPARE(german.dateSeparator, QStringLiteral("."));
         QCOMPARE(german.currencyDecimals, 2);
         QCOMPARE(formatCurrency(money("-1234.5"), german), QStringLiteral("-1.234,50 €"));
-        QCOMPARE(german.shortMonthNames.size(), 12);
         QCOMPARE(german.shortMonthNames.at(2), germany.monthName(3, QLocale::ShortFormat));
-        QCOMPARE(german.shortDayNames.at(0), germany.dayName(1, QLocale::ShortFormat));
 
         // The locale's two-digit year becomes four digits.
         const FormatSettings american =
@@ -267,24 +238,17 @@ private Q_SLOTS:
             const char* value;
             const char* text;
         } amounts[] = {
-            {list, "1234.56", "1,234.56"},
             {list, "1234.5675", "1,234.568"},
             {list, "-1234.5675", "(1,234.568)"},
-            {list, "0", "0.00"},
             {list, "-0.0004", "0.00"}, // a credit that shows as zero takes no parentheses
             {list, "-0.0005", "(0.001)"},
-            {list, "999.9995", "1,000.00"},
             {list, "-922337203685477.5808", "(922,337,203,685,477.581)"},
             {message, "-1234.5", "-1,234.50"},
-            {price, "12.3456", "12.3456"},
             {price, "1234.5", "1234.50"},
             {QStringLiteral("0.00;(0.00);Nil"), "-0.004", "Nil"},
             {QStringLiteral("0.00;;Nil"), "-5", "-5.00"},
             {QStringLiteral("$#,##0.00 CR"), "1234", "$1,234.00 CR"},
-            {QStringLiteral("#.##"), "0.5", ".5"},
-            {QStringLiteral("000"), "7", "007"},
-            {QStringLiteral("0.000000"), "1.5", "1.500000"},
-        };
+            {QStringLiteral("#.##"), "0.5", ".5"}};
         for (const auto& c : amounts)
             QCOMPARE(formatFloat(c.pattern, money(c.value), FormatSettings::us()),
                      QString::fromLatin1(c.text));
@@ -293,17 +257,12 @@ private Q_SLOTS:
             QString pattern;
             double value;
             const char* text;
-        } doubles[] = {
-            {QStringLiteral("0.00"), 1.005, "1.01"}, // held as 1.00499999...
-            {QStringLiteral("0.00"), -2.675, "-2.68"},
-            {list, 0.1 + 0.2, "0.30"},
-            {list, -1234.5, "(1,234.50)"},
-            {price, 1.234567, "1.23457"},
-            {price, 0.000005, "0.00001"},
-            {QStringLiteral("#,##0"), 1e20, "100,000,000,000,000,000,000"},
-            {QStringLiteral("0.00"), -0.0, "0.00"},
-            {QStringLiteral("0.00"), std::nan(""), "NAN"},
-        };
+        } doubles[] = {{QStringLiteral("0.00"), 1.005, "1.01"}, // held as 1.00499999...
+                       {list, 0.1 + 0.2, "0.30"},
+                       {price, 1.234567, "1.23457"},
+                       {QStringLiteral("#,##0"), 1e20, "100,000,000,000,000,000,000"},
+                       {QStringLiteral("0.00"), -0.0, "0.00"},
+                       {QStringLiteral("0.00"), std::nan(""), "NAN"}};
         for (const auto& c : doubles)
             QCOMPARE(formatFloat(c.pattern, c.value, FormatSettings::us()),
                      QString::fromLatin1(c.text));
@@ -322,12 +281,9 @@ private Q_SLOTS:
             int decimals;
             bool european;
             const char* text;
-        } cases[] = {
-            {"80", 2, false, "$80.00"},  {"1234.567", 2, false, "$1,234.57"},
-            {"-5", 2, false, "($5.00)"}, {"-0.004", 2, false, "$0.00"},
-            {"2.5", 0, false, "$3"},     {"1.2345", 5, false, "$1.23450"},
-            {"-1.5", -1, false, "($2)"}, {"-1234.5", 2, true, "-1.234,50 €"},
-        };
+        } cases[] = {{"1234.567", 2, false, "$1,234.57"}, {"-5", 2, false, "($5.00)"},
+                     {"-0.004", 2, false, "$0.00"},       {"2.5", 0, false, "$3"},
+                     {"-1.5", -1, false, "($2)"},         {"-1234.5", 2, true, "-1.234,50 €"}};
         for (const auto& c : cases) {
             const FormatSettings settings = c.european ? european() : FormatSettings::us();
             QCOMPARE(formatCurrency(money(c.value), c.decimals, settings),
@@ -343,26 +299,20 @@ private Q_SLOTS:
             QDate date;
             bool european;
             const char* text;
-        } cases[] = {
-            {kListDateFormat, friday, false, "05 Jan 24"},
-            {kDeliveryDateFormat, friday, false, "Fri 1/5/24"},
-            {kMonthDayFormat, QDate(2000, 6, 1), false, "6/1"},
-            {kMonthDayYearFormat, QDate(2000, 6, 30), false, "6/30/00"},
-            {kIsoDateFormat, friday, true, "2024-01-05"},
-            {kMonthDayYearFormat, friday, true, "1.5.24"}, // '/' is the user's separator
-            {QStringLiteral("DD MMM YYYY"), QDate(2024, 12, 25), false, "25 Dec 2024"},
-            {QStringLiteral("mm/dd"), friday, false, "01/05"},
-            {QStringLiteral("ddd"), QDate(2024, 1, 7), false, "Sun"},
-            {QStringLiteral("'day' d \"of\" m"), friday, false, "day 5 of 1"},
-            {QStringLiteral("ddddd!"), friday, false, "1/5/2024!"},
-            {QStringLiteral("yyyy yy"), QDate(5, 3, 1), false, "0005 05"},
-            {kListDateFormat, QDate(), false, ""},
-        };
+        } cases[] = {{kListDateFormat, friday, false, "05 Jan 24"},
+                     {kDeliveryDateFormat, friday, false, "Fri 1/5/24"},
+                     {kMonthDayYearFormat, QDate(2000, 6, 30), false, "6/30/00"},
+                     {kIsoDateFormat, friday, true, "2024-01-05"},
+                     {kMonthDayYearFormat, friday, true, "1.5.24"}, // '/' is the user's separator
+                     {QStringLiteral("DD MMM YYYY"), QDate(2024, 12, 25), false, "25 Dec 2024"},
+                     {QStringLiteral("'day' d \"of\" m"), friday, false, "day 5 of 1"},
+                     {QStringLiteral("ddddd!"), friday, false, "1/5/2024!"},
+                     {QStringLiteral("yyyy yy"), QDate(5, 3, 1), false, "0005 05"},
+                     {kListDateFormat, QDate(), false, ""}};
         for (const auto& c : cases)
             QCOMPARE(formatDate(c.pattern, c.date, c.european ? european() : FormatSettings::us()),
                      QString::fromLatin1(c.text));
 
-        QCOMPARE(shortDate(friday, FormatSettings::us()), QStringLiteral("1/5/2024"));
         QCOMPARE(shortDate(friday, FormatSettings::dayMonthYear()), QStringLiteral("5/1/2024"));
         FormatSettings french = FormatSettings::dayMonthYear();
         french.shortMonthNames[0] = QStringLiteral("janv.");
