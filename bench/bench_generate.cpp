@@ -12,10 +12,10 @@
 // the run, for the baseline program, and prints the rows the run wrote as
 // "rows: INVOICES LINES HISTORY".
 #include "billing/generationrun.h"
+#include "common/dialogs.h"
 #include "data/datamodule.h"
 #include "engine/connectionparams.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 #include "engine/statement.h"
 #include "host/sampledata.h"
 #include "sync/customersync.h"

@@ -6,10 +6,10 @@
 //
 // Leaves DIR/baseline.db, a copy of the database as it was before the first run, for the
 // baseline program, and prints the rows the first run added as "rows: CUSTOMERS ITEMS".
+#include "common/dialogs.h"
 #include "data/datamodule.h"
 #include "engine/connectionparams.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 #include "host/sampledata.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"

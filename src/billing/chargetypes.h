@@ -3,7 +3,7 @@
 // MealLine for each group of a client's deliveries (funding source, service, complimentary flag,
 // item) and hands it to chargeMealLine (mealcharge.h) together with the run's choices.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QDate>
 #include <QHash>

@@ -2,7 +2,7 @@
 // A line collected for an invoice during a generation run: a meal line's charge or a pledge, for
 // the client's own invoice or, when billed to a third party, for the funder's.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QString>
 

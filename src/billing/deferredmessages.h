@@ -3,7 +3,7 @@
 // without a rate, say) are kept and shown once the batch is committed, so no other workstation
 // waits on a message box that nobody has read yet.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <QList>
 #include <utility>

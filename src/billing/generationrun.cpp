@@ -8,9 +8,9 @@
 #include "billing/pairlines.h"
 #include "billing/runchecks.h"
 #include "billing/writebatch.h"
+#include "common/dialogs.h"
 #include "engine/database.h"
 #include "engine/dberror.h"
-#include "engine/dialogs.h"
 #include "engine/savepoint.h"
 #include "engine/transaction.h"
 

@@ -19,7 +19,7 @@
 #include "billing/extractionfilter.h"
 #include "billing/extractionperiod.h"
 #include "billing/pledges.h"
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
 
 #include <QDate>
 #include <QList>

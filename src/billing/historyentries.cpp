@@ -1,9 +1,9 @@
 #include "billing/historyentries.h"
 
+#include "common/formats.h"
+#include "data/hosttables.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
-#include "host/hosttables.h"
-#include "plugin/formats.h"
 
 #include <QDateTime>
 

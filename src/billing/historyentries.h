@@ -3,8 +3,8 @@
 // invoice for the client it was made for, and the run's own record without a person.
 
 #include "billing/extractionperiod.h"
-#include "engine/money.h"
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
+#include "common/money.h"
 
 #include <QString>
 

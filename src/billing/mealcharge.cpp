@@ -5,7 +5,7 @@
 #include "billing/deliverydays.h"
 #include "billing/linedescriptions.h"
 #include "billing/unitprices.h"
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <stdexcept>
 

@@ -2,10 +2,10 @@
 
 #include "billing/historyentries.h"
 #include "billing/linedescriptions.h"
+#include "common/dialogs.h"
+#include "common/formats.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 #include "engine/savepoint.h"
-#include "plugin/formats.h"
 
 #include <QHash>
 #include <QMap>

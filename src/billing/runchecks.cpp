@@ -1,8 +1,8 @@
 #include "billing/runchecks.h"
 
+#include "common/dialogs.h"
+#include "common/formats.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
-#include "plugin/formats.h"
 
 namespace billing
 {

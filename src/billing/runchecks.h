@@ -6,7 +6,7 @@
 // on; the run calls them in the order declared here.
 
 #include "billing/extractionperiod.h"
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
 
 #include <QString>
 #include <functional>

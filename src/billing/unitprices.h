@@ -3,7 +3,7 @@
 // source, a price for the line's own service comes before a price for all services (0). The
 // first price that is not empty wins, also when it is 0.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QSet>
 #include <QString>

@@ -3,7 +3,7 @@
 // errors to standard error. A question is answered from the command line's --yes or --no; with
 // neither, the command refuses to guess.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <QTextStream>
 #include <stdexcept>

@@ -1,9 +1,9 @@
 // tallywick demo DIR: a data folder with a Hearthtable database whose host tables hold a sample
 // meal program, ready for synchronization, invoice generation and the reports.
 #include "cli/commands.h"
+#include "data/hosttables.h"
 #include "engine/database.h"
 #include "engine/transaction.h"
-#include "host/hosttables.h"
 #include "host/sampledata.h"
 
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "cli/commands.h"
 #include "cli/consoledialogs.h"
 #include "cli/terminalprogress.h"
+#include "common/formats.h"
 #include "data/datamodule.h"
-#include "plugin/formats.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
 

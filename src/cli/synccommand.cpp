@@ -1,8 +1,8 @@
 #include "cli/commands.h"
 #include "cli/consoledialogs.h"
 #include "cli/terminalprogress.h"
+#include "common/dialogs.h"
 #include "data/datamodule.h"
-#include "engine/dialogs.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
 

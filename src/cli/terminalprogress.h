@@ -2,7 +2,7 @@
 // Progress of a long command on the terminal: one line on standard error, rewritten in place,
 // and messages kept off that line. Only used when standard error is a terminal.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <QTextStream>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include "data/connection.h"
 
+#include "common/dialogs.h"
 #include "data/registry.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

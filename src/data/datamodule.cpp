@@ -1,8 +1,8 @@
 #include "data/datamodule.h"
 
+#include "common/dialogs.h"
 #include "data/datasets.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 
 TDataModuleARSystem::TDataModuleARSystem(Dialogs& dialogs, QObject* owner)
     : QObject(owner), dialogs_(dialogs)

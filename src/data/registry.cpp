@@ -1,6 +1,6 @@
 #include "data/registry.h"
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
 #include "data/reportoutput.h"
 
+#include "common/printercheck.h"
 #include "data/registry.h"
-#include "plugin/printercheck.h"
 
 QString pdfOutputFolder()
 {

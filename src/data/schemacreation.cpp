@@ -1,9 +1,9 @@
 #include "data/schemacreation.h"
 
+#include "common/dialogs.h"
 #include "data/artables.h"
 #include "data/seeding.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 #include "engine/schema.h"
 
 namespace

@@ -1,7 +1,7 @@
 #include "engine/delimitedexport.h"
 
+#include "common/money.h"
 #include "engine/dialect.h"
-#include "engine/money.h"
 #include "engine/statement.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "engine/dialect.h"
 
+#include "common/money.h"
 #include "engine/database.h"
-#include "engine/money.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

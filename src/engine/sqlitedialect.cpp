@@ -1,6 +1,6 @@
+#include "common/money.h"
 #include "engine/database.h"
 #include "engine/dialect.h"
-#include "engine/money.h"
 
 #include <QDateTime>
 #include <QSqlError>

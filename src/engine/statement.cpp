@@ -1,8 +1,8 @@
 #include "engine/statement.h"
 
+#include "common/money.h"
 #include "engine/database.h"
 #include "engine/dberror.h"
-#include "engine/money.h"
 
 #include <QSqlError>
 #include <QSqlRecord>

@@ -1,7 +1,7 @@
 #include "engine/tablelock.h"
 
+#include "common/dialogs.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 
 TableLock::TableLock(Database& db, const QString& table, Dialogs& dialogs, const QString& question)
     : db_(db), table_(table)

@@ -1,10 +1,10 @@
 #include "host/sampledata.h"
 
+#include "common/dialogs.h"
+#include "data/hosttables.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 #include "engine/schema.h"
 #include "engine/transaction.h"
-#include "host/hosttables.h"
 #include "host/sampledatacatalogue.h"
 #include "host/sampledataclients.h"
 #include "host/sampledatadeliveries.h"

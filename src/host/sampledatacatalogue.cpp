@@ -1,7 +1,7 @@
 #include "host/sampledatacatalogue.h"
 
+#include "data/hosttables.h"
 #include "engine/batchinsert.h"
-#include "host/hosttables.h"
 #include "host/sampledatanames.h"
 
 namespace sampledata

@@ -2,7 +2,7 @@
 // The sample program's fixed catalogue: its services, the meal items on its menu, the funding
 // sources that pay for meals with their generic price lists, and its own configuration row.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 // The self-check of sample data: does the host data hold every case that billing treats its
 // own way, and does it hang together the way the host keeps it?
+#include "data/hosttables.h"
 #include "engine/database.h"
 #include "engine/schema.h"
-#include "host/hosttables.h"
 #include "host/sampledata.h"
 
 #include <QSet>

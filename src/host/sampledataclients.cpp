@@ -1,7 +1,7 @@
 #include "host/sampledataclients.h"
 
+#include "data/hosttables.h"
 #include "engine/batchinsert.h"
-#include "host/hosttables.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "host/sampledatadeliveries.h"
 
+#include "common/dialogs.h"
+#include "data/hosttables.h"
 #include "engine/batchinsert.h"
-#include "engine/dialogs.h"
-#include "host/hosttables.h"
 
 #include <QHash>
 #include <QSet>

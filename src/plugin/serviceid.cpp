@@ -1,7 +1,7 @@
 // Reading the bracketed service number from a meal service's name.
 #include "plugin/serviceid.h"
 
-#include "plugin/conversionerrors.h"
+#include "common/conversionerrors.h"
 
 namespace
 {

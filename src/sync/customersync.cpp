@@ -1,8 +1,8 @@
 #include "sync/customersync.h"
 
+#include "common/dialogs.h"
 #include "data/artables.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
 #include "sync/customermapping.h"
 #include "sync/customerqueries.h"
 #include "sync/idreservation.h"

@@ -2,7 +2,7 @@
 // What a new AR item is, from a host meal item: the item itself, numbered as the host numbers
 // it, and its pledge counterpart, numbered "P" and the host number.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QString>
 #include <QVariantList>

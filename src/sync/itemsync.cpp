@@ -1,9 +1,9 @@
 #include "sync/itemsync.h"
 
+#include "common/dialogs.h"
+#include "common/money.h"
 #include "data/artables.h"
 #include "engine/database.h"
-#include "engine/dialogs.h"
-#include "engine/money.h"
 #include "sync/idreservation.h"
 #include "sync/itemmapping.h"
 #include "sync/itemqueries.h"

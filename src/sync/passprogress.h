@@ -2,7 +2,7 @@
 // The progress of one pass over new rows: 0 at the start, then the whole percentage of rows
 // done, passed on only when it changes.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 class PassProgress
 {

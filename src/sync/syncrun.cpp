@@ -1,6 +1,6 @@
 #include "sync/syncrun.h"
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 SyncRun::SyncRun(Database& db, Dialogs& dialogs, Progress& progress)
     : db_(db), dialogs_(dialogs), progress_(progress)

@@ -1,10 +1,10 @@
 #include "billingworld.h"
 
+#include "common/dialogs.h"
 #include "data/artables.h"
+#include "data/hosttables.h"
 #include "data/schemacreation.h"
-#include "engine/dialogs.h"
 #include "engine/recordwriter.h"
-#include "host/hosttables.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
 #include "testdatabases.h"

@@ -4,9 +4,9 @@
 #include "billing/extraction.h"
 #include "billing/extractionpairs.h"
 #include "billing/extractiontables.h"
+#include "data/hosttables.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
-#include "host/hosttables.h"
 #include "testdatabases.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // The meal-item tree as data and the item numbers read back from its node texts.
 
 #include "billing/mealtree.h"
+#include "data/hosttables.h"
 #include "engine/database.h"
-#include "host/hosttables.h"
 #include "testdatabases.h"
 
 #include <QTest>

@@ -2,10 +2,10 @@
 // per client in a run.
 #include "billing/pledges.h"
 #include "data/artables.h"
+#include "data/hosttables.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "engine/schema.h"
-#include "host/hosttables.h"
 #include "testdatabases.h"
 
 #include <QTest>

@@ -2,10 +2,10 @@
 
 #include "billing/runchecks.h"
 #include "data/artables.h"
+#include "data/hosttables.h"
 #include "data/schemacreation.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
-#include "host/hosttables.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 

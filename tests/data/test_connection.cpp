@@ -1,9 +1,9 @@
 // The settings shared with the host and the start-up rules that find the shared database.
+#include "common/printercheck.h"
 #include "data/connection.h"
 #include "data/registry.h"
 #include "data/reportoutput.h"
 #include "engine/database.h"
-#include "plugin/printercheck.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 

@@ -2,12 +2,12 @@
 #include "data/artables.h"
 #include "data/datamodule.h"
 #include "data/datasets.h"
+#include "data/hosttables.h"
 #include "data/schemacreation.h"
 #include "data/seeding.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "engine/schema.h"
-#include "host/hosttables.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 

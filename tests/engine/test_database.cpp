@@ -1,8 +1,8 @@
 // Statements, values and the dialect's pieces of SQL, on each engine.
+#include "common/money.h"
 #include "engine/database.h"
 #include "engine/dberror.h"
 #include "engine/delimitedexport.h"
-#include "engine/money.h"
 #include "engine/recordwriter.h"
 #include "engine/savepoint.h"
 #include "engine/schema.h"

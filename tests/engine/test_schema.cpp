@@ -1,6 +1,6 @@
 // Tables made from declarations, compared with them, and upgraded keeping their rows.
+#include "common/money.h"
 #include "engine/database.h"
-#include "engine/money.h"
 #include "engine/recordwriter.h"
 #include "engine/schema.h"
 #include "testdatabases.h"

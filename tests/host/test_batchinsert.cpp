@@ -1,7 +1,7 @@
 // Rows written in multi-row statements come back exactly as single inserts would leave them.
+#include "common/money.h"
 #include "engine/batchinsert.h"
 #include "engine/database.h"
-#include "engine/money.h"
 #include "engine/schema.h"
 #include "engine/transaction.h"
 #include "testdatabases.h"

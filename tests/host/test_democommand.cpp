@@ -1,9 +1,9 @@
 // tallywick demo, run as a user would run it: what it accepts, what it refuses, and what it
 // leaves in the folder.
+#include "data/hosttables.h"
 #include "engine/connectionparams.h"
 #include "engine/database.h"
 #include "engine/schema.h"
-#include "host/hosttables.h"
 #include "host/sampledata.h"
 
 #include <QDir>

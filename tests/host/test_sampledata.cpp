@@ -1,10 +1,10 @@
 // The sample meal program: the same seed gives the same rows on either engine, every code that
 // billing reads is there, and the self-check notices data that would not show billing in full.
+#include "common/money.h"
+#include "data/hosttables.h"
 #include "engine/database.h"
-#include "engine/money.h"
 #include "engine/schema.h"
 #include "engine/transaction.h"
-#include "host/hosttables.h"
 #include "host/sampledata.h"
 #include "host/sampledatadeliveries.h"
 #include "testdatabases.h"

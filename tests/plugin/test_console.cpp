@@ -1,21 +1,21 @@
 // The AR console as a bookkeeper meets it: the host's menu entry, the start over the shared
 // database, the start-up checks, single-instance screens and the screen foundation.
+#include "common/ui/armessagebox.h"
+#include "common/ui/keyboard.h"
+#include "common/ui/messageboxdialogs.h"
+#include "common/ui/savechanges.h"
 #include "data/datamodule.h"
+#include "data/hosttables.h"
 #include "data/registry.h"
 #include "data/screensettings.h"
+#include "data/ui/screenstate.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
-#include "host/hosttables.h"
 #include "modalwatcher.h"
 #include "plugin/ui/aboutbox.h"
-#include "plugin/ui/armessagebox.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/formarsystem.h"
-#include "plugin/ui/keyboard.h"
-#include "plugin/ui/messageboxdialogs.h"
-#include "plugin/ui/savechanges.h"
 #include "plugin/ui/screenregistry.h"
-#include "plugin/ui/screenstate.h"
 #include "scripteddialogs.h"
 
 #include <QCheckBox>

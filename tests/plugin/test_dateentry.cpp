@@ -1,6 +1,6 @@
 // The date box of the documents: display, two-digit-year entry and the "+" and "-" keys.
-#include "plugin/formatsettings.h"
-#include "plugin/ui/dateentry.h"
+#include "common/formatsettings.h"
+#include "common/ui/dateentry.h"
 
 #include <QSignalSpy>
 #include <QTest>

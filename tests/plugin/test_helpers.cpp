@@ -1,11 +1,11 @@
 // Rounding, typed dates, text utilities, the service number, access and the printer check.
-#include "plugin/conversionerrors.h"
-#include "plugin/date2000.h"
-#include "plugin/datereader.h"
-#include "plugin/printercheck.h"
-#include "plugin/roundit.h"
+#include "common/conversionerrors.h"
+#include "common/date2000.h"
+#include "common/datereader.h"
+#include "common/printercheck.h"
+#include "common/roundit.h"
+#include "common/textwords.h"
 #include "plugin/serviceid.h"
-#include "plugin/textwords.h"
 
 #include <QTest>
 #include <limits>

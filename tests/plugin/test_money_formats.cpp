@@ -1,8 +1,8 @@
 // Money in and out: host values, typed amounts, exact sums and cent rounding; the workstation's
 // conventions; amounts and dates written with the system's patterns.
-#include "engine/money.h"
-#include "plugin/formats.h"
-#include "plugin/formatsettings.h"
+#include "common/formats.h"
+#include "common/formatsettings.h"
+#include "common/money.h"
 
 #include <QLocale>
 #include <QTest>

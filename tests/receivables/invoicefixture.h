@@ -2,7 +2,7 @@
 // A small ledger for invoice tests: the tables an invoice reads and writes, with customers,
 // items, taxes and locations whose values the tests rely on.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QString>
 #include <QVariant>

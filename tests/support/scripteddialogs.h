@@ -2,7 +2,7 @@
 // Dialogs for tests: records every text shown or asked, and answers questions from a script in
 // order. A question the script did not expect fails the test.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 // Progress for tests: remembers every value and caption it was given.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "syncfixture.h"
 
+#include "data/hosttables.h"
 #include "data/schemacreation.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
-#include "host/hosttables.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 

@@ -1,14 +1,14 @@
 // The invoice window driven from the keyboard the way a bookkeeper enters an invoice, and a
 // posted invoice that refuses every change.
+#include "common/formatsettings.h"
+#include "common/ui/dateentry.h"
 #include "data/artables.h"
+#include "data/hosttables.h"
 #include "data/lookups.h"
 #include "data/schemacreation.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
-#include "host/hosttables.h"
 #include "modalwatcher.h"
-#include "plugin/formatsettings.h"
-#include "plugin/ui/dateentry.h"
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/ui/frmarinvoice.h"
 #include "receivables/invoices/ui/invoicegrid.h"

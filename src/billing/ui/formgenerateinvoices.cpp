@@ -1,13 +1,13 @@
 #include "billing/ui/formgenerateinvoices.h"
 
 #include "billing/ui/mealitemtree.h"
+#include "common/ui/armessagebox.h"
+#include "common/ui/arrowcursordialogs.h"
+#include "common/ui/dateentry.h"
+#include "common/ui/keyboard.h"
 #include "data/datamodule.h"
 #include "data/screensettings.h"
-#include "plugin/ui/armessagebox.h"
-#include "plugin/ui/arrowcursordialogs.h"
-#include "plugin/ui/dateentry.h"
-#include "plugin/ui/keyboard.h"
-#include "plugin/ui/screenstate.h"
+#include "data/ui/screenstate.h"
 
 #include <QAction>
 #include <QCheckBox>

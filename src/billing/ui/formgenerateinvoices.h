@@ -5,7 +5,7 @@
 // closed; every showing starts from last month's period with the remembered choices.
 
 #include "billing/generationrun.h"
-#include "plugin/ui/messageboxdialogs.h"
+#include "common/ui/messageboxdialogs.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "host/ui/hostwindow.h"
 
+#include "common/ui/messageboxdialogs.h"
 #include "data/ui/registryeditor.h"
-#include "plugin/ui/messageboxdialogs.h"
 
 #include <QApplication>
 #include <QJsonObject>

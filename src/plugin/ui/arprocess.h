@@ -2,7 +2,7 @@
 // The AR module's process-wide instances: the main data module and the lookup module are made
 // at the first console start and live, connected, until the host ends.
 
-#include "plugin/ui/messageboxdialogs.h"
+#include "common/ui/messageboxdialogs.h"
 
 class TDataModuleARSystem;
 class TdmLookUps;

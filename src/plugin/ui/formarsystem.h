@@ -2,8 +2,8 @@
 // The AR console: the plug-in's main window, shown modally from the host's "Tallywick" menu
 // entry. Every function of the module is reached from its buttons and menus.
 
+#include "common/ui/messageboxdialogs.h"
 #include "plugin/ui/hostcontract.h"
-#include "plugin/ui/messageboxdialogs.h"
 #include "plugin/ui/statusbarprogress.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 // Progress shown in the console's status bar: the first pane carries the caption, the bar the
 // progress of the pass.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 class QLabel;
 class QProgressBar;

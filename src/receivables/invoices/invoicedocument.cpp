@@ -1,8 +1,8 @@
 #include "receivables/invoices/invoicedocument.h"
 
+#include "common/conversionerrors.h"
+#include "common/date2000.h"
 #include "engine/database.h"
-#include "plugin/conversionerrors.h"
-#include "plugin/date2000.h"
 #include "receivables/invoices/invoiceheaderchecks.h"
 #include "receivables/invoices/invoicemessages.h"
 #include "receivables/invoices/invoicenumbering.h"

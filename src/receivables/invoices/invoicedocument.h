@@ -17,7 +17,7 @@
 // back to; the refused value is not taken and the invoice stays as it was. Engine failures raise
 // DbError. On a posted invoice every change is refused with the posted-invoice message.
 
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
 #include "receivables/invoices/invoiceheader.h"
 #include "receivables/invoices/invoicelines.h"
 #include "receivables/invoices/invoicelookups.h"

@@ -2,7 +2,7 @@
 // The header of an invoice (ARInv) as the invoice document holds it. Empty fields are empty
 // optionals or empty text; money fields read an empty value as 0.
 
-#include "engine/money.h"
+#include "common/money.h"
 #include "receivables/invoices/taxbuckets.h"
 
 #include <QDate>

@@ -2,7 +2,7 @@
 // One line of an invoice (ARInvDet) and the columns of the line grid, whose current column
 // decides how an item chosen for the line is checked.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QString>
 #include <optional>

@@ -2,7 +2,7 @@
 // What an invoice looks up in the code tables and the customer list: the billed and the
 // delivered-to customer, items, taxes, locations and the organization's period settings.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "receivables/invoices/invoicetotals.h"
 
-#include "plugin/formats.h"
+#include "common/formats.h"
 
 namespace
 {

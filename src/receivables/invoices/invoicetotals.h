@@ -2,8 +2,8 @@
 // The running totals of an invoice: the taxable buckets, the two taxes and the invoice amount,
 // kept up to date line change by line change.
 
-#include "engine/money.h"
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
+#include "common/money.h"
 #include "receivables/invoices/taxbuckets.h"
 
 #include <QString>

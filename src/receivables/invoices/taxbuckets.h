@@ -2,7 +2,7 @@
 // The three taxable-amount buckets of an invoice (TaxableAmount1..3 with TaxableAmtCode1..3).
 // Each bucket holds the total of the lines that carry its one-letter tax code.
 
-#include "engine/money.h"
+#include "common/money.h"
 
 #include <QList>
 #include <QString>

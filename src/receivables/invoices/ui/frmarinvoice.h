@@ -2,7 +2,7 @@
 // "AR Invoice": one invoice with its lines, over the invoice document. The window gathers what
 // is typed and shows what the document makes of it; every rule is the document's.
 
-#include "plugin/ui/messageboxdialogs.h"
+#include "common/ui/messageboxdialogs.h"
 #include "receivables/invoices/invoicerefusal.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "receivables/invoices/ui/invoicelinesmodel.h"
 
-#include "engine/dialogs.h"
-#include "plugin/formats.h"
+#include "common/dialogs.h"
+#include "common/formats.h"
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/invoicerefusal.h"
 

@@ -1,6 +1,6 @@
 // Reading the desktop's regional conventions into the settings that dates and amounts are
 // written and read with, and the one set in force for the process.
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
 
 #include <QLocale>
 

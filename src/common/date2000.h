@@ -2,7 +2,7 @@
 // but billing dates belong to this century, so Date2000 moves them.
 #pragma once
 
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
 
 #include <QDate>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "plugin/ui/dateentry.h"
+#include "common/ui/dateentry.h"
 
-#include "plugin/conversionerrors.h"
-#include "plugin/date2000.h"
-#include "plugin/datereader.h"
-#include "plugin/formats.h"
+#include "common/conversionerrors.h"
+#include "common/date2000.h"
+#include "common/datereader.h"
+#include "common/formats.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "plugin/ui/screenstate.h"
+#include "data/ui/screenstate.h"
 
 #include "data/screensettings.h"
 

@@ -2,7 +2,7 @@
 // reads it: a two-digit year is taken as 19yy. Date2000 builds the century rule on top of this.
 #pragma once
 
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
 
 #include <QDate>
 #include <QString>

@@ -2,7 +2,7 @@
 // The small "Saving data" window that long runs (invoice generation) keep on top while they
 // write: a text, a progress bar and a count label that its user sets.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "plugin/ui/armessagebox.h"
+#include "common/ui/armessagebox.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // The ledger's rounding rule: a noise-removing rounding at the seventh decimal, then to a whole
 // number, both half away from zero.
-#include "plugin/roundit.h"
+#include "common/roundit.h"
 
 #include <cmath>
 

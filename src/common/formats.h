@@ -3,8 +3,8 @@
 // screen. Patterns keep their familiar notation ("#,###,##0.00#", "dd mmm yy").
 #pragma once
 
-#include "engine/money.h"
-#include "plugin/formatsettings.h"
+#include "common/formatsettings.h"
+#include "common/money.h"
 
 #include <QDate>
 #include <QLatin1String>

@@ -1,5 +1,5 @@
 // The access check in front of every screen; all areas are open to every user.
-#include "plugin/access.h"
+#include "common/access.h"
 
 bool SecurityCheck(const QString& key, const QString& caption)
 {

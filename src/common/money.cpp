@@ -1,9 +1,9 @@
 // Money conversions: host values and typed amounts in, exact decimal text out, and the cent
 // rounding of line amounts, taxes and discounts.
-#include "engine/money.h"
+#include "common/money.h"
 
-#include "plugin/formatsettings.h"
-#include "plugin/roundit.h"
+#include "common/formatsettings.h"
+#include "common/roundit.h"
 
 #include <QDebug>
 #include <QVariant>

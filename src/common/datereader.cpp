@@ -1,7 +1,7 @@
 // The platform-style reading of typed dates that invoice and payment date entry rely on.
-#include "plugin/datereader.h"
+#include "common/datereader.h"
 
-#include "plugin/conversionerrors.h"
+#include "common/conversionerrors.h"
 
 #include <QStringList>
 #include <optional>

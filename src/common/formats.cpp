@@ -1,6 +1,6 @@
 // Writing amounts and dates with the patterns of formats.h. Amounts are turned into decimal
 // digits first and rounded on those digits, so a Money value is shown exactly as held.
-#include "plugin/formats.h"
+#include "common/formats.h"
 
 #include <QStringList>
 #include <cmath>

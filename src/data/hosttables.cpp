@@ -1,4 +1,4 @@
-#include "host/hosttables.h"
+#include "data/hosttables.h"
 
 #include "engine/schema.h"
 

@@ -2,7 +2,7 @@
 // Messages of a long operation are read with the ordinary pointer, whatever cursor the
 // operation shows (the hourglass of a run, say).
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
-#include "plugin/ui/savechanges.h"
+#include "common/ui/savechanges.h"
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 CloseDecision decideOnClose(Dialogs& dialogs, bool modified, bool untouchedNewRecord)
 {

@@ -1,7 +1,7 @@
 // The century correction for typed invoice and payment dates.
-#include "plugin/date2000.h"
+#include "common/date2000.h"
 
-#include "plugin/datereader.h"
+#include "common/datereader.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "plugin/ui/keyboard.h"
+#include "common/ui/keyboard.h"
 
 #include <QCoreApplication>
 #include <QEvent>

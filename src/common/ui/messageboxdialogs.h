@@ -2,7 +2,7 @@
 // Dialogs shown as message boxes: the icon by kind, the buttons asked for, the text exactly as
 // the rules word it with its line breaks shown as breaks.
 
-#include "engine/dialogs.h"
+#include "common/dialogs.h"
 
 class QWidget;
 

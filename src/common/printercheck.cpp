@@ -1,5 +1,5 @@
 // The check made before printing: is there a printer, or a folder for PDF output.
-#include "plugin/printercheck.h"
+#include "common/printercheck.h"
 
 #include <utility>
 

@@ -1,5 +1,5 @@
 // Splitting, joining and token replacement for description and message texts.
-#include "plugin/textwords.h"
+#include "common/textwords.h"
 
 QStringList StringToWords(const QString& text, const QString& delimiter)
 {

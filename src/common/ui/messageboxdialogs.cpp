@@ -1,4 +1,4 @@
-#include "plugin/ui/messageboxdialogs.h"
+#include "common/ui/messageboxdialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>
