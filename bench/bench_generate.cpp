@@ -99,6 +99,7 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
     const qint64 historyBefore = count(db, QStringLiteral("History"));
     const long memoryBefore = peakMegabytes();
 
+    const Database::Traffic trafficBefore = db.traffic();
     QElapsedTimer timer;
     timer.start();
     billing::GenerationRun run(db, dialogs, progress, settings);
@@ -123,6 +124,11 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
     if (!dialogs.problems.isEmpty())
         out << "; " << dialogs.problems.size() << " warnings shown";
     out << Qt::endl;
+    const Database::Traffic& traffic = db.traffic();
+    out << "traffic: " << traffic.statements - trafficBefore.statements
+        << " statements executed, " << traffic.prepares - trafficBefore.prepares
+        << " prepared, " << traffic.roundTrips() - trafficBefore.roundTrips() << " round trips"
+        << Qt::endl;
     out << "run-ns: " << ns << Qt::endl;
     out << "rows: " << invoices << ' ' << lines << ' ' << history << Qt::endl;
     return 0;

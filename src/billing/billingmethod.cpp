@@ -17,26 +17,39 @@ QString firstMethod(Statement& s)
 }
 } // namespace
 
-QString billingMethodOf(Database& db, qint64 personId, qint64 serviceId, const QString& fundingCode)
+QString clientBillingMethod(Database& db, qint64 personId, qint64 serviceId,
+                            const QString& fundingCode)
 {
-    const QString fund = fundingCode.trimmed();
     Statement clientSpecific = db.prepare(
         QStringLiteral("SELECT Reimbursement_Method FROM FundUses WHERE Person_ID = :person"
                        " AND (Service_ID = :service OR Service_ID = 0) AND RTRIM(Fund_CD) = :fund"
                        " ORDER BY CASE WHEN Service_ID = 0 THEN 1 ELSE 0 END"));
     clientSpecific.bind(QStringLiteral("person"), personId)
         .bind(QStringLiteral("service"), serviceId)
-        .bind(QStringLiteral("fund"), fund)
+        .bind(QStringLiteral("fund"), fundingCode.trimmed())
         .exec();
-    QString method = firstMethod(clientSpecific);
-    if (!method.isEmpty())
-        return method;
+    return firstMethod(clientSpecific);
+}
 
+QString funderBillingMethod(Database& db, const QString& fundingCode)
+{
     Statement funder = db.prepare(QStringLiteral(
         "SELECT Reimbursement_Method FROM FundSrcs WHERE RTRIM(Fund_CD) = :fund ORDER BY Fund_ID"));
-    funder.bind(QStringLiteral("fund"), fund).exec();
-    method = firstMethod(funder);
-    return method.isEmpty() ? kAtCost : method;
+    funder.bind(QStringLiteral("fund"), fundingCode.trimmed()).exec();
+    return firstMethod(funder);
+}
+
+QString methodInForce(const QString& clientMethod, const QString& funderMethod)
+{
+    if (!clientMethod.isEmpty())
+        return clientMethod;
+    return funderMethod.isEmpty() ? kAtCost : funderMethod;
+}
+
+QString billingMethodOf(Database& db, qint64 personId, qint64 serviceId, const QString& fundingCode)
+{
+    const QString own = clientBillingMethod(db, personId, serviceId, fundingCode);
+    return methodInForce(own, own.isEmpty() ? funderBillingMethod(db, fundingCode) : QString());
 }
 
 } // namespace billing

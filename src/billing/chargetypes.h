@@ -25,8 +25,9 @@ enum class PayerChoice { PrivatePayOnly = 0, PrivatePayAndFunders = 1, FundersOn
 // What a run has looked up for earlier meal lines: a funding source's billed party, and a
 // client's billing method under a funding source and service, hold for the whole run.
 struct ChargeLookups {
-    QHash<QString, QString> billedParty;   // by funding code
-    QHash<QString, QString> billingMethod; // by "person/service/funding code"
+    QHash<QString, QString> billedParty;         // by funding code
+    QHash<QString, QString> billingMethod;       // by "person/service/funding code"
+    QHash<QString, QString> funderBillingMethod; // the funding source's own, by funding code
     // Unit amounts by item of clients without prices of their own, by "billed party kind/
     // funding code/item/category"; and which clients have prices of their own.
     QHash<QString, Money> sharedUnitAmounts;

@@ -10,26 +10,24 @@
 namespace billing
 {
 
-ClientDeliveriesReader::ClientDeliveriesReader(Database& db)
-    : statement_(db.query(QStringLiteral("SELECT Deliv_Dt, Funding_Desc, Service_ID, Comp, "
-                                         "Item_ID, Quantity FROM %1 WHERE Person_ID = :person")
-                              .arg(kMemDeliveries)))
-{
-}
+ClientDeliveriesReader::ClientDeliveriesReader(Database& db) : db_(db) {}
 
+// The whole table in one statement on the first call: a statement per client would cost a round
+// trip each on a server. Rows keep the order the table gives them within each client.
 ClientDeliveries ClientDeliveriesReader::read(qint64 personId)
 {
-    statement_.bind(QStringLiteral("person"), personId).exec();
-    QList<DeliveredItem> items;
-    while (statement_.next())
-        items << DeliveredItem{statement_.date(QStringLiteral("Deliv_Dt")),
-                               statement_.text(1).trimmed(),
-                               statement_.integer(2),
-                               statement_.text(3) == QLatin1String("Complimentary"),
-                               statement_.integer(4),
-                               statement_.integer(5)};
-    statement_.finish();
-    return ClientDeliveries(std::move(items));
+    if (!loaded_) {
+        Statement s = db_.query(QStringLiteral("SELECT Person_ID, Deliv_Dt, Funding_Desc, "
+                                               "Service_ID, Comp, Item_ID, Quantity FROM %1")
+                                    .arg(kMemDeliveries));
+        s.exec();
+        while (s.next())
+            byClient_[s.integer(0)] << DeliveredItem{
+                s.date(QStringLiteral("Deliv_Dt")),          s.text(2).trimmed(), s.integer(3),
+                s.text(4) == QLatin1String("Complimentary"), s.integer(5),        s.integer(6)};
+        loaded_ = true;
+    }
+    return ClientDeliveries(byClient_.value(personId));
 }
 
 int ClientDeliveries::distinctDates() const

@@ -2,9 +2,8 @@
 // One client's deliveries of the period, read once from the run's MemDeliveries: the delivery
 // dates a time-billed line or a per-day pledge counts, and the meals of a meal line per date.
 
-#include "engine/statement.h"
-
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -46,8 +45,8 @@ private:
     QList<DeliveredItem> items_;
 };
 
-// Reads clients' rows of the run's MemDeliveries, under every funding source, through one
-// statement prepared for the run.
+// Reads clients' rows of the run's MemDeliveries, under every funding source; the table is read
+// once, on the first client asked for.
 class ClientDeliveriesReader
 {
 public:
@@ -55,7 +54,9 @@ public:
     ClientDeliveries read(qint64 personId);
 
 private:
-    Statement statement_;
+    Database& db_;
+    bool loaded_ = false;
+    QHash<qint64, QList<DeliveredItem>> byClient_;
 };
 
 } // namespace billing

@@ -54,6 +54,7 @@ void GenerationRun::invoicePairs(const QList<ClientFundingPair>& pairs, PairChar
     progress_.setCaption(kGeneratingClientInvoices);
     progress_.setRange(0, 100);
     progress_.setValue(0);
+    PairClientReader clients(db_);
     for (qsizetype i = 0; i < pairs.size(); ++i) {
         batch.open();
         PairClient client;
@@ -61,7 +62,7 @@ void GenerationRun::invoicePairs(const QList<ClientFundingPair>& pairs, PairChar
         {
             // A failed lookup is undone alone; the batch's invoices stay whole.
             Savepoint charging(db_);
-            client = pairClient(db_, pairs[i].personId);
+            client = clients.read(pairs[i].personId);
             lines = charger.charge(pairs[i], client);
             charging.release();
         }

@@ -51,29 +51,21 @@ QString funderInvoiceEvent(const DeliveryPeriod& period, const QString& fundingC
 bool addHistoryEntry(Database& db, const HistoryClient& client, const QString& event,
                      const QString& userName)
 {
-    const QVariant text = fit("Event", event);
-    Statement existing = db.prepare(
-        QStringLiteral("SELECT Person_ID FROM History WHERE (Person_ID = :Person_ID) AND "
-                       "(Tran_Date >= %1) AND (Event = :Event)")
-            .arg(db.dialect().currentDateMinusDays(1)));
-    existing.bind(QStringLiteral("Person_ID"), client.personId)
-        .bind(QStringLiteral("Event"), text)
-        .exec();
-    const bool found = existing.next();
-    existing.finish();
-    if (found)
-        return false;
-
+    // The check for an entry of today or yesterday and the insert in one statement: one round
+    // trip to a server instead of two.
     Statement insert = db.prepare(
-        QStringLiteral("INSERT INTO History (Person_ID, Client_ID, Tran_Date, %1, Event) VALUES "
-                       "(:Person_ID, :Client_ID, %2, :User, :Event)")
-            .arg(Dialect::quotedUser(), db.dialect().currentTimestamp()));
+        QStringLiteral("INSERT INTO History (Person_ID, Client_ID, Tran_Date, %1, Event) "
+                       "SELECT :Person_ID, :Client_ID, %2, :User, :Event WHERE NOT EXISTS "
+                       "(SELECT Person_ID FROM History WHERE (Person_ID = :Person_ID) AND "
+                       "(Tran_Date >= %3) AND (Event = :Event))")
+            .arg(Dialect::quotedUser(), db.dialect().currentTimestamp(),
+                 db.dialect().currentDateMinusDays(1)));
     insert.bind(QStringLiteral("Person_ID"), client.personId)
         .bind(QStringLiteral("Client_ID"), fit("Client_ID", client.clientId))
         .bind(QStringLiteral("User"), fit("User", userName))
-        .bind(QStringLiteral("Event"), text)
+        .bind(QStringLiteral("Event"), fit("Event", event))
         .exec();
-    return true;
+    return insert.rowsAffected() > 0;
 }
 
 void addRunRecord(Database& db, const QString& event, const QString& userName)

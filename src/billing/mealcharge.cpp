@@ -58,10 +58,19 @@ QString billingMethod(Database& db, const MealLine& line, const ChargeChoices& c
         QStringLiteral("%1/%2/%3").arg(line.personId).arg(line.serviceId).arg(line.fundingCode);
     QHash<QString, QString>& known = choices.lookups->billingMethod;
     auto it = known.constFind(key);
-    if (it == known.constEnd())
-        it =
-            known.insert(key, billingMethodOf(db, line.personId, line.serviceId, line.fundingCode));
-    return *it;
+    if (it != known.constEnd())
+        return *it;
+    const QString own = clientBillingMethod(db, line.personId, line.serviceId, line.fundingCode);
+    QString funder;
+    if (own.isEmpty()) {
+        QHash<QString, QString>& funders = choices.lookups->funderBillingMethod;
+        const QString fund = line.fundingCode.trimmed();
+        auto f = funders.constFind(fund);
+        if (f == funders.constEnd())
+            f = funders.insert(fund, funderBillingMethod(db, fund));
+        funder = *f;
+    }
+    return *known.insert(key, methodInForce(own, funder));
 }
 
 // Billed by item units, remembering the amounts that hold for every client without prices of

@@ -2,6 +2,7 @@
 
 #include "billing/aritem.h"
 #include "billing/deliverydays.h"
+#include "billing/extractiontables.h"
 #include "billing/generationrun.h"
 #include "billing/mealcharge.h"
 #include "engine/database.h"
@@ -19,20 +20,28 @@ namespace
 const QString kPledgeFundingCode = QStringLiteral("   ");
 } // namespace
 
-PairClient pairClient(Database& db, qint64 personId)
+PairClient PairClientReader::read(qint64 personId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT Client_ID, First_Name, Last_Name, URN, Pledge_Method, "
-                       "Pledge_Period, Pledge_Amount FROM Clients WHERE Person_ID = :Person_ID"));
-    s.bind(QStringLiteral("Person_ID"), personId).exec();
-    PairClient client;
-    if (s.next()) {
-        client.names = ClientNames{s.text(0).trimmed(), s.text(1).trimmed(), s.text(2).trimmed(),
-                                   s.text(3).trimmed()};
-        client.pledge = ClientPledge{s.text(4), s.text(5), Money::tryFromHost(s.value(6))};
+    if (!clients_) {
+        clients_.emplace();
+        Statement s = db_.query(
+            QStringLiteral("SELECT Person_ID, Client_ID, First_Name, Last_Name, URN, "
+                           "Pledge_Method, Pledge_Period, Pledge_Amount FROM Clients WHERE "
+                           "Person_ID IN (SELECT Person_ID FROM %1)")
+                .arg(kMemDeliveries));
+        s.exec();
+        while (s.next()) {
+            const qint64 person = s.integer(0);
+            if (clients_->contains(person))
+                continue;
+            clients_->insert(
+                person,
+                PairClient{ClientNames{s.text(1).trimmed(), s.text(2).trimmed(),
+                                       s.text(3).trimmed(), s.text(4).trimmed()},
+                           ClientPledge{s.text(5), s.text(6), Money::tryFromHost(s.value(7))}});
+        }
     }
-    s.finish();
-    return client;
+    return clients_->value(personId);
 }
 
 HostItems hostItems(Database& db)

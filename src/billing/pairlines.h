@@ -26,7 +26,18 @@ struct PairClient {
     ClientNames names;
     ClientPledge pledge;
 };
-PairClient pairClient(Database& db, qint64 personId);
+// The clients of the run's deliveries, read from the host in one statement on the first client
+// asked for; a person without a client row gets empty names and no pledge.
+class PairClientReader
+{
+public:
+    explicit PairClientReader(Database& db) : db_(db) {}
+    PairClient read(qint64 personId);
+
+private:
+    Database& db_;
+    std::optional<QHash<qint64, PairClient>> clients_;
+};
 
 // The host's meal items as meal lines name and price them.
 struct HostItem {

@@ -1,6 +1,7 @@
 #include "engine/batchinsert.h"
 
 #include "engine/database.h"
+#include "engine/insertsql.h"
 #include "engine/recordwriter.h"
 
 #include <algorithm>
@@ -24,41 +25,18 @@ BatchInsert::BatchInsert(Database& db, const TableDef& table, const QStringList&
     if (fields.isEmpty())
         throw DbError(DbError::GeneralFailure,
                       QStringLiteral("No fields named for rows of table %1").arg(table.name));
-    QStringList columns;
     for (const QString& name : fields) {
         const FieldDef* field = table.field(name);
         if (!field)
             throw DbError(DbError::GeneralFailure,
                           QStringLiteral("Field '%1' not found in table %2").arg(name, table.name));
         fields_ << *field;
-        columns << Dialect::identifier(field->name);
+        columns_ << Dialect::identifier(field->name);
     }
-    columnList_ = columns.join(QStringLiteral(", "));
     rowsPerStatement_ =
         std::clamp(rowsPerStatement, 1, std::max(1, parameterLimit(db) / int(fields_.size())));
-    const int values = rowsPerStatement_ * int(fields_.size());
-    placeholders_.reserve(values);
-    for (int i = 1; i <= values; ++i)
-        placeholders_ << QStringLiteral(":p%1").arg(i);
-    fullText_ = statementText(rowsPerStatement_);
-    pending_.reserve(values);
-}
-
-QString BatchInsert::statementText(int rows) const
-{
-    const int width = int(fields_.size());
-    QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table_, columnList_);
-    sql.reserve(sql.size() + rows * width * 8);
-    for (int r = 0; r < rows; ++r) {
-        sql += r == 0 ? QStringLiteral("(") : QStringLiteral(", (");
-        for (int c = 0; c < width; ++c) {
-            if (c > 0)
-                sql += QStringLiteral(", ");
-            sql += placeholders_[r * width + c];
-        }
-        sql += QLatin1Char(')');
-    }
-    return sql;
+    fullText_ = sql::insertRows(table_, columns_, rowsPerStatement_);
+    pending_.reserve(rowsPerStatement_ * fields_.size());
 }
 
 void BatchInsert::add(QVariantList values)
@@ -71,7 +49,7 @@ void BatchInsert::add(QVariantList values)
                           .arg(values.size()));
     for (qsizetype i = 0; i < values.size(); ++i)
         pending_ << records::fitToField(fields_[i], values[i]);
-    if (pending_.size() == placeholders_.size())
+    if (pendingRows() == rowsPerStatement_)
         flush();
 }
 
@@ -81,12 +59,23 @@ void BatchInsert::finish()
         flush();
 }
 
+void BatchInsert::discard()
+{
+    pending_.clear();
+}
+
+int BatchInsert::pendingRows() const
+{
+    return int(pending_.size() / fields_.size());
+}
+
 void BatchInsert::flush()
 {
-    const int rows = int(pending_.size() / fields_.size());
-    Statement s = db_.prepare(rows == rowsPerStatement_ ? fullText_ : statementText(rows));
+    const int rows = pendingRows();
+    Statement s = db_.prepare(rows == rowsPerStatement_ ? fullText_
+                                                        : sql::insertRows(table_, columns_, rows));
     for (qsizetype i = 0; i < pending_.size(); ++i)
-        s.bind(placeholders_[i], pending_[i]);
+        s.bind(int(i), pending_[i]);
     // The rows leave the queue before the statement runs, so a failed batch is not sent twice.
     pending_.clear();
     s.exec();

@@ -1,6 +1,7 @@
 #pragma once
 // Many rows of one table written with few statements: rows are gathered and sent as multi-row
-// INSERT statements ("INSERT INTO t (a, b) VALUES (:p1, :p2), (:p3, :p4), ..."). The full-size
+// INSERT statements ("INSERT INTO t (a, b) VALUES (?, ?), (?, ?), ..."), one round trip to a
+// server for many rows instead of one for each. The full-size
 // statement is prepared once and reused for every full batch; only the last, shorter batch has
 // a text of its own. Values are fitted to their fields as records::insert fits them (text cut
 // to the field's size, empty text stored as NULL).
@@ -34,6 +35,9 @@ public:
     void add(QVariantList values);
     // Writes the rows still waiting.
     void finish();
+    // Drops the rows still waiting without writing them.
+    void discard();
+    int pendingRows() const;
 
     int rowsPerStatement() const { return rowsPerStatement_; }
     qint64 rowsWritten() const { return rowsWritten_; }
@@ -41,14 +45,12 @@ public:
     static int parameterLimit(const Database& db);
 
 private:
-    QString statementText(int rows) const;
     void flush();
 
     Database& db_;
     QString table_;
     QList<FieldDef> fields_;
-    QString columnList_;
-    QStringList placeholders_; // ":p1", ":p2", ... for a full batch
+    QStringList columns_;
     QString fullText_;
     int rowsPerStatement_;
     QVariantList pending_; // fitted values, row after row

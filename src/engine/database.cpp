@@ -158,24 +158,28 @@ QString Database::engineVersion()
 Statement Database::prepare(const QString& sql)
 {
     auto found = prepared_.constFind(sql);
-    if (found != prepared_.constEnd() && !found->isActive())
+    if (found != prepared_.constEnd() && !(*found)->inUse)
         return Statement(*this, *found);
-    QSqlQuery q(db_);
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw errorFrom(q.lastError(), sql);
+    // A text in use by a statement still open gets a statement of its own.
+    auto prepared = std::make_shared<PreparedQuery>(prepareQuery(sql));
     if (found == prepared_.constEnd())
-        prepared_.insert(sql, q);
-    return Statement(*this, q);
+        prepared_.insert(sql, prepared);
+    return Statement(*this, prepared);
 }
 
 Statement Database::query(const QString& sql)
 {
+    return Statement(*this, std::make_shared<PreparedQuery>(prepareQuery(sql)));
+}
+
+QSqlQuery Database::prepareQuery(const QString& sql)
+{
     QSqlQuery q(db_);
     q.setForwardOnly(true);
+    ++traffic_.prepares;
     if (!q.prepare(sql))
         throw errorFrom(q.lastError(), sql);
-    return Statement(*this, q);
+    return q;
 }
 
 void Database::exec(const QString& sql)
@@ -188,7 +192,14 @@ void Database::exec(const QString& sql)
         columns_.clear();
         prepared_.clear();
     }
+    beforeStatement();
+    run(sql);
+}
+
+void Database::run(const QString& sql)
+{
     QSqlQuery q(db_);
+    ++traffic_.statements;
     if (!q.exec(sql))
         throw errorFrom(q.lastError(), sql);
 }
@@ -223,7 +234,7 @@ void Database::unlockTable(const QString& table)
 void Database::beginTransaction(bool write)
 {
     if (transactionDepth_ == 0) {
-        exec(write ? dialect_->beginWriteTransaction() : QStringLiteral("BEGIN"));
+        run(write ? dialect_->beginWriteTransaction() : QStringLiteral("BEGIN"));
         rollbackOnly_ = false;
     }
     ++transactionDepth_;
@@ -236,12 +247,13 @@ void Database::commitTransaction()
     if (--transactionDepth_ > 0)
         return;
     savepoints_.clear();
+    sentSavepoints_ = 0;
     if (rollbackOnly_) {
-        exec(QStringLiteral("ROLLBACK"));
+        run(QStringLiteral("ROLLBACK"));
         throw DbError(DbError::GeneralFailure,
                       QStringLiteral("The changes were undone because part of the work failed."));
     }
-    exec(QStringLiteral("COMMIT"));
+    run(QStringLiteral("COMMIT"));
 }
 
 void Database::rollbackTransaction()
@@ -253,23 +265,38 @@ void Database::rollbackTransaction()
         return;
     }
     savepoints_.clear();
-    exec(QStringLiteral("ROLLBACK"));
+    sentSavepoints_ = 0;
+    run(QStringLiteral("ROLLBACK"));
 }
 
+// A savepoint is sent to the engine only when a statement runs inside it: work that reads
+// nothing and writes nothing, or reads only what the run already holds, costs no round trip.
 void Database::beginSavepoint()
 {
     if (transactionDepth_ == 0)
         throw DbError(DbError::GeneralFailure, QStringLiteral("A savepoint needs a transaction."));
-    exec(QStringLiteral("SAVEPOINT tw_%1").arg(savepoints_.size()));
     savepoints_.append(rollbackOnly_);
+}
+
+void Database::sendOwedSavepoints()
+{
+    while (sentSavepoints_ < savepoints_.size()) {
+        const QString sql = QStringLiteral("SAVEPOINT tw_%1").arg(sentSavepoints_);
+        ++sentSavepoints_;
+        run(sql);
+    }
 }
 
 void Database::releaseSavepoint()
 {
     if (savepoints_.isEmpty())
         return;
-    exec(QStringLiteral("RELEASE SAVEPOINT tw_%1").arg(savepoints_.size() - 1));
+    const qsizetype top = savepoints_.size() - 1;
     savepoints_.removeLast();
+    if (sentSavepoints_ > top) {
+        sentSavepoints_ = top;
+        run(QStringLiteral("RELEASE SAVEPOINT tw_%1").arg(top));
+    }
 }
 
 void Database::rollbackToSavepoint()
@@ -278,10 +305,14 @@ void Database::rollbackToSavepoint()
     // savepoint undoes their work, so the mark goes too.
     if (savepoints_.isEmpty())
         return;
-    const QString name = QStringLiteral("tw_%1").arg(savepoints_.size() - 1);
+    const qsizetype top = savepoints_.size() - 1;
     rollbackOnly_ = savepoints_.takeLast();
-    exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name);
-    exec(QStringLiteral("RELEASE SAVEPOINT ") + name);
+    if (sentSavepoints_ > top) {
+        sentSavepoints_ = top;
+        const QString name = QStringLiteral("tw_%1").arg(top);
+        run(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name);
+        run(QStringLiteral("RELEASE SAVEPOINT ") + name);
+    }
 }
 
 int Database::columnPosition(const QSqlQuery& query, const QString& column)

@@ -58,12 +58,32 @@ public:
     void rollbackToSavepoint();
     int transactionDepth() const { return transactionDepth_; }
 
+    // What the connection has asked of the engine: each executed statement is one round trip
+    // to a server, and each statement prepared is one more. The benchmarks report them.
+    struct Traffic {
+        qint64 statements = 0;
+        qint64 prepares = 0;
+        qint64 roundTrips() const { return statements + prepares; }
+    };
+    const Traffic& traffic() const { return traffic_; }
+    // Called before each statement runs: counts it and sends the savepoints it runs inside.
+    void beforeStatement()
+    {
+        if (sentSavepoints_ < savepoints_.size())
+            sendOwedSavepoints();
+    }
+    void countRoundTrip() { ++traffic_.statements; }
+
     static constexpr int LockRetries = 15;
     static constexpr int LockWaitMs = 100;
 
 private:
     Database(const ConnectionParams& params, const QString& connectionName);
     void connect();
+    QSqlQuery prepareQuery(const QString& sql);
+    // Runs a statement without sending owed savepoints first.
+    void run(const QString& sql);
+    void sendOwedSavepoints();
     void configureSqlite();
     void configurePostgres();
 
@@ -71,13 +91,16 @@ private:
     QString connectionName_;
     QSqlDatabase db_;
     std::unique_ptr<Dialect> dialect_;
-    QHash<QString, QSqlQuery> prepared_;
+    QHash<QString, std::shared_ptr<PreparedQuery>> prepared_;
+    Traffic traffic_;
     // Per statement text: lower-case column name to position, the first of a name winning.
     QHash<QString, QHash<QString, int>> columns_;
     std::unique_ptr<TableLocks> locks_;
     int transactionDepth_ = 0;
     // Whether the transaction was marked to roll back when each open savepoint began.
     QList<bool> savepoints_;
+    // How many of the open savepoints the engine has been sent; the others are owed.
+    qsizetype sentSavepoints_ = 0;
     bool rollbackOnly_ = false;
 
     friend class Transaction;

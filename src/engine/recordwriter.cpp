@@ -1,6 +1,7 @@
 #include "engine/recordwriter.h"
 
 #include "engine/database.h"
+#include "engine/insertsql.h"
 
 namespace records
 {
@@ -32,17 +33,12 @@ const FieldDef& fieldOf(const TableDef& table, const QString& name)
 void insert(Database& db, const TableDef& table, const QVariantMap& values)
 {
     QStringList names;
-    QStringList placeholders;
-    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
         names << Dialect::identifier(fieldOf(table, it.key()).name);
-        placeholders << QLatin1String(":v") + QString::number(names.size());
-    }
-    Statement s = db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                 .arg(table.name, names.join(QStringLiteral(", ")),
-                                      placeholders.join(QStringLiteral(", "))));
+    Statement s = db.prepare(sql::insertRows(table.name, names, 1));
     int n = 0;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-        s.bind(placeholders[n++], fitToField(fieldOf(table, it.key()), it.value()));
+        s.bind(n++, fitToField(fieldOf(table, it.key()), it.value()));
     s.exec();
 }
 

@@ -7,60 +7,69 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
-Statement::Statement(Database& db, QSqlQuery query) : db_(&db), query_(std::move(query)) {}
+Statement::Statement(Database& db, std::shared_ptr<PreparedQuery> prepared)
+    : db_(&db), prepared_(std::move(prepared))
+{
+    prepared_->inUse = true;
+}
 
-Statement::Statement(Statement&& other) noexcept : db_(other.db_), query_(std::move(other.query_))
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), prepared_(std::move(other.prepared_))
 {
     other.db_ = nullptr;
 }
 
 Statement::~Statement()
 {
-    if (db_)
-        query_.finish();
+    if (!prepared_)
+        return;
+    prepared_->query.finish();
+    prepared_->inUse = false;
 }
 
 Statement& Statement::bind(const QString& name, const QVariant& value)
 {
     const QString placeholder = name.startsWith(QLatin1Char(':')) ? name : QLatin1Char(':') + name;
-    query_.bindValue(placeholder, db_->dialect().toStorage(value));
+    query().bindValue(placeholder, db_->dialect().toStorage(value));
     return *this;
 }
 
 Statement& Statement::bind(int position, const QVariant& value)
 {
-    query_.bindValue(position, db_->dialect().toStorage(value));
+    query().bindValue(position, db_->dialect().toStorage(value));
     return *this;
 }
 
 Statement& Statement::exec()
 {
-    if (!query_.exec())
-        throw db_->errorFrom(query_.lastError(), query_.lastQuery());
+    db_->beforeStatement();
+    db_->countRoundTrip();
+    if (!query().exec())
+        throw db_->errorFrom(query().lastError(), query().lastQuery());
     return *this;
 }
 
 bool Statement::next()
 {
-    return query_.next();
+    return query().next();
 }
 
 void Statement::finish()
 {
-    query_.finish();
+    query().finish();
 }
 
 QVariant Statement::value(int column) const
 {
-    return query_.value(column);
+    return query().value(column);
 }
 
 QVariant Statement::value(const QString& column) const
 {
-    const int index = db_->columnPosition(query_, column);
+    const int index = db_->columnPosition(query(), column);
     if (index < 0)
         throw DbError(DbError::GeneralFailure, QStringLiteral("Field '%1' not found").arg(column));
-    return query_.value(index);
+    return query().value(index);
 }
 
 std::optional<qint64> Statement::optionalInteger(const QString& column) const

@@ -6,15 +6,25 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
+#include <memory>
 #include <optional>
 
 class Database;
 class Money;
 
+// A prepared statement and whether a Statement holds it now. The connection keeps the ones it
+// reuses; a Statement shares it for its lifetime, so a statement is never handed out twice and
+// survives the connection forgetting it.
+struct PreparedQuery {
+    explicit PreparedQuery(QSqlQuery q) : query(std::move(q)) {}
+    QSqlQuery query;
+    bool inUse = false;
+};
+
 class Statement
 {
 public:
-    Statement(Database& db, QSqlQuery query);
+    Statement(Database& db, std::shared_ptr<PreparedQuery> prepared);
     Statement(Statement&&) noexcept;
     Statement& operator=(Statement&&) = delete;
     Statement(const Statement&) = delete;
@@ -45,11 +55,14 @@ public:
     QDate date(const QString& column) const;
     QDateTime timestamp(const QString& column) const;
 
-    QSqlRecord record() const { return query_.record(); }
-    int rowsAffected() const { return query_.numRowsAffected(); }
-    QString sql() const { return query_.lastQuery(); }
+    QSqlRecord record() const { return query().record(); }
+    int rowsAffected() const { return query().numRowsAffected(); }
+    QString sql() const { return query().lastQuery(); }
 
 private:
+    QSqlQuery& query() { return prepared_->query; }
+    const QSqlQuery& query() const { return prepared_->query; }
+
     Database* db_;
-    QSqlQuery query_;
+    std::shared_ptr<PreparedQuery> prepared_;
 };

@@ -11,6 +11,7 @@
 #include "sync/syncrun.h"
 
 #include <QHash>
+#include <QScopeGuard>
 
 namespace
 {
@@ -149,13 +150,13 @@ private:
         const QVariant netDays = defaultNetDays(db_);
         qint64 id = reserve(clients.size());
         PassInsert insert(db_, ar::customer(), customerInsertFields());
+        const auto count = qScopeGuard([&] { report_.clientsAdded = int(insert.rowsKept()); });
         for (const HostClient& client : clients) {
             const QList<BillingContact> billTo =
                 client.personId ? contacts.value(*client.personId) : QList<BillingContact>();
             insert.add(customerInsertValues(clientCustomer(client, billTo, id, netDays)));
             ++id;
-            ++report_.clientsAdded;
-            pass.done(report_.clientsAdded, clients.size());
+            pass.done(int(insert.rowsKept()), clients.size());
         }
         insert.finish();
     }
@@ -167,11 +168,11 @@ private:
         const QVariant netDays = defaultNetDays(db_);
         qint64 id = reserve(funders.size());
         PassInsert insert(db_, ar::customer(), customerInsertFields());
+        const auto count = qScopeGuard([&] { report_.fundersAdded = int(insert.rowsKept()); });
         for (const HostFunder& funder : funders) {
             insert.add(customerInsertValues(funderCustomer(funder, id, netDays)));
             ++id;
-            ++report_.fundersAdded;
-            pass.done(report_.fundersAdded, funders.size());
+            pass.done(int(insert.rowsKept()), funders.size());
         }
         insert.finish();
     }

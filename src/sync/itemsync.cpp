@@ -11,6 +11,7 @@
 #include "sync/passprogress.h"
 #include "sync/syncrun.h"
 
+#include <QScopeGuard>
 #include <functional>
 
 namespace
@@ -73,11 +74,11 @@ private:
             showError(QString::fromUtf8(e.what()));
         }
         PassInsert insert(db_, ar::item(), itemInsertFields());
+        const auto count = qScopeGuard([&] { added += int(insert.rowsKept()); });
         for (const HostItem& item : items) {
             insert.add(itemInsertValues(make(item, id)));
             ++id;
-            ++added;
-            pass.done(added, items.size());
+            pass.done(int(insert.rowsKept()), items.size());
         }
         insert.finish();
     }

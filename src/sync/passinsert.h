@@ -1,19 +1,18 @@
 #pragma once
-// The new rows of one synchronization pass, each written by its own INSERT, as if each were a
-// unit of work of its own: a pass that stops half-way keeps exactly the rows before the one that
-// failed. For speed the rows are committed in groups; when a row fails, its group is undone and
-// the rows before it are written again one by one before the failure is raised.
+// The new rows of one synchronization pass, kept as if each row were a unit of work of its own:
+// a pass that stops half-way keeps exactly the rows before the one that failed. For speed the
+// rows are gathered in groups, and each group is written with multi-row INSERTs and committed
+// at once; when the engine refuses a group, it is undone and its rows are written again one by
+// one up to the refused row, whose error is then raised.
 //
 // Values are fitted to their fields (text cut to the field's size, empty text stored as NULL).
 
-#include "engine/statement.h"
+#include "engine/batchinsert.h"
 #include "engine/tabledef.h"
-#include "engine/transaction.h"
 
 #include <QList>
 #include <QStringList>
 #include <QVariantList>
-#include <optional>
 
 class Database;
 
@@ -22,26 +21,27 @@ class PassInsert
 public:
     PassInsert(Database& db, const TableDef& table, const QStringList& fields,
                int rowsPerCommit = 1000);
-    // Keeps what was written: the rows of the open group are committed.
+    // Keeps what was given: the rows still gathered are written.
     ~PassInsert();
     PassInsert(const PassInsert&) = delete;
     PassInsert& operator=(const PassInsert&) = delete;
 
-    // Writes one row, its values in the order of the fields. Raises DbError when the engine
-    // refuses it; the rows added before it stay.
+    // Gathers one row, its values in the order of the fields, and writes the group when it is
+    // full. Raises DbError when the engine refuses a row of the group; the rows before it stay.
     void add(const QVariantList& values);
-    // Commits the rows of the open group.
+    // Writes the rows still gathered.
     void finish();
+    // The rows written, and those gathered that finish() will write.
+    qint64 rowsKept() const { return written_ + group_.size(); }
 
 private:
-    void write(const QVariantList& fitted);
+    void writeGroup();
+    void writeOneByOne();
 
     Database& db_;
-    QList<FieldDef> fields_;
-    QStringList placeholders_;
-    std::optional<Statement> insert_;
+    TableDef table_;
+    QStringList fields_;
     int rowsPerCommit_;
-    bool grouped_;
-    std::optional<Transaction> group_;
-    QList<QVariantList> groupRows_;
+    QList<QVariantList> group_;
+    qint64 written_ = 0;
 };

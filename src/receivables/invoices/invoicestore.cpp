@@ -1,6 +1,7 @@
 #include "receivables/invoices/invoicestore.h"
 
 #include "data/artables.h"
+#include "engine/batchinsert.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "engine/transaction.h"
@@ -201,21 +202,17 @@ void write(Database& db, const InvoiceHeader& header, const QList<InvoiceLine>& 
             db.prepare(QStringLiteral("DELETE FROM ARInvDet WHERE ARInvoiceID = :id"));
         clear.bind(QStringLiteral("id"), header.invoiceId).exec();
     }
-    const FieldDef& taxCodes = *arInvDet.field(QStringLiteral("TaxCodes"));
-    const FieldDef& itemOvDesc = *arInvDet.field(QStringLiteral("ItemOvDesc"));
-    Statement insert = db.prepare(
-        QStringLiteral("INSERT INTO ARInvDet (ARInvoiceID, Seq, Quantity, ItemID, UnitPrice, "
-                       "TaxCodes, ItemOvDesc) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    for (const InvoiceLine& line : lines) {
-        insert.bind(0, header.invoiceId)
-            .bind(1, line.seq)
-            .bind(2, orNull(line.quantity))
-            .bind(3, orNull(line.itemId))
-            .bind(4, orNull(line.unitPrice))
-            .bind(5, records::fitToField(taxCodes, line.taxCodes))
-            .bind(6, records::fitToField(itemOvDesc, line.itemOvDesc))
-            .exec();
-    }
+    // All the lines in one statement (or a few for a very long invoice): a round trip per line
+    // would dominate the time of a generation run on a server.
+    static const QStringList lineFields{QStringLiteral("ARInvoiceID"), QStringLiteral("Seq"),
+                                        QStringLiteral("Quantity"),    QStringLiteral("ItemID"),
+                                        QStringLiteral("UnitPrice"),   QStringLiteral("TaxCodes"),
+                                        QStringLiteral("ItemOvDesc")};
+    BatchInsert insert(db, arInvDet, lineFields);
+    for (const InvoiceLine& line : lines)
+        insert.add({header.invoiceId, line.seq, orNull(line.quantity), orNull(line.itemId),
+                    orNull(line.unitPrice), line.taxCodes, line.itemOvDesc});
+    insert.finish();
     tx.commit();
 }
 
