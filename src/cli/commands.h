@@ -16,7 +16,7 @@ struct CliContext {
 
 int runSettingsCommand(const QStringList& args, CliContext& context);
 int runCheckCommand(const QStringList& args, CliContext& context);
-// tallywick demo DIR [--clients N] [--period YYYY-MM] [--months M] [--seed S] [--empty]
+// tallywick demo DIR|--server [--clients N] [--period YYYY-MM] [--months M] [--seed S] [--empty]
 int runDemoCommand(const QStringList& args, CliContext& context);
 // tallywick init
 int runInitCommand(const QStringList& args, CliContext& context);

@@ -1,6 +1,9 @@
 // tallywick demo DIR: a data folder with a Hearthtable database whose host tables hold a sample
-// meal program, ready for synchronization, invoice generation and the reports.
+// meal program, ready for synchronization, invoice generation and the reports. With --server the
+// same sample goes into the client-server database that the settings name.
 #include "cli/commands.h"
+#include "cli/consoledialogs.h"
+#include "data/connection.h"
 #include "data/hosttables.h"
 #include "engine/database.h"
 #include "engine/transaction.h"
@@ -15,10 +18,13 @@ namespace
 {
 
 const char* const kUsage =
-    "Usage: tallywick demo DIR [--clients N] [--period YYYY-MM] [--months M] [--seed S] [--empty]";
+    "Usage: tallywick demo DIR [--clients N] [--period YYYY-MM] [--months M] [--seed S] [--empty]\n"
+    "       tallywick demo --server [--clients N] [--period YYYY-MM] [--months M] [--seed S] "
+    "[--empty]";
 
 struct DemoRequest {
     QString folder;
+    bool server = false; // the client-server database of the settings instead of a folder
     SampleDataOptions options;
     bool empty = false;
 };
@@ -31,6 +37,10 @@ QString readArguments(const QStringList& args, DemoRequest& request)
         const QString& arg = args[i];
         if (arg == QLatin1String("--empty")) {
             request.empty = true;
+            continue;
+        }
+        if (arg == QLatin1String("--server")) {
+            request.server = true;
             continue;
         }
         if (arg == QLatin1String("--clients") || arg == QLatin1String("--period") ||
@@ -78,9 +88,68 @@ QString readArguments(const QStringList& args, DemoRequest& request)
             return QStringLiteral("Only one folder can be named; %1 is a second one.").arg(arg);
         request.folder = arg;
     }
-    if (request.folder.isEmpty())
+    if (request.server && !request.folder.isEmpty())
+        return QStringLiteral("--server writes into the database the settings name; %1 cannot be "
+                              "named with it.")
+            .arg(request.folder);
+    if (request.folder.isEmpty() && !request.server)
         return QStringLiteral("Name the folder to create the demo database in.");
     return {};
+}
+
+// The embedded database in the request's folder, made when needed; null after saying why it
+// cannot hold a demo.
+std::unique_ptr<Database> openFolder(const QString& folderName, CliContext& context)
+{
+    const QFileInfo folder(folderName);
+    if (folder.exists() && !folder.isDir()) {
+        context.err << QDir::toNativeSeparators(folder.absoluteFilePath())
+                    << " is a file, not a folder." << Qt::endl;
+        return nullptr;
+    }
+    if (!QDir().mkpath(folder.absoluteFilePath())) {
+        context.err << "The folder " << QDir::toNativeSeparators(folder.absoluteFilePath())
+                    << " cannot be created." << Qt::endl;
+        return nullptr;
+    }
+    const QString file = QDir(folder.absoluteFilePath()).filePath(kDatabaseFileName);
+    auto db = Database::open(ConnectionParams::sqlite(file));
+    if (hasHostTables(*db)) {
+        context.err << QDir::toNativeSeparators(folder.absoluteFilePath())
+                    << " already holds a Hearthtable database with the host's tables; nothing "
+                       "was changed. Name a new or empty folder."
+                    << Qt::endl;
+        return nullptr;
+    }
+    return db;
+}
+
+// The client-server database of the settings, connected as the console would connect; null
+// after saying why it cannot hold a demo. A site's server may already carry the host's tables
+// without rows (they are filled), never rows of a real program.
+std::unique_ptr<Database> openServer(CliContext& context)
+{
+    if (!SessionHearthtableARStartup().remote) {
+        context.err << "demo --server writes into the client-server database, but the settings "
+                       "are for file server mode (Mode is not C, or --data was given). Set Mode "
+                       "C, Server IP and Alias first, or name a folder instead."
+                    << Qt::endl;
+        return nullptr;
+    }
+    HearthtableConnection connection = connectHearthtable(context.dialogs);
+    QStringList filled;
+    for (const QPair<QString, qint64>& count : countHostRows(*connection.database)) {
+        if (count.second > 0)
+            filled << count.first;
+    }
+    if (!filled.isEmpty()) {
+        context.err << "The " << connection.location.params.describe()
+                    << " already holds host data (in " << filled.join(QStringLiteral(", "))
+                    << "); nothing was changed. The sample only goes into empty host tables."
+                    << Qt::endl;
+        return nullptr;
+    }
+    return std::move(connection.database);
 }
 
 } // namespace
@@ -94,27 +163,9 @@ int runDemoCommand(const QStringList& args, CliContext& context)
         return 2;
     }
 
-    const QFileInfo folder(request.folder);
-    if (folder.exists() && !folder.isDir()) {
-        context.err << QDir::toNativeSeparators(folder.absoluteFilePath())
-                    << " is a file, not a folder." << Qt::endl;
+    auto db = request.server ? openServer(context) : openFolder(request.folder, context);
+    if (!db)
         return 1;
-    }
-    if (!QDir().mkpath(folder.absoluteFilePath())) {
-        context.err << "The folder " << QDir::toNativeSeparators(folder.absoluteFilePath())
-                    << " cannot be created." << Qt::endl;
-        return 1;
-    }
-    const QString file = QDir(folder.absoluteFilePath()).filePath(QStringLiteral("Hearthtable.db"));
-
-    auto db = Database::open(ConnectionParams::sqlite(file));
-    if (hasHostTables(*db)) {
-        context.err << QDir::toNativeSeparators(folder.absoluteFilePath())
-                    << " already holds a Hearthtable database with the host's tables; nothing "
-                       "was changed. Name a new or empty folder."
-                    << Qt::endl;
-        return 1;
-    }
 
     QElapsedTimer timer;
     timer.start();
@@ -127,7 +178,10 @@ int runDemoCommand(const QStringList& args, CliContext& context)
     }
     const qint64 elapsed = timer.elapsed();
 
-    context.out << "Database: " << QDir::toNativeSeparators(file) << Qt::endl;
+    const ConnectionParams& where = db->params();
+    context.out << "Database: "
+                << (db->isSqlite() ? QDir::toNativeSeparators(where.sqliteFile) : where.describe())
+                << Qt::endl;
     if (request.empty) {
         context.out << "Host tables created without rows." << Qt::endl;
     } else {

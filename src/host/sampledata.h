@@ -37,8 +37,9 @@ void generateSampleData(Database& db, const SampleDataOptions& options,
                         Progress* progress = nullptr);
 
 // Checks that the host tables hold what billing needs to be shown in full: deliveries with meal
-// credits of the same date, funding codes that exist, every billed party, reimbursement method
-// and period, every pledge method and period, and items in every meal category. Returns one
+// credits of the same date, funding codes that exist, every billed party and reimbursement
+// method, daily and monthly rates, every pledge method and period, and items in every meal
+// category. Returns one
 // line per fault; an empty list means the data passed.
 QStringList checkSampleData(Database& db);
 

@@ -128,13 +128,14 @@ void checkFunders(Database& db, QStringList& problems)
          {QStringLiteral("T"), QStringLiteral("by time")},
          {QStringLiteral("C"), QStringLiteral("by cost")}},
         QStringLiteral("No funding source or client funding is reimbursed by method %1 (%2)."));
+    // Time billing is priced by the day; one monthly rate shows that a longer period is still
+    // charged per delivery date. A yearly rate would read the same way, only larger.
     requireCodes(
         problems,
         distinctCodes(db, QStringLiteral("SELECT Reimbursement_Period FROM FundSrcs"
                                          " UNION SELECT Reimbursement_Period FROM FundUses")),
         {{QStringLiteral("D"), QStringLiteral("day")},
-         {QStringLiteral("M"), QStringLiteral("month")},
-         {QStringLiteral("Y"), QStringLiteral("year")}},
+         {QStringLiteral("M"), QStringLiteral("month")}},
         QStringLiteral("No funding source or client funding has the reimbursement period "
                        "%1 (%2)."));
 }

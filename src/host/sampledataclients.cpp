@@ -182,7 +182,7 @@ private:
             receive(c, fund::HealthPlan, Schedule::WeeklyMedical);
             c.plans << plan(fund::UnitedWay, Schedule::Fridays, 5, c.plans.first().from, last_);
             fundUse(c, service::MedicalNutrition, fund::HealthPlan, QStringLiteral("T"),
-                    Money::fromCents(180000), QStringLiteral("Y"));
+                    Money::fromCents(1250), QStringLiteral("D"));
             break;
         case 11:
             becomeSpouse(c, roster_.clients[10], random);
@@ -203,8 +203,10 @@ private:
                     Money::fromCents(725), {});
             break;
         case 14:
-            receive(c, fund::AgingAgency, Schedule::Weekdays);
-            fundUse(c, 0, fund::AgingAgency, QStringLiteral("T"), Money::fromCents(18000),
+            // The one monthly rate: billing multiplies it by the delivery dates all the same,
+            // so it is kept small, two days a week.
+            receive(c, fund::AgingAgency, Schedule::TueThu);
+            fundUse(c, 0, fund::AgingAgency, QStringLiteral("T"), Money::fromCents(2500),
                     QStringLiteral("M"));
             break;
         case 15:
@@ -342,12 +344,9 @@ private:
             if (method == 0) {
                 fundUse(c, serviceId, fundCode, QStringLiteral("I"), std::nullopt, {});
             } else if (method == 1) {
-                const int period = random.below(3);
-                const Money rate = period == 0   ? steps(random, 600, 900, 25)
-                                   : period == 1 ? steps(random, 15000, 22000, 500)
-                                                 : steps(random, 150000, 260000, 5000);
-                fundUse(c, serviceId, fundCode, QStringLiteral("T"), rate,
-                        QStringLiteral("DMY").mid(period, 1));
+                // a rate per delivery day, as the funders of meal programs pay them
+                fundUse(c, serviceId, fundCode, QStringLiteral("T"), steps(random, 600, 900, 25),
+                        QStringLiteral("D"));
             } else {
                 fundUse(c, serviceId, fundCode, QStringLiteral("C"), std::nullopt, {});
             }

@@ -1,34 +1,26 @@
 // tallywick demo, run as a user would run it: what it accepts, what it refuses, and what it
-// leaves in the folder.
+// leaves in the folder or on the server the settings name.
 #include "data/hosttables.h"
 #include "engine/connectionparams.h"
 #include "engine/database.h"
 #include "engine/schema.h"
 #include "host/sampledata.h"
+#include "programrun.h"
+#include "testdatabases.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace
 {
 
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
+using Run = ProgramRun;
 
 Run demo(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(TALLYWICK_PATH), QStringList{QStringLiteral("demo")} + args);
-    if (!p.waitForFinished(120000))
-        return {-1, {}, QStringLiteral("timed out")};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runProgram(QStringLiteral(TALLYWICK_PATH), QStringList{QStringLiteral("demo")} + args);
 }
 
 // The row counts the summary prints, by table.
@@ -72,6 +64,9 @@ private Q_SLOTS:
         QTest::newRow("no folder") << QStringList{} << QStringLiteral("Name the folder");
         QTest::newRow("two folders") << QStringList{QStringLiteral("a"), QStringLiteral("b")}
                                      << QStringLiteral("Only one folder");
+        QTest::newRow("a folder and the server")
+            << QStringList{QStringLiteral("--server"), QStringLiteral("a")}
+            << QStringLiteral("cannot be named with it");
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("a"), QStringLiteral("--clinets"), QStringLiteral("30")}
             << QStringLiteral("Unknown option --clinets");

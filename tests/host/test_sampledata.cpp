@@ -202,14 +202,14 @@ private Q_SLOTS:
         // the time-billed funders with their rate and period, as billing reads them
         Statement rates = db->query(
             QStringLiteral("SELECT Reimbursement_Period, Reimbursement_Rate FROM FundSrcs"
-                           " WHERE Reimbursement_Method = 'T' ORDER BY Reimbursement_Period"));
+                           " WHERE Reimbursement_Method = 'T' ORDER BY Reimbursement_Rate"));
         rates.exec();
         QStringList seen;
         while (rates.next())
             seen << rates.text(0) + QLatin1Char('=') +
                         rates.hostMoney(QStringLiteral("Reimbursement_Rate")).toPlainString();
-        QCOMPARE(seen, (QStringList{QStringLiteral("D=7.5000"), QStringLiteral("M=210.0000"),
-                                    QStringLiteral("Y=2400.0000")}));
+        QCOMPARE(seen, (QStringList{QStringLiteral("D=7.5000"), QStringLiteral("D=8.2500"),
+                                    QStringLiteral("D=9.5000")}));
 
         // Client-specific funding: every method, a client rate without its period, a rate kept
         // without a method, and both one service and all services.
@@ -251,6 +251,33 @@ private Q_SLOTS:
               "funder service F meal", "funder all F meal", "client all P item",
               "client all P meal", "no amount", "zero amount", "unit with a blank"})
             QVERIFY2(levels.contains(QString::fromLatin1(level)), level);
+    }
+
+    // Time billing multiplies any rate by the delivery dates, so the sample prices it by the
+    // day; a single small monthly rate shows the rule without a funder invoice of thousands.
+    void timeBillingIsPricedByTheDay_data() { testdb::addEngineRows(); }
+    void timeBillingIsPricedByTheDay()
+    {
+        QFETCH(QString, engine);
+        auto db = testdb::fresh(engine);
+        generateSampleData(*db, options(400));
+        QStringList longer =
+            column(*db, QStringLiteral(
+                            "SELECT Reimbursement_Period || ' ' || Reimbursement_Rate FROM "
+                            "FundUses WHERE Reimbursement_Method = 'T' AND "
+                            "Reimbursement_Period <> 'D' UNION ALL SELECT "
+                            "Reimbursement_Period || ' ' || Reimbursement_Rate FROM FundSrcs "
+                            "WHERE Reimbursement_Method = 'T' AND Reimbursement_Period <> 'D'"));
+        QCOMPARE(longer.size(), 1);
+        QVERIFY2(longer[0].startsWith(QLatin1String("M 25")), qPrintable(longer[0]));
+        // the client with the monthly rate is delivered to twice a week
+        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT d.Deliv_Dt) FROM Deliveri d "
+                                            "JOIN FundUses u ON u.Person_ID = d.Person_ID WHERE "
+                                            "u.Reimbursement_Period = 'M'")),
+                 qint64(7)); // the Tuesdays and Thursdays of November 2025, Thanksgiving off
+        QVERIFY(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE "
+                                           "Reimbursement_Method = 'T' AND "
+                                           "Reimbursement_Period = 'D'")) > 2);
     }
 
     void clientsAndTheirContacts_data() { testdb::addEngineRows(); }
@@ -432,13 +459,11 @@ private Q_SLOTS:
                              "Reimbursement_Method = 'T'")},
              QStringLiteral("No funding source or client funding is reimbursed by method T (by "
                             "time).")},
-            {"no yearly rate",
-             {QStringLiteral("UPDATE FundSrcs SET Reimbursement_Period = 'M' WHERE "
-                             "Reimbursement_Period = 'Y'"),
-              QStringLiteral("UPDATE FundUses SET Reimbursement_Period = 'D' WHERE "
-                             "Reimbursement_Period = 'Y'")},
-             QStringLiteral("No funding source or client funding has the reimbursement period Y "
-                            "(year).")},
+            {"no monthly rate",
+             {QStringLiteral("UPDATE FundUses SET Reimbursement_Period = 'D' WHERE "
+                             "Reimbursement_Period = 'M'")},
+             QStringLiteral("No funding source or client funding has the reimbursement period M "
+                            "(month).")},
             {"no item pledges",
              {QStringLiteral("UPDATE Clients SET Pledge_Method = NULL WHERE Pledge_Method = 'I'")},
              QStringLiteral("No client has the pledge method I (per item).")},
