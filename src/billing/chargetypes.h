@@ -3,6 +3,7 @@
 // MealLine for each group of a client's deliveries (funding source, service, complimentary flag,
 // item) and hands it to chargeMealLine (mealcharge.h) together with the run's choices.
 
+#include "billing/linecharge.h"
 #include "common/money.h"
 
 #include <QDate>
@@ -77,7 +78,7 @@ struct ChargeLine {
     bool thirdPartyBillable = false; // goes to the funder's invoice
     QDate deliveryDate;              // null on a summary line
 
-    Money amount() const { return unitPrice.times(quantity); }
+    Money amount() const { return billing::lineCharge(quantity, unitPrice); }
 };
 
 struct MealCharge {

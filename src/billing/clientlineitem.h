@@ -2,6 +2,7 @@
 // A line collected for an invoice during a generation run: a meal line's charge or a pledge, for
 // the client's own invoice or, when billed to a third party, for the funder's.
 
+#include "billing/linecharge.h"
 #include "common/money.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ struct ClientLineItem {
     QString description;
     bool thirdPartyBillable = false; // goes to the funder's invoice
 
-    Money amount() const { return unitPrice.times(quantity); }
+    Money amount() const { return lineCharge(quantity, unitPrice); }
 };
 
 } // namespace billing

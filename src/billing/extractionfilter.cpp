@@ -1,20 +1,9 @@
 #include "billing/extractionfilter.h"
 
-#include "billing/mealtree.h"
+#include <QStringList>
 
 namespace billing
 {
-
-ItemFilter ItemFilter::fromCheckedNodes(ItemFilterMode mode, const QStringList& checkedNodeTexts)
-{
-    ItemFilter filter;
-    filter.mode = mode;
-    for (const QString& text : checkedNodeTexts) {
-        if (const std::optional<qint64> id = itemIdOfNode(text))
-            filter.itemIds << *id;
-    }
-    return filter;
-}
 
 QString ItemFilter::sqlCondition() const
 {

@@ -1,7 +1,7 @@
 #pragma once
-// The client-funding pairs a run goes through: every person delivered to in the period, once
-// per funding code of their deliveries. Read from the host's deliveries, so an item filter
-// never drops a pair.
+// The client-funding pairs a run goes through: every person in the run's extracted deliveries
+// (MemDeliveries, extraction.h), once per funding code. They are read from the same rows as the
+// pairs' lines, so a pair never goes without its lines, and its lines never fall to two pairs.
 
 #include "billing/extractionperiod.h"
 
@@ -15,14 +15,19 @@ namespace billing
 
 struct ClientFundingPair {
     qint64 personId = 0;
-    QString fundingDesc; // empty for deliveries without a funding code
+    QString fundingDesc; // the code as delivered, whole; empty for deliveries without one
 
     bool operator==(const ClientFundingPair&) const = default;
 };
 
-// The distinct (Person_ID, Funding_Desc) of the period's deliveries, by person and then by
-// funding code compared character by character, the same on both engines. A missing and an
-// empty code are one pair.
-QList<ClientFundingPair> clientFundingPairs(Database& db, const DeliveryPeriod& period);
+// The distinct (Person_ID, Funding_Desc) of MemDeliveries, by person and then by funding code
+// compared character by character, the same on both engines. Codes that differ only in blanks
+// around them are one pair, as the pair's lines are read (deliverydays.h), and so are a missing
+// and an empty code.
+QList<ClientFundingPair> clientFundingPairs(Database& db);
+
+// Whether the host has any delivery in the period, whatever the item filter kept: only a period
+// without deliveries has no client records to invoice.
+bool periodHasDeliveries(Database& db, const DeliveryPeriod& period);
 
 } // namespace billing

@@ -112,8 +112,8 @@ GenerationResult GenerationRun::run()
     std::optional<WriteBatch> batch;
     try {
         extractDeliveries(db_, settings_.period, settings_.filter);
-        const QList<ClientFundingPair> pairs = clientFundingPairs(db_, settings_.period);
-        if (pairs.isEmpty()) {
+        const QList<ClientFundingPair> pairs = clientFundingPairs(db_);
+        if (pairs.isEmpty() && !periodHasDeliveries(db_, settings_.period)) {
             call(hooks_.workEnded);
             dialogs_.inform(Dialogs::Kind::Information, kNoClientRecords);
             result.outcome = RunOutcome::NoClientRecords;

@@ -41,26 +41,14 @@ GeneratedInvoice InvoiceWriter::write(const InvoiceRequest& request)
     doc->setGLYear(company_.defaultYear > 0 ? company_.defaultYear : invoiceDate_.year());
     doc->setDescription(request.description);
 
-    int seq = 0;
-    for (const ClientLineItem& line : request.lines) {
-        doc->appendLine();
-        doc->setLineSeq(++seq);
-        doc->setLineQuantity(double(line.quantity));
-        // The item first: it brings its list price and tax codes, and the generated price then
-        // replaces the list price.
-        doc->setLineItem(line.arItemId, LineColumn::None);
-        doc->setLineUnitPrice(line.unitPrice);
-        doc->setLineOverrideDescription(line.description);
-        doc->storeLine();
-    }
+    // Numbered 1, 2, 3, ... in this order; the generated price replaces the item's list price.
+    for (const ClientLineItem& line : request.lines)
+        doc->addLine({double(line.quantity), line.arItemId, line.unitPrice, line.description});
     doc->ok();
 
-    return GeneratedInvoice{request.customerNo,
-                            request.customerType,
-                            doc->header().invoiceNo,
-                            doc->header().description,
-                            seq,
-                            doc->header().invoiceAmount};
+    return GeneratedInvoice{
+        request.customerNo,        request.customerType,           doc->header().invoiceNo,
+        doc->header().description, int(doc->storedLines().size()), doc->header().invoiceAmount};
 }
 
 } // namespace billing

@@ -65,29 +65,4 @@ QString mealItemNodeText(const QString& mealItem, qint64 itemId)
     return mealItem + QStringLiteral("     [") + QString::number(itemId) + QLatin1Char(']');
 }
 
-QString ExtractIDFromString(const QString& nodeText)
-{
-    const qsizetype open = nodeText.lastIndexOf(QLatin1Char('['));
-    if (open < 0)
-        return {};
-    QString id = nodeText.mid(open + 1);
-    const qsizetype close = id.indexOf(QLatin1Char(']'));
-    if (close >= 0)
-        id.truncate(close);
-    const qsizetype tilde = id.indexOf(QLatin1Char('~'));
-    if (tilde >= 0)
-        id.truncate(tilde);
-    return id.trimmed();
-}
-
-std::optional<qint64> itemIdOfNode(const QString& nodeText)
-{
-    const QString id = ExtractIDFromString(nodeText);
-    if (id.isEmpty() || !id.front().isDigit())
-        return std::nullopt;
-    bool ok = false;
-    const qint64 number = id.toLongLong(&ok);
-    return ok ? std::optional<qint64>(number) : std::nullopt;
-}
-
 } // namespace billing

@@ -29,7 +29,7 @@ struct PledgeLine {
     QString description;
     qint64 arItemId = 0; // the pledge item, "P" followed by the host item number
 
-    Money amount() const { return unitPrice.times(quantity); }
+    Money amount() const { return lineCharge(quantity, unitPrice); }
 };
 
 // The client's pledge for the meal's item: a row of the client's price list with Method "P" whose

@@ -96,12 +96,8 @@ qint64 sampleInvoice(Database& db, bool post)
         double quantity;
         int itemId;
     } lines[] = {{20, 2}, {8, 3}, {4, 4}};
-    for (const auto& line : lines) {
-        document->appendLine();
-        document->setLineQuantity(line.quantity);
-        document->setLineItem(line.itemId, LineColumn::None);
-        document->storeLine();
-    }
+    for (const auto& line : lines)
+        document->addLine({line.quantity, line.itemId, std::nullopt, QString()});
     document->ok();
     const qint64 id = document->invoiceId();
     if (post)

@@ -88,6 +88,13 @@ QStringList memDeliveries(Database& db)
     return rows;
 }
 
+qint64 scalar(Database& db, const QString& sql)
+{
+    Statement s = db.query(sql);
+    s.exec();
+    return s.next() ? s.integer(0) : -1;
+}
+
 bool tableUsable(Database& db, const QString& table)
 {
     try {
@@ -156,7 +163,7 @@ void TestExtraction::itemFilter_data()
 {
     QTest::addColumn<QString>("engine");
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<QList<qint64>>("items");
     QTest::addColumn<QStringList>("rows");
     QStringList engines{QStringLiteral("sqlite")};
     if (testdb::postgresAvailable())
@@ -171,19 +178,14 @@ void TestExtraction::itemFilter_data()
             return QTest::newRow(qPrintable(e + name));
         };
         row(" include five-digit item")
-            << e << include << QStringList{"Stew     [12345]"} << QStringList{kRow1b};
-        row(" include two items") << e << include
-                                  << QStringList{"Soup     [1234]", "Salad     [77]"}
+            << e << include << QList<qint64>{12345} << QStringList{kRow1b};
+        row(" include two items") << e << include << QList<qint64>{1234, 77}
                                   << QStringList{kRow1a, kRow2, kRow3, kRow5};
-        row(" exclude two items") << e << exclude
-                                  << QStringList{"Breakfasts     [B ]", "Stew     [12345]",
-                                                 "Salad     [77]"}
+        row(" exclude two items") << e << exclude << QList<qint64>{12345, 77}
                                   << QStringList{kRow1a, kRow2};
-        row(" include nothing checked") << e << include << QStringList{} << all;
-        row(" exclude only a category")
-            << e << exclude << QStringList{"Uncategorized           []"} << all;
-        row(" all ignores checks")
-            << e << int(ItemFilterMode::All) << QStringList{"Stew     [12345]"} << all;
+        row(" include nothing checked") << e << include << QList<qint64>{} << all;
+        row(" exclude nothing checked") << e << exclude << QList<qint64>{} << all;
+        row(" all ignores checks") << e << int(ItemFilterMode::All) << QList<qint64>{12345} << all;
     }
 }
 
@@ -191,11 +193,11 @@ void TestExtraction::itemFilter()
 {
     QFETCH(QString, engine);
     QFETCH(int, mode);
-    QFETCH(QStringList, checked);
+    QFETCH(QList<qint64>, items);
     QFETCH(QStringList, rows);
     auto db = openJune(engine);
     for (bool consolidated : {false, true}) {
-        const ItemFilter filter = ItemFilter::fromCheckedNodes(ItemFilterMode(mode), checked);
+        const ItemFilter filter{ItemFilterMode(mode), items};
         QCOMPARE(extractDeliveries(*db, kJune, filter, consolidated), qint64(rows.size()));
         QCOMPARE(memDeliveries(*db), rows);
     }
@@ -205,13 +207,35 @@ void TestExtraction::pairs()
 {
     QFETCH(QString, engine);
     auto db = openJune(engine);
-    delivery(*db, 6, QDate(2024, 6, 5), 10, {}, QStringLiteral("Aging"));
-    delivery(*db, 7, QDate(2024, 6, 6), 10, {}, QStringLiteral("PRIV"));
-    const QList<ClientFundingPair> pairs = clientFundingPairs(*db, kJune);
-    const QList<ClientFundingPair> expected = {
-        {10, QString()}, {10, "Aging"}, {10, "PRIV"}, {20, kLongCode}};
-    QCOMPARE(pairs, expected);
-    QVERIFY(clientFundingPairs(*db, {QDate(2023, 1, 1), QDate(2023, 1, 31)}).isEmpty());
+    delivery(*db, 6, QDate(2024, 6, 5), 10, {}, QStringLiteral("Aging")); // no meal credited
+    delivery(*db, 7, QDate(2024, 6, 6), 10, {}, QStringLiteral("PRIV "));
+    credit(*db, 7, QDate(2024, 6, 6), 77, 2);
+    delivery(*db, 8, QDate(2024, 6, 7), 40, {}, QStringLiteral("Aging"));
+    credit(*db, 8, QDate(2024, 6, 7), 12345, 1);
+
+    // The pairs are those of the extracted rows; a code with a blank after it is the same code,
+    // spelled as it comes first.
+    extractDeliveries(*db, kJune, {});
+    QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Funding_Desc) FROM MemDeliveries "
+                                        "WHERE Person_ID = 10")),
+             2);
+    QList<ClientFundingPair> expected = {
+        {10, QString()}, {10, "PRIV"}, {20, kLongCode}, {40, "Aging"}};
+    QCOMPARE(clientFundingPairs(*db), expected);
+
+    // The item filter takes away the pairs whose meals it leaves out; the period still has
+    // deliveries, so it is not a period without client records.
+    extractDeliveries(*db, kJune, {ItemFilterMode::IncludeOnly, {77}});
+    expected = {{10, QString()}, {10, "PRIV"}};
+    QCOMPARE(clientFundingPairs(*db), expected);
+    extractDeliveries(*db, kJune, {ItemFilterMode::IncludeOnly, {999}});
+    QVERIFY(clientFundingPairs(*db).isEmpty());
+    QVERIFY(periodHasDeliveries(*db, kJune));
+
+    const DeliveryPeriod january{QDate(2023, 1, 1), QDate(2023, 1, 31)};
+    extractDeliveries(*db, january, {});
+    QVERIFY(clientFundingPairs(*db).isEmpty());
+    QVERIFY(!periodHasDeliveries(*db, january));
 }
 
 QTEST_MAIN(TestExtraction)

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void noBillingStillPledged();
     void runRecordAndEmptyPeriods_data() { testdb::addEngineRows(); }
     void runRecordAndEmptyPeriods();
+    void aCodeSpelledTwiceIsOnePair_data() { testdb::addEngineRows(); }
+    void aCodeSpelledTwiceIsOnePair();
     void previewLeavesDatabaseAsItWas_data() { testdb::addEngineRows(); }
     void previewLeavesDatabaseAsItWas();
     void warningsReachTheBookkeeper_data() { testdb::addEngineRows(); }
@@ -275,6 +277,28 @@ void TestGenerationRun::runRecordAndEmptyPeriods()
     QVERIFY(!stopped.closesScreen());
     QCOMPARE(declined.shown().first().kind, Dialogs::Kind::Warning);
     QCOMPARE(runRecords().size(), 1);
+
+    // The item filter leaves out every meal of August: the period still has client records.
+    w.deliver(3, QDate(2024, 8, 2), QStringLiteral("PRIV"), 11);
+    GenerationSettings august = juneSettings();
+    august.period = {QDate(2024, 8, 1), QDate(2024, 8, 31)};
+    august.filter = {ItemFilterMode::IncludeOnly, {10}};
+    ScriptedDialogs augustDialogs({Dialogs::Yes, Dialogs::No});
+    QCOMPARE(w.generate(august, &augustDialogs).outcome, RunOutcome::Completed);
+    QCOMPARE(augustDialogs.texts().last(), QStringLiteral("Completed generating 0 invoices."));
+    QCOMPARE(runRecords().size(), 2);
+}
+
+void TestGenerationRun::aCodeSpelledTwiceIsOnePair()
+{
+    QFETCH(QString, engine);
+    World w(engine);
+    mealProgram(w, QStringLiteral("S"));
+    // Cy's second Stew comes under the same private-pay code with a blank after it.
+    w.deliver(3, kJune3, QStringLiteral("PRIV "), 11);
+    w.generate(juneSettings());
+    QCOMPARE(w.invoices().filter(QStringLiteral("C3|")).size(), 1);
+    QCOMPARE(w.lines(QStringLiteral("C3")), QStringList({"1|2|11|5.0000|"}));
 }
 
 void TestGenerationRun::previewLeavesDatabaseAsItWas()

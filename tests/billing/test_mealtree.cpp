@@ -1,4 +1,4 @@
-// The meal-item tree as data and the item numbers read back from its node texts.
+// The meal-item tree as data: categories in the screen's order, items by name with their numbers.
 
 #include "billing/mealtree.h"
 #include "data/hosttables.h"
@@ -14,42 +14,9 @@ class TestMealTree : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void nodeIdentifiers_data();
-    void nodeIdentifiers();
     void treeFromHostItems_data() { testdb::addEngineRows(); }
     void treeFromHostItems();
 };
-
-void TestMealTree::nodeIdentifiers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<qint64>("item"); // -1: not an item node
-    QTest::newRow("five digits whole") << "Beef Stew     [12345]"
-                                       << "12345" << qint64(12345);
-    QTest::newRow("bracket in name") << "Rolls [2 pack]     [57]"
-                                     << "57" << qint64(57);
-    QTest::newRow("tilde") << "Soup     [12~3]"
-                           << "12" << qint64(12);
-    QTest::newRow("category") << "Breakfasts     [B ]"
-                              << "B" << qint64(-1);
-    QTest::newRow("uncategorized") << "Uncategorized           []"
-                                   << "" << qint64(-1);
-    QTest::newRow("no bracket") << "1234 Soup"
-                                << "" << qint64(-1);
-    QTest::newRow("digit then letters") << "Odd     [12a]"
-                                        << "12a" << qint64(-1);
-}
-
-void TestMealTree::nodeIdentifiers()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, id);
-    QFETCH(qint64, item);
-    QCOMPARE(ExtractIDFromString(text), id);
-    const std::optional<qint64> read = itemIdOfNode(text);
-    QCOMPARE(read.value_or(-1), item);
-}
 
 void TestMealTree::treeFromHostItems()
 {
@@ -92,7 +59,8 @@ void TestMealTree::treeFromHostItems()
     QCOMPARE(texts(2), QStringList({"Goulash     [12]", "Lasagna     [11]"}));
     QCOMPARE(texts(5), QStringList({"Ensure     [7]"}));
     QCOMPARE(texts(7), QStringList({"Apple     [8]", "Banana     [9]"}));
-    QCOMPARE(tree[0].items[0].itemId, qint64(12345));
+    QCOMPARE(tree[0].items[0].itemId, qint64(12345)); // five digits, whole
+    QCOMPARE(tree[7].items[1].itemId, qint64(9));
     // An item under a code of no category is in no node.
     for (const MealTreeCategory& c : tree)
         for (const MealTreeItem& i : c.items)

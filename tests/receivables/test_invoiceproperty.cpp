@@ -107,7 +107,7 @@ private Q_SLOTS:
             auto doc = InvoiceDocument::openNew(*db, FormatSettings::us());
             doc->setCustomerNoText(QStringLiteral("1002"));
             doc->appendLine();
-            doc->setLineItem(kGoods, LineColumn::None);
+            doc->setLineItem(kGoods);
             doc->setLineQuantity(1);
             doc->storeLine();
             doc->ok();
@@ -144,7 +144,7 @@ private Q_SLOTS:
                     line.quantityNumerator = pick(3300) - 300;
                     doc->appendLine();
                     doc->setLineQuantity(line.quantity());
-                    doc->setLineItem(line.itemId, LineColumn::None);
+                    doc->setLineItem(line.itemId);
                     if (pick(2)) {
                         line.priceRaw = pick(2020000) - 20000;
                         doc->setLineUnitPrice(Money::fromRaw(line.priceRaw));
@@ -178,7 +178,7 @@ private Q_SLOTS:
                         line.itemId = item.itemId;
                         line.priceRaw = item.priceRaw;
                         line.codes = item.codes;
-                        doc->setLineItem(line.itemId, LineColumn::None);
+                        doc->setLineItem(line.itemId);
                     }
                     }
                     doc->storeLine();

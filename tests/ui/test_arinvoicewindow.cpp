@@ -159,7 +159,7 @@ private Q_SLOTS:
             document->setCustomerNoText(QStringLiteral("1001"));
             document->appendLine();
             document->setLineQuantity(2);
-            document->setLineItem(13, LineColumn::None);
+            document->setLineItem(13);
             document->storeLine();
             document->ok();
             invoiceId = document->invoiceId();

@@ -346,8 +346,7 @@ billing::GenerationSettings TFormGenerateInvoices::generationSettings() const
         RzRadioButtonInclude->isChecked()   ? billing::ItemFilterMode::IncludeOnly
         : RzRadioButtonExclude->isChecked() ? billing::ItemFilterMode::Exclude
                                             : billing::ItemFilterMode::All;
-    settings.filter =
-        billing::ItemFilter::fromCheckedNodes(mode, RzCheckTreeMealItems->checkedNodeTexts());
+    settings.filter = {mode, RzCheckTreeMealItems->checkedItemIds()};
     settings.billing = BillingChoice(RzComboBoxBillingMethod->currentIndex());
     settings.pledgeOption = billing::PledgeOption(RzComboBoxTimePledgeOption->currentIndex());
     settings.payers = PayerChoice(RzComboBoxPayersToInclude->currentIndex());

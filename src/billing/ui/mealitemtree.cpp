@@ -3,6 +3,20 @@
 #include "billing/mealtree.h"
 
 #include <QHeaderView>
+#include <optional>
+
+namespace
+{
+// Where an item node keeps its host item number.
+constexpr int kItemIdRole = Qt::UserRole;
+
+// The host item number an item node stands for; none for a category node.
+std::optional<qint64> itemIdOf(const QTreeWidgetItem* node)
+{
+    const QVariant id = node->data(0, kItemIdRole);
+    return id.isValid() ? std::optional<qint64>(id.toLongLong()) : std::nullopt;
+}
+} // namespace
 
 MealItemTree::MealItemTree(QWidget* parent) : QTreeWidget(parent)
 {
@@ -29,23 +43,23 @@ void MealItemTree::rebuild(Database& db)
             child->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
                             Qt::ItemNeverHasChildren);
             child->setCheckState(0, Qt::Unchecked);
+            child->setData(0, kItemIdRole, item.itemId);
         }
     }
     expandAll();
 }
 
-QStringList MealItemTree::checkedNodeTexts() const
+QList<qint64> MealItemTree::checkedItemIds() const
 {
-    QStringList texts;
+    QList<qint64> ids;
     for (int i = 0; i < topLevelItemCount(); ++i) {
         const QTreeWidgetItem* category = topLevelItem(i);
-        if (category->checkState(0) == Qt::Checked)
-            texts << category->text(0);
         for (int j = 0; j < category->childCount(); ++j) {
             const QTreeWidgetItem* item = category->child(j);
             if (item->checkState(0) == Qt::Checked)
-                texts << item->text(0);
+                if (const std::optional<qint64> id = itemIdOf(item))
+                    ids << *id;
         }
     }
-    return texts;
+    return ids;
 }

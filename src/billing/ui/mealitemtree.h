@@ -1,9 +1,10 @@
 #pragma once
 // The meal-item tree of the Generate Invoices screen: the eight meal categories with the host's
 // meal items under them, each node with a check box. Checking a category checks its items;
-// a category with some of its items checked shows as partly checked.
+// a category with some of its items checked shows as partly checked. Each item node keeps its
+// host item number, so the run is given numbers, not texts read back.
 
-#include <QStringList>
+#include <QList>
 #include <QTreeWidget>
 
 class Database;
@@ -16,6 +17,6 @@ public:
 
     // Clears the tree and builds it anew from the host's items, nothing checked.
     void rebuild(Database& db);
-    // The texts of the fully checked nodes, categories and items, from top to bottom.
-    QStringList checkedNodeTexts() const;
+    // The item numbers of the checked item nodes, from top to bottom.
+    QList<qint64> checkedItemIds() const;
 };

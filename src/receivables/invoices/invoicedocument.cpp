@@ -1,7 +1,5 @@
 #include "receivables/invoices/invoicedocument.h"
 
-#include "common/conversionerrors.h"
-#include "common/date2000.h"
 #include "engine/database.h"
 #include "receivables/invoices/invoiceheaderchecks.h"
 #include "receivables/invoices/invoicemessages.h"
@@ -30,11 +28,6 @@ constexpr int kRecipIdSize = 7;
 constexpr int kCustomerTypeSize = 1;
 constexpr int kTaxCodesSize = 3;
 constexpr int kItemOvDescSize = 75;
-
-bool hasDigit(const QString& text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-}
 
 } // namespace
 
@@ -112,48 +105,9 @@ QString InvoiceDocument::shipToAddress() const
     return recipient_ ? recipient_->shipToAddress : QString();
 }
 
-QString InvoiceDocument::deliveredToName() const
-{
-    if (shipToName().isEmpty() && shipToAddress().isEmpty())
-        return invoicemsg::kSameRecipient;
-    return shipToName();
-}
-
 QString InvoiceDocument::terms() const
 {
     return invoiceTermsText(header_.cod, header_.discPC, header_.discDays, header_.netDays);
-}
-
-QString InvoiceDocument::taxLine() const
-{
-    return taxLineText(tax1Description_, tax1Amount_, tax2Description_, tax2Amount_, settings_);
-}
-
-QString InvoiceDocument::caption() const
-{
-    if (header_.invoiceNo.isEmpty() || !header_.customerId)
-        return invoicemsg::kNewInvoiceCaption;
-    return QStringLiteral("Invoice ") + header_.invoiceNo;
-}
-
-QString InvoiceDocument::glYearEditText() const
-{
-    return ::glYearEditText(header_.glYear);
-}
-
-bool InvoiceDocument::showsRecipientButton() const
-{
-    return header_.customerType == QLatin1String("F");
-}
-
-bool InvoiceDocument::showsShipToAddress() const
-{
-    return !header_.recipId.isEmpty();
-}
-
-bool InvoiceDocument::showsAddressAndTerms() const
-{
-    return header_.customerId.has_value();
 }
 
 bool InvoiceDocument::isEditing() const
@@ -319,27 +273,6 @@ void InvoiceDocument::setInvoiceDate(const QDate& date)
     changeHeader(&InvoiceHeader::invoiceDate, date.isValid() ? date : QDate());
 }
 
-void InvoiceDocument::setInvoiceDateText(const QString& text)
-{
-    if (!hasDigit(text)) {
-        setInvoiceDate(QDate());
-        return;
-    }
-    QDate date;
-    try {
-        date = Date2000(text.trimmed(), settings_);
-    } catch (const ConversionError& e) {
-        throw InvoiceRefusal(e.message(), InvoiceField::InvoiceDate);
-    }
-    setInvoiceDate(date);
-}
-
-void InvoiceDocument::stepInvoiceDate(int days)
-{
-    const QDate from = header_.invoiceDate.isValid() ? header_.invoiceDate : QDate::currentDate();
-    setInvoiceDate(from.addDays(days));
-}
-
 void InvoiceDocument::setGLPeriod(std::optional<int> period)
 {
     checkGLPeriod(period);
@@ -349,11 +282,6 @@ void InvoiceDocument::setGLPeriod(std::optional<int> period)
 void InvoiceDocument::setGLYear(std::optional<int> year)
 {
     changeHeader(&InvoiceHeader::glYear, year);
-}
-
-void InvoiceDocument::setGLYearText(const QString& text)
-{
-    setGLYear(glYearFromEditText(text));
 }
 
 void InvoiceDocument::setPrinted(bool printed)
@@ -495,16 +423,16 @@ void InvoiceDocument::setLineItemNo(const QString& itemNo)
     requireLine();
     const QString typed = itemNo.trimmed();
     if (typed.isEmpty()) {
-        setLineItem(std::nullopt, LineColumn::Item);
+        setLineItem(std::nullopt);
         return;
     }
     const std::optional<ItemInfo> item = invoicelookup::itemByNo(db_, typed);
     if (!item)
         throw InvoiceRefusal(invoicemsg::kItemNotFoundTyped, InvoiceField::ItemColumn);
-    setLineItem(item->itemId, LineColumn::Item);
+    chooseLineItem(item->itemId);
 }
 
-void InvoiceDocument::setLineItem(std::optional<qint64> itemId, LineColumn column)
+void InvoiceDocument::setLineItem(std::optional<qint64> itemId)
 {
     requireLine();
     if (!itemId || *itemId == 0) {
@@ -512,23 +440,41 @@ void InvoiceDocument::setLineItem(std::optional<qint64> itemId, LineColumn colum
         touchLine();
         return;
     }
-    // Typed or picked items are read afresh; a program's lines take the item once per invoice.
-    std::optional<ItemInfo> item;
-    if (column == LineColumn::None) {
-        item = cachedItem(itemId);
-    } else {
-        item = invoicelookup::itemById(db_, *itemId);
-        items_->insert(*itemId, item);
-    }
-    if (column == LineColumn::Item) {
-        if (!item)
-            throw InvoiceRefusal(invoicemsg::kItemNotFoundTyped, InvoiceField::ItemColumn);
-        if (item->suspended)
-            throw InvoiceRefusal(invoicemsg::kItemSuspended, InvoiceField::ItemColumn);
-    } else if (column == LineColumn::OverrideDescription && item && item->suspended) {
+    // A program's lines take each item once per invoice (or per run, with a shared cache).
+    takeLineItem(*itemId, cachedItem(itemId));
+}
+
+void InvoiceDocument::chooseLineItem(qint64 itemId)
+{
+    requireLine();
+    const std::optional<ItemInfo> item = freshItem(itemId);
+    if (!item)
+        throw InvoiceRefusal(invoicemsg::kItemNotFoundTyped, InvoiceField::ItemColumn);
+    if (item->suspended)
+        throw InvoiceRefusal(invoicemsg::kItemSuspended, InvoiceField::ItemColumn);
+    takeLineItem(itemId, item);
+}
+
+void InvoiceDocument::chooseLineItemByDescription(qint64 itemId)
+{
+    requireLine();
+    const std::optional<ItemInfo> item = freshItem(itemId);
+    if (item && item->suspended)
         throw InvoiceRefusal(invoicemsg::itemSuspended(item->itemNo, item->itemDescription),
                              InvoiceField::OverrideDescriptionColumn);
-    }
+    takeLineItem(itemId, item);
+}
+
+// An item chosen by hand is read afresh, so a suspension made a moment ago counts.
+std::optional<ItemInfo> InvoiceDocument::freshItem(qint64 itemId)
+{
+    std::optional<ItemInfo> item = invoicelookup::itemById(db_, itemId);
+    items_->insert(itemId, item);
+    return item;
+}
+
+void InvoiceDocument::takeLineItem(qint64 itemId, const std::optional<ItemInfo>& item)
+{
     pending_.itemId = itemId;
     if (item) {
         pending_.unitPrice = item->unitPrice;
@@ -558,11 +504,21 @@ void InvoiceDocument::setLineOverrideDescription(const QString& description)
     touchLine();
 }
 
-void InvoiceDocument::setLineSeq(int seq)
+void InvoiceDocument::addLine(const LineInput& line)
 {
-    requireLine();
-    pending_.seq = seq;
-    touchLine();
+    appendLine();
+    try {
+        setLineQuantity(line.quantity);
+        // The item first: it brings its list price and tax codes, which a given price replaces.
+        setLineItem(line.itemId);
+        if (line.unitPrice)
+            setLineUnitPrice(line.unitPrice);
+        setLineOverrideDescription(line.description);
+        storeLine();
+    } catch (...) {
+        cancelLine();
+        throw;
+    }
 }
 
 void InvoiceDocument::storeLine()
@@ -576,34 +532,18 @@ void InvoiceDocument::storeLine()
         throw InvoiceRefusal(invoicemsg::kItemNotFoundOnStore, InvoiceField::ItemColumn);
     if (!lineAmountFits(pending_.quantity, pending_.unitPrice))
         throw InvoiceRefusal(invoicemsg::kLineAmountTooLarge, InvoiceField::QuantityColumn);
-    if (pending_.seq > 0) {
-        // The lines are kept in Seq order, so the lines holding this number are found by halves.
-        const auto bySeq = [](const InvoiceLine& line, int seq) { return line.seq < seq; };
-        for (auto it = std::lower_bound(lines_.cbegin(), lines_.cend(), pending_.seq, bySeq);
-             it != lines_.cend() && it->seq == pending_.seq; ++it) {
-            if (!(lineState_ == State::Edit && it - lines_.cbegin() == editingRow_))
-                throw DbError(DbError::KeyViolation,
-                              QStringLiteral("Key violation: line %1 is already on invoice %2")
-                                  .arg(pending_.seq)
-                                  .arg(header_.invoiceNo));
-        }
-    }
     const InvoiceTotals after =
         totalsAfterLineStored(totals(), oldAmount_, oldCodes_, pending_.amountForTotals(),
                               pending_.taxCodes, tax1(), tax2());
-    InvoiceLine stored = pending_;
-    if (stored.seq <= 0)
+    // A new line is numbered after every line the invoice has had, so the lines stay in Seq
+    // order; a changed line keeps its number.
+    if (lineState_ == State::Insert) {
+        InvoiceLine stored = pending_;
         stored.seq = nextLineNumber_++;
-    const bool appendsInOrder =
-        lineState_ == State::Insert && (lines_.isEmpty() || lines_.constLast().seq <= stored.seq);
-    if (lineState_ == State::Insert)
         lines_.append(stored);
-    else
-        lines_[editingRow_] = stored;
-    // A line numbered after the last (every line of a generated invoice) needs no sorting.
-    if (!appendsInOrder)
-        std::stable_sort(lines_.begin(), lines_.end(),
-                         [](const InvoiceLine& a, const InvoiceLine& b) { return a.seq < b.seq; });
+    } else {
+        lines_[editingRow_] = pending_;
+    }
     applyTotals(after);
     modified_ = true;
     endLineEdit();

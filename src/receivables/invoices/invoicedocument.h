@@ -5,9 +5,10 @@
 // taxes, the invoice amount and what is owed, the checks before the header is stored and the
 // lock on posted invoices. The invoice window, invoice generation and the tests all drive it.
 //
-// How it is used. The header and the lines are edited in the document; lines are added, changed
-// and deleted one at a time as in the line grid (appendLine or editLine, the setLine... setters,
-// then storeLine or leaveLine; deleteLine), and every stored line updates the totals at once.
+// How it is used. The header is changed through typed setters. A program adds a whole line in
+// one call (addLine); the line grid appends or changes one line at a time (appendLine or
+// editLine, the setLine... setters, then storeLine or leaveLine; deleteLine). Both end in
+// storeLine, so every line meets the same checks, and every stored line updates the totals.
 // ok() checks the header and writes the invoice, header and all lines, in one transaction;
 // cancel() drops everything since the invoice was opened or last written. Until ok() nothing of
 // the invoice reaches the database (the key and number are drawn at once and never given back),
@@ -68,28 +69,15 @@ public:
     // The delivered-to customer's ship-to name and address.
     QString shipToName() const;
     QString shipToAddress() const;
-    // The delivered-to box: "Same" when the delivered-to customer has neither a ship-to name nor
-    // a ship-to address, else the ship-to name.
-    QString deliveredToName() const;
     // "Terms: 2% 10   Net 30", "Terms: Net 30" or "Terms: C.O.D.".
     QString terms() const;
-    // The two taxes of the invoice as they stand, their descriptions, and the tax line under the
-    // grid ("GST: 7.50     PST: 3.50").
+    // The two taxes of the invoice as they stand, and their descriptions.
     Money tax1Amount() const { return tax1Amount_; }
     Money tax2Amount() const { return tax2Amount_; }
     QString tax1Description() const { return tax1Description_; }
     QString tax2Description() const { return tax2Description_; }
-    QString taxLine() const;
-    // "New Invoice" while the invoice has no number or no customer yet, else "Invoice 10001".
-    QString caption() const;
-    // The year box's edit text: the year's last two digits.
-    QString glYearEditText() const;
-    // What the window shows: the "Delivered-to" button only for a funder (CustomerType "F"),
-    // the ship-to address only with a Recip_ID, the billed address and the terms only with a
-    // customer.
-    bool showsRecipientButton() const;
-    bool showsShipToAddress() const;
-    bool showsAddressAndTerms() const;
+    // The formats the invoice's texts are written in.
+    const FormatSettings& formatSettings() const { return settings_; }
 
     // ----- state
 
@@ -127,20 +115,25 @@ public:
     void setWarehouseId(std::optional<qint64> warehouseId);
     void setDescription(const QString& description);
     void setPurchaseOrderNo(const QString& purchaseOrderNo);
+    // An invalid date empties the field (refused when the invoice is stored).
     void setInvoiceDate(const QDate& date);
-    // A date typed in the short date format; a two-digit year is read by Date2000. Text without
-    // digits clears the date; text that is no date is refused with the conversion message.
-    void setInvoiceDateText(const QString& text);
-    // "+" and "-" in the date box: a day later or earlier, from today when there is no date.
-    void stepInvoiceDate(int days);
     // 1..12, or empty; anything else is refused.
     void setGLPeriod(std::optional<int> period);
     void setGLYear(std::optional<int> year);
-    // The year typed with two digits (see glYearFromEditText).
-    void setGLYearText(const QString& text);
     void setPrinted(bool printed);
 
-    // ----- lines, one at a time as in the grid
+    // ----- lines
+
+    // A whole line as a program writes it: appended, filled and stored in one go, with the same
+    // checks as a line stored from the grid (storeLine). The item brings its list price and tax
+    // codes; a price given replaces the list price. A refused line is not kept.
+    struct LineInput {
+        double quantity = 0;
+        qint64 itemId = 0;
+        std::optional<Money> unitPrice; // none: the item's list price
+        QString description;            // ItemOvDesc
+    };
+    void addLine(const LineInput& line);
 
     // The lines in Seq order, the one being appended included (last).
     int lineCount() const;
@@ -157,25 +150,27 @@ public:
     void appendLine();
     // Starts changing a stored line; the line being changed is left first.
     void editLine(int row);
-    // The fields of the line being appended or changed.
+    // The fields of the line being appended or changed. An item taken copies its unit price and
+    // tax codes to the line; no item (or 0) clears it.
     void setLineQuantity(std::optional<double> quantity);
-    // An item number typed into the Item column: refused with "Item not found...\r\nPress Esc
-    // or enter a different item no" when there is none; otherwise as setLineItem in that column.
+    // The item, not checked until the line is stored.
+    void setLineItem(std::optional<qint64> itemId);
+    // An item chosen by its number or from the item search: refused with "Item not found...
+    // \r\nPress Esc or enter a different item no" when there is none and with "Item has been
+    // suspended" when it is suspended.
+    void chooseLineItem(qint64 itemId);
+    // The same with the item number typed.
     void setLineItemNo(const QString& itemNo);
-    // The item, checked by the column it was chosen in: in the Item column (typed, or the item
-    // search) a missing or suspended item is refused; in the Override Description column a
-    // suspended one; in other columns and from programs (LineColumn::None) nothing is checked
-    // until the line is stored. An item taken copies its unit price and tax codes to the line.
-    // No item (or 0) clears it.
-    void setLineItem(std::optional<qint64> itemId, LineColumn column);
+    // An item chosen by its description: refused with "Item '<no>: <description>' has been
+    // suspended" when it is suspended; a missing one is refused when the line is stored.
+    void chooseLineItemByDescription(qint64 itemId);
     void setLineUnitPrice(std::optional<Money> unitPrice);
     void setLineTaxCodes(const QString& taxCodes);
     void setLineOverrideDescription(const QString& description);
-    // For programs that number their lines themselves (1, 2, 3, ...).
-    void setLineSeq(int seq);
-    // Stores the line in the invoice: it must name an existing item; a line without a number
-    // gets the next one; the buckets, taxes, invoice amount and amount owing follow. Refusals
-    // leave the line being changed; "Too many taxes..." when it brings a fourth tax code.
+    // Stores the line in the invoice: it must name an existing item and an amount the invoice can
+    // total; a new line gets the next line number; the buckets, taxes, invoice amount and amount
+    // owing follow. Refusals leave the line being changed; "Too many taxes..." when it brings a
+    // fourth tax code.
     void storeLine();
     // Leaving the line in the grid: a line that nothing was typed into is dropped (a new one) or
     // left as it was; any other is stored.
@@ -229,6 +224,8 @@ private:
     void endLineEdit();
     void remember();
     std::optional<ItemInfo> cachedItem(std::optional<qint64> itemId) const;
+    std::optional<ItemInfo> freshItem(qint64 itemId);
+    void takeLineItem(qint64 itemId, const std::optional<ItemInfo>& item);
 
     Database& db_;
     FormatSettings settings_;

@@ -1,6 +1,5 @@
 #pragma once
-// One line of an invoice (ARInvDet) and the columns of the line grid, whose current column
-// decides how an item chosen for the line is checked.
+// One line of an invoice (ARInvDet) and its amount.
 
 #include "common/money.h"
 
@@ -22,10 +21,6 @@ struct InvoiceLine {
 
     bool operator==(const InvoiceLine&) const = default;
 };
-
-// The line grid's columns in their order. None stands for a line filled by a program (invoice
-// generation), where no column is current.
-enum class LineColumn { Quantity, Item, OverrideDescription, Description, UnitPrice, Amount, None };
 
 // Whether quantity × unit price stays within what an invoice can total (a thousand billion
 // currency units per line), so that no sum of lines can overflow.

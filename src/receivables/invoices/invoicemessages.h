@@ -48,8 +48,4 @@ inline const QString kPostedLocked = QStringLiteral(
 // Period fields.
 inline const QString kYearInvalid = QStringLiteral("Period invalid...\rEnter year as 2 digits");
 QString periodOutOfRange(int typed); // 13 is not a valid value for field 'Period'. ...
-
-// What the window shows.
-inline const QString kNewInvoiceCaption = QStringLiteral("New Invoice");
-inline const QString kSameRecipient = QStringLiteral("Same");
 } // namespace invoicemsg

@@ -10,8 +10,11 @@
 #include "masterdata/ui/itemsearch.h"
 #include "masterdata/ui/recipientlookup.h"
 #include "receivables/invoices/invoicedocument.h"
+#include "receivables/invoices/periodfields.h"
 #include "receivables/invoices/ui/invoicegrid.h"
+#include "receivables/invoices/ui/invoicelinecolumns.h"
 #include "receivables/invoices/ui/invoicelinesmodel.h"
+#include "receivables/invoices/ui/invoiceview.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -203,8 +206,8 @@ void TfrmARInvoice::buildHeader()
             });
     });
     connect(editYear, &QLineEdit::editingFinished, this, [this] {
-        if (document_ && editYear->text() != document_->glYearEditText())
-            apply([this] { document_->setGLYearText(editYear->text()); });
+        if (document_ && editYear->text() != glYearEditText(document_->header().glYear))
+            apply([this] { document_->setGLYear(glYearFromEditText(editYear->text())); });
     });
     connect(editDescription, &QLineEdit::editingFinished, this, [this] {
         if (document_ && editDescription->text() != document_->header().description)
@@ -329,7 +332,7 @@ void TfrmARInvoice::showDocument()
     showing_ = true;
     const InvoiceHeader& h = document_->header();
     const bool posted = document_->isPosted();
-    setWindowTitle(document_->caption());
+    setWindowTitle(invoiceview::caption(*document_));
     {
         const QSignalBlocker a(editCustomerNo), b(cboCustomer), c(spinPeriod), d(chkPrinted),
             e(cboLocation);
@@ -340,18 +343,18 @@ void TfrmARInvoice::showDocument()
             cboCustomer->setCurrentIndex(0);
         lblAddress->setText(document_->address());
         lblTerms->setText(document_->terms());
-        lblAddress->setVisible(document_->showsAddressAndTerms());
-        lblTerms->setVisible(document_->showsAddressAndTerms());
-        editDeliveredTo->setText(document_->deliveredToName());
-        btnRecipient->setVisible(document_->showsRecipientButton());
+        lblAddress->setVisible(invoiceview::showsAddressAndTerms(*document_));
+        lblTerms->setVisible(invoiceview::showsAddressAndTerms(*document_));
+        editDeliveredTo->setText(invoiceview::deliveredToName(*document_));
+        btnRecipient->setVisible(invoiceview::showsRecipientButton(*document_));
         lblShipToAddress->setText(document_->shipToAddress());
-        lblShipToAddress->setVisible(document_->showsShipToAddress());
+        lblShipToAddress->setVisible(invoiceview::showsShipToAddress(*document_));
         editInvoiceNo->setText(h.invoiceNo);
         const int location = h.warehouseId ? cboLocation->findData(QVariant(*h.warehouseId)) : -1;
         cboLocation->setCurrentIndex(location);
         dateInvoice->setDate(h.invoiceDate);
         spinPeriod->setValue(h.glPeriod.value_or(0));
-        editYear->setText(document_->glYearEditText());
+        editYear->setText(glYearEditText(h.glYear));
         editDescription->setText(h.description);
         chkPrinted->setChecked(h.printed);
     }
@@ -366,7 +369,7 @@ void TfrmARInvoice::showDocument()
     chkPrinted->setEnabled(!posted);
     btnRecipient->setEnabled(!posted);
     grid->setLocked(posted);
-    lblTaxLine->setText(document_->taxLine());
+    lblTaxLine->setText(invoiceview::taxLine(*document_));
     lblInvoiceAmount->setText(money(h.invoiceAmount));
     lblPaid->setText(money(h.paidAmount));
     lblDiscount->setText(money(h.discTakenAmount));
@@ -555,7 +558,7 @@ void TfrmARInvoice::searchItem()
     if (apply([this, row, itemId] {
             if (document_->editingRow() != row)
                 document_->editLine(row);
-            document_->setLineItem(itemId, LineColumn::Item);
+            setLineItemInColumn(*document_, itemId, LineColumn::Item);
         }))
         grid->setCurrentIndex(lines_->index(row, int(LineColumn::OverrideDescription)));
 }

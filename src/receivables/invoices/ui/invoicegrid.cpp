@@ -1,6 +1,6 @@
 #include "receivables/invoices/ui/invoicegrid.h"
 
-#include "receivables/invoices/invoicelines.h"
+#include "receivables/invoices/ui/invoicelinecolumns.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

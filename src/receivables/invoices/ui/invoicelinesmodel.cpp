@@ -84,8 +84,6 @@ QVariant InvoiceLinesModel::data(const QModelIndex& index, int role) const
         const auto amount = line.extAmount();
         return amount ? formatFloat(QString(kMoneyListFormat), *amount) : QString();
     }
-    case LineColumn::None:
-        break;
     }
     return {};
 }

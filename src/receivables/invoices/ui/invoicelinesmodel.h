@@ -3,7 +3,7 @@
 // document, so the grid gets the same checks, amounts and totals as any other writer; a refusal
 // is shown and the value is not taken.
 
-#include "receivables/invoices/invoicelines.h"
+#include "receivables/invoices/ui/invoicelinecolumns.h"
 
 #include <QAbstractTableModel>
 
