@@ -29,8 +29,7 @@ void editControlRow(Database& db, const QString& table,
                     const std::function<void(ControlRow&)>& edit)
 {
     Transaction tx(db, Transaction::Mode::Write);
-    if (!db.isSqlite())
-        db.exec(QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(table));
+    db.dialect().lockForWriting(db, table);
     ControlRow row;
     {
         Statement read = db.prepare(QStringLiteral("SELECT * FROM %1 LIMIT 1").arg(table));

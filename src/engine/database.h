@@ -40,7 +40,7 @@ public:
     DbError errorFrom(const QSqlError& error, const QString& sql = {}) const;
 
     // Whole-table locks that other workstations see and that die with this connection.
-    // tryLockTable makes the engine's 15 tries, 100 ms apart, before it gives up.
+    // tryLockTable makes the tries of the connection's LockRetryPolicy before it gives up.
     bool tryLockTable(const QString& table);
     void unlockTable(const QString& table);
 
@@ -58,14 +58,9 @@ public:
     void rollbackToSavepoint();
     int transactionDepth() const { return transactionDepth_; }
 
-    static constexpr int LockRetries = 15;
-    static constexpr int LockWaitMs = 100;
-
 private:
     Database(const ConnectionParams& params, const QString& connectionName);
     void connect();
-    void configureSqlite();
-    void configurePostgres();
 
     ConnectionParams params_;
     QString connectionName_;
