@@ -25,7 +25,7 @@ void makeCounterTable(Database& db)
 std::unique_ptr<Database> impatient(const ConnectionParams& params)
 {
     ConnectionParams quick = params;
-    quick.lockRetry = {3, 20};
+    quick.lockRetry = {2, 10};
     return Database::open(quick);
 }
 
