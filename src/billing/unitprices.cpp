@@ -3,6 +3,8 @@
 #include "billing/billedparty.h"
 #include "engine/database.h"
 
+#include <map>
+
 namespace billing
 {
 
@@ -42,9 +44,9 @@ struct PriceLists {
 
 const PriceLists& priceLists(Database& db)
 {
-    static std::optional<PriceLists> perEngine[2];
-    std::optional<PriceLists>& lists = perEngine[db.isSqlite() ? 0 : 1];
-    if (!lists) {
+    static std::map<QString, PriceLists> perEngine;
+    auto lists = perEngine.find(db.dialect().name());
+    if (lists == perEngine.end()) {
         const QString byItem =
             db.dialect().integerOrNull(QStringLiteral("Pricing.Unit")) + QStringLiteral(" = :item");
         const QString client = priceSql(1, true, byItem, true) + QStringLiteral(" UNION ALL ") +
@@ -52,10 +54,13 @@ const PriceLists& priceLists(Database& db)
         const QString general = priceSql(3, false, byItem, true) + QStringLiteral(" UNION ALL ") +
                                 priceSql(4, false, kByCategory, false);
         const QString order = QStringLiteral(" ORDER BY SortOrder, ServiceOrder");
-        lists =
-            PriceLists{client + order, client + QStringLiteral(" UNION ALL ") + general + order};
+        lists = perEngine
+                    .emplace(db.dialect().name(),
+                             PriceLists{client + order,
+                                        client + QStringLiteral(" UNION ALL ") + general + order})
+                    .first;
     }
-    return *lists;
+    return lists->second;
 }
 
 // The first price that is not empty, and whether any row matched at all. An item without a

@@ -14,19 +14,14 @@ int runCheckCommand(const QStringList& args, CliContext& context)
     }
     HearthtableConnection connection = connectHearthtable(context.dialogs);
     Database& db = *connection.database;
-    Statement tables = db.query(
-        db.isSqlite() ? QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'")
-                      : QStringLiteral("SELECT COUNT(*) FROM information_schema.tables"
-                                       " WHERE table_schema = current_schema()"));
-    tables.exec();
-    tables.next();
+    const qint64 tables = db.dialect().storedTableCount(db);
     context.out << "Mode: " << (connection.session.remote ? "client-server" : "file server")
                 << Qt::endl;
     context.out << "Location: " << QDir::toNativeSeparators(connection.location.directory)
                 << Qt::endl;
     context.out << "Database: " << connection.location.params.describe() << Qt::endl;
     context.out << "Engine: " << db.engineVersion() << Qt::endl;
-    context.out << "Tables: " << tables.integer(0) << Qt::endl;
+    context.out << "Tables: " << tables << Qt::endl;
     context.out << "User: " << context.userName << Qt::endl;
     return 0;
 }

@@ -24,8 +24,11 @@ int runInitCommand(const QStringList& args, CliContext& context)
     const SchemaReport& report = module.schemaReport();
     list(context.out, "Created: ", report.created);
     list(context.out, "Upgraded: ", report.upgraded);
-    if (!report.notUpgraded.isEmpty())
+    if (!report.notUpgraded.isEmpty()) {
         list(context.out, "Could not be restructured (left as they were): ", report.notUpgraded);
+        for (const QString& why : report.whyNotUpgraded)
+            context.out << "  " << why << Qt::endl;
+    }
     list(context.out, "Seeded: ", report.seeded);
     if (!report.error.isEmpty())
         return 1;

@@ -38,7 +38,10 @@ void TDataModuleARSystem::DataModuleCreate()
         reportParameters_->open();
         tblCompany_->open();
     } catch (const std::exception& e) {
-        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+        // After a failed step the user has seen its error; a table that step did not make is
+        // not a second failure to report.
+        if (report_.error.isEmpty())
+            dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
     }
 }
 

@@ -6,6 +6,11 @@
 #include "engine/database.h"
 #include "engine/schema.h"
 
+#include <QLoggingCategory>
+
+// Why a table kept an older layout; the start itself says nothing about it.
+Q_LOGGING_CATEGORY(lcSchema, "tallywick.schema", QtWarningMsg)
+
 namespace
 {
 
@@ -36,9 +41,11 @@ void CreateOrUpdateTable(Database& db, const TableDef& table, bool ensureFirstRo
         try {
             schema::upgradeTable(db, table);
             report.upgraded << table.name;
-        } catch (const DbError&) {
+        } catch (const DbError& e) {
             // The table keeps its old layout and the start goes on.
             report.notUpgraded << table.name;
+            report.whyNotUpgraded << e.message();
+            qCWarning(lcSchema) << "kept the old layout:" << e.message();
         }
     }
     if (ensureFirstRow && schema::isEmpty(db, table.name)) {

@@ -11,13 +11,15 @@ struct TableDef;
 struct SchemaReport {
     QStringList created;
     QStringList upgraded;
-    QStringList notUpgraded; // the engine could not restructure them; they keep their layout
+    QStringList notUpgraded;    // the engine could not restructure them; they keep their layout
+    QStringList whyNotUpgraded; // the engine's message for each of them, in the same order
     QStringList seeded;
     QString error; // the error that ended the sequence early, empty when it ran to the end
 };
 
 // Creates the table when it does not exist, otherwise upgrades it when its stored layout
-// differs (a failed upgrade is swallowed and the table keeps its layout). With ensureFirstRow,
+// differs (a failed upgrade is swallowed and the table keeps its layout; its message is kept in
+// the report and traced to tallywick.schema, since it is not shown). With ensureFirstRow,
 // an empty table gets one row with every field empty.
 void CreateOrUpdateTable(Database& db, const TableDef& table, bool ensureFirstRow,
                          SchemaReport& report);

@@ -29,8 +29,11 @@ void editControlRow(Database& db, const QString& table,
                     const std::function<void(ControlRow&)>& edit)
 {
     Transaction tx(db, Transaction::Mode::Write);
-    if (!db.isSqlite())
-        db.exec(QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(table));
+    // A batch that draws many numbers locks the control table once and keeps it to its end.
+    if (!db.holdsWriteLock(table)) {
+        db.dialect().lockForWriting(db, table);
+        db.noteWriteLock(table);
+    }
     ControlRow row;
     {
         Statement read = db.prepare(QStringLiteral("SELECT * FROM %1 LIMIT 1").arg(table));

@@ -25,6 +25,7 @@ private:
 };
 
 // Runs `edit` on the table's row (a new all-empty row when the table has none) and stores the
-// changes. Raises DbError when the engine cannot do it; nothing is stored then.
+// changes. Raises DbError when the engine cannot do it, or with the engine's text when another
+// workstation holds the table for longer than the lock tries last; nothing is stored then.
 void editControlRow(Database& db, const QString& table,
                     const std::function<void(ControlRow&)>& edit);

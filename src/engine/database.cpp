@@ -2,8 +2,6 @@
 
 #include "engine/tablelocks.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -19,38 +17,6 @@ namespace
 {
 
 std::atomic<int> connectionCounter{0};
-
-// A file that exists and is not empty must start with SQLite's own header; anything else is
-// somebody's other file, which we must not touch.
-void checkSqliteFile(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        throw DbError(DbError::GeneralFailure,
-                      QStringLiteral("The folder %1 does not exist.")
-                          .arg(QDir::toNativeSeparators(info.absolutePath())));
-    if (!info.exists())
-        return;
-    if (info.isDir())
-        throw DbError(DbError::GeneralFailure,
-                      QStringLiteral("%1 is a folder, not a database file.")
-                          .arg(QDir::toNativeSeparators(path)));
-    if (info.size() == 0)
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DbError(DbError::GeneralFailure,
-                      QStringLiteral("The database file %1 cannot be read: %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    static const QByteArray header("SQLite format 3\0", 16);
-    if (file.read(16) != header)
-        throw DbError(
-            DbError::GeneralFailure,
-            QStringLiteral(
-                "The file %1 is not a Tallywick database (it is not an SQLite database file). "
-                "It was left untouched.")
-                .arg(QDir::toNativeSeparators(path)));
-}
 
 } // namespace
 
@@ -84,23 +50,7 @@ Database::~Database()
 
 void Database::connect()
 {
-    if (isSqlite()) {
-        checkSqliteFile(params_.sqliteFile);
-        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-        db_.setDatabaseName(params_.sqliteFile);
-        db_.setConnectOptions(
-            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(LockRetries * LockWaitMs));
-    } else {
-        db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName_);
-        db_.setHostName(params_.host);
-        db_.setPort(params_.port);
-        db_.setDatabaseName(params_.databaseName);
-        db_.setUserName(params_.user);
-        db_.setPassword(params_.password);
-        db_.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=%2")
-                                  .arg(params_.sslMode)
-                                  .arg(params_.connectTimeoutSeconds));
-    }
+    db_ = dialect_->addConnection(params_, connectionName_);
     if (!db_.isValid())
         throw DbError(
             DbError::GeneralFailure,
@@ -108,38 +58,8 @@ void Database::connect()
     db_.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db_.open())
         throw errorFrom(db_.lastError());
-    if (isSqlite())
-        configureSqlite();
-    else
-        configurePostgres();
+    dialect_->configureSession(*this);
     locks_ = TableLocks::forDatabase(*this);
-}
-
-void Database::configureSqlite()
-{
-    // WAL lets readers and one writer work side by side, but needs shared memory that a
-    // network share cannot give; there the rollback journal is the safe choice.
-    const bool network = isNetworkFileSystem(directory());
-    exec(network ? QStringLiteral("PRAGMA journal_mode=DELETE")
-                 : QStringLiteral("PRAGMA journal_mode=WAL"));
-    exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
-    // Work tables are the engine's in-memory database: they never touch the disk.
-    exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
-    // A month's invoices touch more pages than the default 2 MB cache holds.
-    exec(QStringLiteral("PRAGMA cache_size=-32768"));
-}
-
-void Database::configurePostgres()
-{
-    exec(QStringLiteral("SET client_min_messages TO WARNING"));
-    if (!params_.schema.isEmpty()) {
-        static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-        if (!identifier.match(params_.schema).hasMatch())
-            throw DbError(DbError::GeneralFailure,
-                          QStringLiteral("Invalid schema name %1").arg(params_.schema));
-        exec(QStringLiteral("SET search_path TO %1").arg(params_.schema));
-    }
 }
 
 QString Database::directory() const
@@ -149,8 +69,7 @@ QString Database::directory() const
 
 QString Database::engineVersion()
 {
-    Statement s = query(isSqlite() ? QStringLiteral("SELECT sqlite_version()")
-                                   : QStringLiteral("SELECT current_setting('server_version')"));
+    Statement s = query(dialect_->versionQuery());
     s.exec();
     return s.next() ? dialect_->name() + QLatin1Char(' ') + s.text(0) : dialect_->name();
 }
@@ -218,10 +137,11 @@ DbError Database::errorFrom(const QSqlError& error, const QString& sql) const
 
 bool Database::tryLockTable(const QString& table)
 {
-    for (int attempt = 0; attempt < LockRetries; ++attempt) {
+    const LockRetryPolicy& policy = params_.lockRetry;
+    for (int attempt = 0; attempt < policy.tries; ++attempt) {
         if (locks_->tryLock(table))
             return true;
-        QThread::msleep(LockWaitMs);
+        QThread::msleep(policy.waitMs);
     }
     return false;
 }
@@ -248,6 +168,7 @@ void Database::commitTransaction()
         return;
     savepoints_.clear();
     sentSavepoints_ = 0;
+    writeLocks_.clear();
     if (rollbackOnly_) {
         run(QStringLiteral("ROLLBACK"));
         throw DbError(DbError::GeneralFailure,
@@ -266,6 +187,7 @@ void Database::rollbackTransaction()
     }
     savepoints_.clear();
     sentSavepoints_ = 0;
+    writeLocks_.clear();
     run(QStringLiteral("ROLLBACK"));
 }
 
@@ -307,6 +229,7 @@ void Database::rollbackToSavepoint()
         return;
     const qsizetype top = savepoints_.size() - 1;
     rollbackOnly_ = savepoints_.takeLast();
+    writeLocks_.removeIf([top](auto lock) { return lock.value() > top; });
     if (sentSavepoints_ > top) {
         sentSavepoints_ = top;
         const QString name = QStringLiteral("tw_%1").arg(top);

@@ -40,7 +40,7 @@ public:
     DbError errorFrom(const QSqlError& error, const QString& sql = {}) const;
 
     // Whole-table locks that other workstations see and that die with this connection.
-    // tryLockTable makes the engine's 15 tries, 100 ms apart, before it gives up.
+    // tryLockTable makes the tries of the connection's LockRetryPolicy before it gives up.
     bool tryLockTable(const QString& table);
     void unlockTable(const QString& table);
 
@@ -57,6 +57,10 @@ public:
     void releaseSavepoint();
     void rollbackToSavepoint();
     int transactionDepth() const { return transactionDepth_; }
+    // Tables this transaction has locked for writing: the lock lasts until the transaction ends,
+    // or until it goes back to a savepoint older than the lock.
+    bool holdsWriteLock(const QString& table) const { return writeLocks_.contains(table); }
+    void noteWriteLock(const QString& table) { writeLocks_.insert(table, savepoints_.size()); }
 
     // What the connection has asked of the engine: each executed statement is one round trip
     // to a server, and each statement prepared is one more. The benchmarks report them.
@@ -74,9 +78,6 @@ public:
     }
     void countRoundTrip() { ++traffic_.statements; }
 
-    static constexpr int LockRetries = 15;
-    static constexpr int LockWaitMs = 100;
-
 private:
     Database(const ConnectionParams& params, const QString& connectionName);
     void connect();
@@ -84,8 +85,6 @@ private:
     // Runs a statement without sending owed savepoints first.
     void run(const QString& sql);
     void sendOwedSavepoints();
-    void configureSqlite();
-    void configurePostgres();
 
     ConnectionParams params_;
     QString connectionName_;
@@ -99,6 +98,7 @@ private:
     int transactionDepth_ = 0;
     // Whether the transaction was marked to roll back when each open savepoint began.
     QList<bool> savepoints_;
+    QHash<QString, qsizetype> writeLocks_; // table -> savepoints open when it was locked
     // How many of the open savepoints the engine has been sent; the others are owed.
     qsizetype sentSavepoints_ = 0;
     bool rollbackOnly_ = false;

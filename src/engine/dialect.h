@@ -11,10 +11,14 @@
 #include <QDate>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 
 class Database;
 class Money;
+class QSqlDatabase;
 class QSqlError;
+class TableLocks;
+struct ConnectionParams;
 
 class Dialect
 {
@@ -22,6 +26,23 @@ public:
     virtual ~Dialect() = default;
 
     virtual QString name() const = 0;
+
+    // --- the session
+    // The engine's driver set up for `params`, not yet open. Refuses (untouched) a file that
+    // is not a database of this engine.
+    virtual QSqlDatabase addConnection(const ConnectionParams& params,
+                                       const QString& connectionName) const = 0;
+    // What every session sets once it is open: journal, lock waits, search path.
+    virtual void configureSession(Database& db) const = 0;
+    virtual QString versionQuery() const = 0;
+    virtual qint64 storedTableCount(Database& db) const = 0;
+
+    // --- locks
+    // Whole-table locks other workstations see and that die with this connection.
+    virtual std::unique_ptr<TableLocks> tableLocks(Database& db) const = 0;
+    // Inside an open write transaction: holds `table` against other writers until the end of
+    // the transaction, or raises DbError with the engine's text once the tries are spent.
+    virtual void lockForWriting(Database& db, const QString& table) const = 0;
 
     // --- pieces of SQL text
     // An ORDER BY term that sorts text without regard to case.
@@ -62,6 +83,11 @@ public:
     virtual TableDef describeTable(Database& db, const QString& table) const = 0;
     virtual QStringList storedIndexNames(Database& db, const QString& table) const = 0;
     void dropIndex(Database& db, const QString& physicalName) const;
+    // The old column's value as the new field stores it, NULL when it holds none or when it
+    // cannot be taken over without loss ('maybe' for a boolean, 12.5 for a whole number, text
+    // that is no date). Used when an upgrade changes a field's type.
+    virtual QString convertedValue(const QString& column, const FieldDef& from,
+                                   const FieldDef& to) const = 0;
 
     // --- errors
     virtual bool isKeyViolation(const QSqlError& error) const = 0;
@@ -76,6 +102,15 @@ class SqliteDialect final : public Dialect
 {
 public:
     QString name() const override { return QStringLiteral("SQLite"); }
+    QSqlDatabase addConnection(const ConnectionParams& params,
+                               const QString& connectionName) const override;
+    void configureSession(Database& db) const override;
+    QString versionQuery() const override;
+    qint64 storedTableCount(Database& db) const override;
+    std::unique_ptr<TableLocks> tableLocks(Database& db) const override;
+    void lockForWriting(Database& db, const QString& table) const override;
+    QString convertedValue(const QString& column, const FieldDef& from,
+                           const FieldDef& to) const override;
     QString nocaseOrder(const QString& expr) const override;
     QString integerOrNull(const QString& expr) const override;
     QString concat(const QStringList& parts) const override;
@@ -99,6 +134,15 @@ class PostgresDialect final : public Dialect
 {
 public:
     QString name() const override { return QStringLiteral("PostgreSQL"); }
+    QSqlDatabase addConnection(const ConnectionParams& params,
+                               const QString& connectionName) const override;
+    void configureSession(Database& db) const override;
+    QString versionQuery() const override;
+    qint64 storedTableCount(Database& db) const override;
+    std::unique_ptr<TableLocks> tableLocks(Database& db) const override;
+    void lockForWriting(Database& db, const QString& table) const override;
+    QString convertedValue(const QString& column, const FieldDef& from,
+                           const FieldDef& to) const override;
     QString nocaseOrder(const QString& expr) const override;
     QString integerOrNull(const QString& expr) const override;
     QString concat(const QStringList& parts) const override;

@@ -48,20 +48,70 @@ bool sameIndex(const IndexDef& a, const IndexDef& b)
            a.descending == b.descending;
 }
 
-// How an old column's value becomes the new field's value.
+bool keepsStoredValue(const FieldDef& from, const FieldDef& to)
+{
+    return from.type == to.type && (!sizeMatters(to.type) || from.size <= to.size);
+}
+
+// How an old column's value becomes the new field's value. Text is cut to its new size;
+// every other change of type is the engine's conversion, NULL where a value cannot be kept.
 QString copyExpression(const Dialect& dialect, const FieldDef& from, const FieldDef& to)
 {
-    if (from.type == to.type && (!sizeMatters(to.type) || from.size <= to.size))
-        return Dialect::identifier(from.name);
+    const QString column = Dialect::identifier(from.name);
+    if (keepsStoredValue(from, to))
+        return column;
     if (sizeMatters(to.type))
-        return QStringLiteral("SUBSTR(CAST(%1 AS TEXT), 1, %2)")
-            .arg(Dialect::identifier(from.name))
-            .arg(to.size);
-    if (to.type == FieldType::Money &&
-        (from.type == FieldType::Decimal || from.type == FieldType::Float))
-        return dialect.hostMoneyToMoney(Dialect::identifier(from.name));
-    return QStringLiteral("CAST(%1 AS %2)")
-        .arg(Dialect::identifier(from.name), dialect.columnType(to));
+        return QStringLiteral("SUBSTR(CAST(%1 AS TEXT), 1, %2)").arg(column).arg(to.size);
+    return dialect.convertedValue(column, from, to);
+}
+
+// Text cut to a narrower field is the declaration's wish; any other value the new type cannot
+// hold stops the upgrade.
+bool mayLoseValues(const FieldDef& from, const FieldDef& to)
+{
+    return !keepsStoredValue(from, to) && !sizeMatters(to.type) && to.type != FieldType::Memo;
+}
+
+QString kindOfValue(FieldType type)
+{
+    switch (type) {
+    case FieldType::Integer:
+    case FieldType::SmallInt:
+        return QStringLiteral("a whole number in the field's range");
+    case FieldType::Money:
+        return QStringLiteral("an amount of money");
+    case FieldType::Float:
+    case FieldType::Decimal:
+        return QStringLiteral("a number");
+    case FieldType::Boolean:
+        return QStringLiteral("true or false");
+    case FieldType::Date:
+        return QStringLiteral("a date");
+    case FieldType::Timestamp:
+        return QStringLiteral("a date and time");
+    case FieldType::Graphic:
+        return QStringLiteral("an image");
+    default:
+        return QStringLiteral("text");
+    }
+}
+
+// Refuses the upgrade, before anything changes, when a stored value of a field whose type
+// changes cannot be taken over: the message names the table, the field and the value.
+void checkConversion(Database& db, const QString& table, const FieldDef& from, const FieldDef& to)
+{
+    const QString column = Dialect::identifier(from.name);
+    Statement s =
+        db.query(QStringLiteral("SELECT CAST(%1 AS TEXT) FROM %2 WHERE %1 IS NOT NULL"
+                                " AND TRIM(CAST(%1 AS TEXT)) <> '' AND (%3) IS NULL LIMIT 1")
+                     .arg(column, table, db.dialect().convertedValue(column, from, to)));
+    s.exec();
+    if (!s.next())
+        return;
+    throw DbError(DbError::GeneralFailure,
+                  QStringLiteral("Table %1 cannot be upgraded: field %2 holds \"%3\", which is "
+                                 "not %4. The table was left as it was.")
+                      .arg(table, to.name, s.text(0), kindOfValue(to.type)));
 }
 
 } // namespace
@@ -129,16 +179,17 @@ void upgradeTable(Database& db, const TableDef& table)
     const TableDef stored = dialect.describeTable(db, table.name);
     const QString oldName = table.name + QStringLiteral("__old");
 
+    Transaction tx(db);
     QStringList targets;
     QStringList sources;
     for (const FieldDef& field : table.fields) {
         if (const FieldDef* old = stored.field(field.name)) {
+            if (mayLoseValues(*old, field))
+                checkConversion(db, table.name, *old, field);
             targets << Dialect::identifier(field.name);
             sources << copyExpression(dialect, *old, field);
         }
     }
-
-    Transaction tx(db);
     for (const QString& index : dialect.storedIndexNames(db, table.name))
         dialect.dropIndex(db, index);
     db.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(table.name, oldName));

@@ -73,41 +73,16 @@ private:
     QHash<QString, QFile*> files_;
 };
 
-// A session advisory lock keyed by database, schema and table name.
-class AdvisoryTableLocks final : public TableLocks
-{
-public:
-    explicit AdvisoryTableLocks(Database& db) : db_(db) {}
-
-    bool tryLock(const QString& table) override
-    {
-        Statement s =
-            db_.prepare(QStringLiteral("SELECT pg_try_advisory_lock(7291, "
-                                       "hashtext(current_database() || '.' || current_schema()"
-                                       " || '.' || lower(:table)))"));
-        s.bind(QStringLiteral("table"), table).exec();
-        return s.next() && s.boolean(0);
-    }
-
-    void unlock(const QString& table) override
-    {
-        Statement s = db_.prepare(QStringLiteral(
-            "SELECT pg_advisory_unlock(7291, hashtext(current_database() || '.' || current_schema()"
-            " || '.' || lower(:table)))"));
-        s.bind(QStringLiteral("table"), table).exec();
-    }
-
-private:
-    Database& db_;
-};
-
 } // namespace
 
 std::unique_ptr<TableLocks> TableLocks::forDatabase(Database& db)
 {
-    if (db.isSqlite())
-        return std::make_unique<FileTableLocks>(db.directory());
-    return std::make_unique<AdvisoryTableLocks>(db);
+    return db.dialect().tableLocks(db);
+}
+
+std::unique_ptr<TableLocks> fileTableLocks(const QString& directory)
+{
+    return std::make_unique<FileTableLocks>(directory);
 }
 
 bool isNetworkFileSystem(const QString& directory)

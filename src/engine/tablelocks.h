@@ -16,7 +16,11 @@ public:
     virtual bool tryLock(const QString& table) = 0;
     virtual void unlock(const QString& table) = 0;
 
+    // The engine's kind of lock (Dialect::tableLocks).
     static std::unique_ptr<TableLocks> forDatabase(Database& db);
 };
+
+// Lock files with an operating-system lock in `directory`, for a database file there.
+std::unique_ptr<TableLocks> fileTableLocks(const QString& directory);
 
 bool isNetworkFileSystem(const QString& directory);

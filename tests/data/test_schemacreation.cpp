@@ -243,6 +243,25 @@ private Q_SLOTS:
         QVERIFY(!schema::tableExists(*db, QStringLiteral("GLAccnt")));
     }
 
+    void aFailedStepIsShownOnce_data() { testdb::addEngineRows(); }
+    void aFailedStepIsShownOnce()
+    {
+        QFETCH(QString, engine);
+        auto db = testdb::fresh(engine);
+        makeHost(*db);
+        // A customer-type table that cannot be rebuilt (the name its rebuild needs is taken) and
+        // takes no empty row: the start ends there, before the organization table is made.
+        db->exec(QStringLiteral("CREATE TABLE CusType (Code INTEGER NOT NULL)"));
+        db->exec(QStringLiteral("CREATE TABLE CusType__old (Code INTEGER)"));
+        ScriptedDialogs dialogs;
+        TDataModuleARSystem module(std::move(db), QString(), dialogs);
+        const SchemaReport& report = module.schemaReport();
+        QVERIFY(!report.error.isEmpty());
+        QCOMPARE(report.notUpgraded, QStringList{QStringLiteral("CusType")});
+        QCOMPARE(dialogs.texts(), QStringList{report.error});
+        QVERIFY(!schema::tableExists(module.database(), QStringLiteral("Company")));
+    }
+
     void currencyFollowsThePostalFormat_data()
     {
         QTest::addColumn<QString>("format");

@@ -201,6 +201,26 @@ private Q_SLOTS:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
+    void failedStartStepIsTheOnlyMessage()
+    {
+        // The start ends at the customer types, before the organization table exists: neither
+        // the data module nor the console's own checks report the tables it did not make.
+        runWithDb([](Database& db) {
+            db.exec(QStringLiteral("CREATE TABLE CusType (Code INTEGER NOT NULL)"));
+            db.exec(QStringLiteral("CREATE TABLE CusType__old (Code INTEGER)"));
+        });
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        console.wire(console.ActionSynchronizeItems, [] {});
+        ModalWatcher watcher;
+        watcher.onDialog = [](QDialog* d) { d->accept(); };
+        console.FormARSystemShowModal();
+        QCOMPARE(watcher.messages.size(), 1);
+        QCOMPARE(watcher.messages.first(), arProcess().dataModule->schemaReport().error);
+        QCOMPARE(host.terminations, 0);
+    }
+
     void suppressedPostingDisablesTheFourActions()
     {
         TestHost host;

@@ -28,7 +28,7 @@ private Q_SLOTS:
             auto db = Database::open(params);
             create(*db);
         }
-        const int perProcess = 500;
+        const int perProcess = 150;
         const QStringList args{testdb::childArgument(params), QString::number(perProcess),
                                QStringLiteral("1002"), QStringLiteral("104")};
         QProcess a;

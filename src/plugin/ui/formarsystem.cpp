@@ -415,7 +415,10 @@ void TFormARSystem::FormShow()
         }
     } catch (const std::exception& e) {
         QGuiApplication::restoreOverrideCursor();
-        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+        // A failed step of the start has been shown already; the tables it left unmade make
+        // these checks fail too, which is not news to the user.
+        if (module->schemaReport().error.isEmpty())
+            dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
     }
 }
 
