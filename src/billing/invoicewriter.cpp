@@ -8,7 +8,7 @@ namespace billing
 
 InvoiceWriter::InvoiceWriter(Database& db, const QDate& invoiceDate, const FormatSettings& format)
     : db_(db), invoiceDate_(invoiceDate), format_(format),
-      company_(invoicelookup::companyPeriods(db))
+      company_(invoicelookup::companyPeriods(db, &lookups_))
 {
 }
 
@@ -30,8 +30,7 @@ std::optional<qint64> InvoiceWriter::customerId(const QString& customerNo)
 
 GeneratedInvoice InvoiceWriter::write(const InvoiceRequest& request)
 {
-    std::unique_ptr<InvoiceDocument> doc = InvoiceDocument::openNew(db_, format_);
-    doc->shareItemCache(items_);
+    std::unique_ptr<InvoiceDocument> doc = InvoiceDocument::openNew(db_, format_, &lookups_);
     doc->setCustomerId(customerId(request.customerNo));
     if (!request.recipId.isEmpty())
         doc->setRecipId(request.recipId);

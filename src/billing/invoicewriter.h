@@ -39,10 +39,9 @@ private:
     Database& db_;
     QDate invoiceDate_;
     FormatSettings format_;
+    invoicelookup::RunLookups lookups_; // before company_, which is read through it
     CompanyPeriods company_;
     QHash<QString, qint64> customers_; // by CustomerNo
-    // The run's items, read once for all its invoices.
-    InvoiceDocument::ItemCache items_;
     bool customersRead_ = false;
 };
 

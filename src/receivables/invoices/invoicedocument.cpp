@@ -39,9 +39,14 @@ InvoiceDocument::InvoiceDocument(Database& db, const FormatSettings& settings)
 InvoiceDocument::~InvoiceDocument() = default;
 
 std::unique_ptr<InvoiceDocument> InvoiceDocument::openNew(Database& db,
-                                                          const FormatSettings& settings)
+                                                          const FormatSettings& settings,
+                                                          invoicelookup::RunLookups* run)
 {
     std::unique_ptr<InvoiceDocument> doc(new InvoiceDocument(db, settings));
+    if (run) {
+        doc->run_ = run;
+        doc->items_ = &run->items;
+    }
     const InvoiceKeys keys = drawInvoiceKeys(db);
     InvoiceHeader& h = doc->header_;
     h.invoiceId = keys.invoiceId;
@@ -50,10 +55,10 @@ std::unique_ptr<InvoiceDocument> InvoiceDocument::openNew(Database& db,
     h.invoiceDate = today;
     h.printed = false;
     h.posted = false;
-    const CompanyPeriods company = invoicelookup::companyPeriods(db);
+    const CompanyPeriods company = invoicelookup::companyPeriods(db, run);
     h.glPeriod = company.defaultPeriod > 0 ? company.defaultPeriod : today.month();
     h.glYear = company.defaultYear > 0 ? company.defaultYear : today.year();
-    h.warehouseId = invoicelookup::firstWarehouse(db);
+    h.warehouseId = invoicelookup::firstWarehouse(db, run);
     h.owing = h.owingFromAmounts();
     doc->headerState_ = State::Insert;
     doc->nextLineNumber_ = 1;
@@ -154,7 +159,7 @@ void InvoiceDocument::setCustomerNoText(const QString& text)
         return;
     }
     beginHeaderEdit();
-    const std::optional<CustomerInfo> customer = invoicelookup::customerByNo(db_, typed);
+    const std::optional<CustomerInfo> customer = invoicelookup::customerByNo(db_, typed, run_);
     if (!customer)
         throw InvoiceRefusal(invoicemsg::customerNoNotFound(typed), InvoiceField::CustomerNo);
     if (customer->suspended)
@@ -189,7 +194,8 @@ void InvoiceDocument::setCustomerId(std::optional<qint64> customerId)
         setTaxes(std::nullopt, std::nullopt);
         return;
     }
-    const std::optional<CustomerInfo> customer = invoicelookup::customerById(db_, *customerId);
+    const std::optional<CustomerInfo> customer =
+        invoicelookup::customerById(db_, *customerId, run_);
     if (!customer)
         throw InvoiceRefusal(invoicemsg::kCustomerNotFound, InvoiceField::CustomerNo);
     if (customer->suspended)
@@ -240,7 +246,7 @@ void InvoiceDocument::setRecipId(const QString& customerNo)
     if (recipId == header_.recipId)
         return;
     changeHeader(&InvoiceHeader::recipId, recipId);
-    recipient_ = invoicelookup::customerByNo(db_, recipId);
+    recipient_ = invoicelookup::customerByNo(db_, recipId, run_);
 }
 
 void InvoiceDocument::setCustomerType(const QString& customerType)
@@ -600,7 +606,7 @@ void InvoiceDocument::ok()
         leaveLine();
     if (headerState_ == State::Browse)
         return;
-    checkHeaderBeforeStore(db_, header_, int(lines_.size()));
+    checkHeaderBeforeStore(db_, header_, int(lines_.size()), run_);
     try {
         invoicestore::write(db_, header_, lines_, headerState_ == State::Insert);
     } catch (const DbError& e) {

@@ -43,7 +43,8 @@ public:
     // printed, not posted, the organization's default period and year (else the current month
     // and year) and the first location by name. Raises DbError when no number can be drawn.
     static std::unique_ptr<InvoiceDocument>
-    openNew(Database& db, const FormatSettings& settings = currentFormatSettings());
+    openNew(Database& db, const FormatSettings& settings = currentFormatSettings(),
+            invoicelookup::RunLookups* run = nullptr);
     // The stored invoice with this key, its taxes taken from its stored buckets; nullptr when
     // there is no such invoice.
     static std::unique_ptr<InvoiceDocument>
@@ -189,10 +190,9 @@ public:
     void ok();
     // Cancel: drops every change since the invoice was opened or last written, lines included.
     void cancel();
-    // Items read for lines, by ItemID. A program writing many invoices in one go may let them
-    // share one (the cache must outlive the document).
+    // Items read for lines, by ItemID. A program writing many invoices in one go lets them
+    // share what they look up (openNew's RunLookups, which must outlive the document).
     using ItemCache = QHash<qint64, std::optional<ItemInfo>>;
-    void shareItemCache(ItemCache& cache) { items_ = &cache; }
 
     // Takes the two taxes again from the stored buckets and rates. Opening an existing invoice
     // does this; without it the first line change would count the taxes twice.
@@ -250,4 +250,5 @@ private:
     std::optional<CustomerInfo> recipient_;
     mutable ItemCache ownItems_;
     ItemCache* items_ = &ownItems_;
+    invoicelookup::RunLookups* run_ = nullptr;
 };

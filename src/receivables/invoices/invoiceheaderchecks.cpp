@@ -5,20 +5,21 @@
 #include "receivables/invoices/invoicemessages.h"
 #include "receivables/invoices/invoicerefusal.h"
 
-void checkHeaderBeforeStore(Database& db, const InvoiceHeader& header, int lineCount)
+void checkHeaderBeforeStore(Database& db, const InvoiceHeader& header, int lineCount,
+                            invoicelookup::RunLookups* run)
 {
     using namespace invoicemsg;
     if (header.posted)
         return;
     if (!header.customerId)
         throw InvoiceRefusal(kCustomerRequired, InvoiceField::CustomerNo);
-    if (invoicelookup::companyPeriods(db).fiscalYear == 0)
+    if (invoicelookup::companyPeriods(db, run).fiscalYear == 0)
         throw InvoiceRefusal(kFiscalYearUndefined, InvoiceField::Period);
     if (lineCount == 0)
         throw InvoiceRefusal(kNoItems, InvoiceField::Lines);
-    if (!invoicelookup::customerById(db, *header.customerId))
+    if (!invoicelookup::customerById(db, *header.customerId, run))
         throw InvoiceRefusal(kCustomerGone, InvoiceField::CustomerNo);
-    if (!header.warehouseId || !invoicelookup::warehouseExists(db, *header.warehouseId))
+    if (!header.warehouseId || !invoicelookup::warehouseExists(db, *header.warehouseId, run))
         throw InvoiceRefusal(kWarehouseGone, InvoiceField::Location);
     if (header.invoiceNo.trimmed().isEmpty())
         throw InvoiceRefusal(fieldRequired(QStringLiteral("Invoice no.")), InvoiceField::InvoiceNo);

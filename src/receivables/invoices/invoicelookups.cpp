@@ -173,4 +173,57 @@ CompanyPeriods companyPeriods(Database& db)
     return c;
 }
 
+namespace
+{
+// The value remembered under the key, read once.
+template <typename Map, typename Key, typename Read>
+auto remembered(Map& map, const Key& key, Read read) -> typename Map::mapped_type
+{
+    auto found = map.constFind(key);
+    if (found == map.constEnd())
+        found = map.insert(key, read());
+    return *found;
+}
+} // namespace
+
+std::optional<CustomerInfo> customerById(Database& db, qint64 customerId, RunLookups* run)
+{
+    if (!run)
+        return customerById(db, customerId);
+    return remembered(run->customersById, customerId, [&] { return customerById(db, customerId); });
+}
+
+std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo, RunLookups* run)
+{
+    if (!run)
+        return customerByNo(db, customerNo);
+    return remembered(run->customersByNo, customerNo, [&] { return customerByNo(db, customerNo); });
+}
+
+bool warehouseExists(Database& db, qint64 warehouseId, RunLookups* run)
+{
+    if (!run)
+        return warehouseExists(db, warehouseId);
+    return remembered(run->warehouses, warehouseId,
+                      [&] { return warehouseExists(db, warehouseId); });
+}
+
+std::optional<qint64> firstWarehouse(Database& db, RunLookups* run)
+{
+    if (!run)
+        return firstWarehouse(db);
+    if (!run->firstWarehouse)
+        run->firstWarehouse = firstWarehouse(db);
+    return *run->firstWarehouse;
+}
+
+CompanyPeriods companyPeriods(Database& db, RunLookups* run)
+{
+    if (!run)
+        return companyPeriods(db);
+    if (!run->company)
+        run->company = companyPeriods(db);
+    return *run->company;
+}
+
 } // namespace invoicelookup

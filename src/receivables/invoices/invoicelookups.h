@@ -4,6 +4,7 @@
 
 #include "common/money.h"
 
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -64,4 +65,22 @@ bool warehouseExists(Database& db, qint64 warehouseId);
 std::optional<qint64> firstWarehouse(Database& db);
 // The organization row; all 0 when there is none.
 CompanyPeriods companyPeriods(Database& db);
+
+// What invoices written one after another in a run (invoice generation) look up alike: the
+// organization's periods, the first location, the locations, customers and items, each read
+// once for the run instead of once or twice per invoice. A document without it reads afresh.
+struct RunLookups {
+    QHash<qint64, std::optional<ItemInfo>> items;
+    std::optional<CompanyPeriods> company;
+    std::optional<std::optional<qint64>> firstWarehouse;
+    QHash<qint64, bool> warehouses;
+    QHash<qint64, std::optional<CustomerInfo>> customersById;
+    QHash<QString, std::optional<CustomerInfo>> customersByNo;
+};
+// The lookups above through a run's memory when there is one.
+std::optional<CustomerInfo> customerById(Database& db, qint64 customerId, RunLookups* run);
+std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo, RunLookups* run);
+bool warehouseExists(Database& db, qint64 warehouseId, RunLookups* run);
+std::optional<qint64> firstWarehouse(Database& db, RunLookups* run);
+CompanyPeriods companyPeriods(Database& db, RunLookups* run);
 } // namespace invoicelookup
