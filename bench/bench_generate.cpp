@@ -125,10 +125,9 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
         out << "; " << dialogs.problems.size() << " warnings shown";
     out << Qt::endl;
     const Database::Traffic& traffic = db.traffic();
-    out << "traffic: " << traffic.statements - trafficBefore.statements
-        << " statements executed, " << traffic.prepares - trafficBefore.prepares
-        << " prepared, " << traffic.roundTrips() - trafficBefore.roundTrips() << " round trips"
-        << Qt::endl;
+    out << "traffic: " << traffic.statements - trafficBefore.statements << " statements executed, "
+        << traffic.prepares - trafficBefore.prepares << " prepared, "
+        << traffic.roundTrips() - trafficBefore.roundTrips() << " round trips" << Qt::endl;
     out << "run-ns: " << ns << Qt::endl;
     out << "rows: " << invoices << ' ' << lines << ' ' << history << Qt::endl;
     return 0;

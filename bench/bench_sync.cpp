@@ -1,8 +1,9 @@
-// Times customer and item synchronization of a sample meal program on the embedded database:
-// the first run, which adds every customer and item, and the second, which refreshes them. Run
-// by scripts/bench sync; not part of the test run.
+// Times customer and item synchronization of a sample meal program on the embedded database or,
+// with --postgres, in a throwaway schema of the server TALLYWICK_PG names: the first run, which
+// adds every customer and item, and the second, which refreshes them. Run by scripts/bench sync;
+// not part of the test run.
 //
-//   bench_sync DIR [--clients N] [--seed S]
+//   bench_sync DIR|--postgres [--clients N] [--seed S]
 //
 // Leaves DIR/baseline.db, a copy of the database as it was before the first run, for the
 // baseline program, and prints the rows the first run added as "rows: CUSTOMERS ITEMS".
@@ -13,12 +14,15 @@
 #include "host/sampledata.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
+#include "throwawayschema.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <optional>
 
 namespace
 {
@@ -74,33 +78,54 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty()) {
-        err << "Usage: bench_sync DIR [--clients N] [--seed S]" << Qt::endl;
-        return 2;
-    }
-    const QString dir = args.first();
+    QString dir;
+    bool postgres = false;
     SampleDataOptions options;
     options.clients = 10000;
     options.periodStart = QDate(2025, 3, 1);
-    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--clients"))
-            options.clients = args[i + 1].toInt();
-        else if (args[i] == QLatin1String("--seed"))
-            options.seed = args[i + 1].toULongLong();
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--postgres"))
+            postgres = true;
+        else if (args[i] == QLatin1String("--clients") && i + 1 < args.size())
+            options.clients = args[++i].toInt();
+        else if (args[i] == QLatin1String("--seed") && i + 1 < args.size())
+            options.seed = args[++i].toULongLong();
+        else
+            dir = args[i];
+    }
+    if (postgres == !dir.isEmpty()) {
+        err << "Usage: bench_sync DIR|--postgres [--clients N] [--seed S]" << Qt::endl;
+        return 2;
     }
 
     try {
-        QDir().mkpath(dir);
-        const QString file = QDir(dir).filePath(QStringLiteral("Hearthtable.db"));
-        const QString baseline = QDir(dir).filePath(QStringLiteral("baseline.db"));
-        QFile::remove(file);
-        QFile::remove(baseline);
         QuietDialogs dialogs;
-        auto db = Database::open(ConnectionParams::sqlite(file));
+        std::unique_ptr<Database> db;
+        std::optional<ThrowawaySchema> schema;
+        QTemporaryDir shared; // the shared folder a client-server site keeps its ini file in
+        if (postgres) {
+            const QString keywords = qEnvironmentVariable("TALLYWICK_PG");
+            if (keywords.isEmpty()) {
+                err << "TALLYWICK_PG names no PostgreSQL server." << Qt::endl;
+                return 2;
+            }
+            schema.emplace(ConnectionParams::fromPostgresKeywords(keywords),
+                           QStringLiteral("bench_sync"));
+            db = Database::open(schema->params());
+            dir = shared.path();
+        } else {
+            QDir().mkpath(dir);
+            const QString file = QDir(dir).filePath(QStringLiteral("Hearthtable.db"));
+            QFile::remove(file);
+            QFile::remove(QDir(dir).filePath(QStringLiteral("baseline.db")));
+            db = Database::open(ConnectionParams::sqlite(file));
+        }
         generateSampleData(*db, options);
         TDataModuleARSystem module(std::move(db), dir, dialogs);
         Database& ar = module.database();
-        ar.exec(QStringLiteral("VACUUM INTO '%1'").arg(baseline));
+        if (!postgres)
+            ar.exec(QStringLiteral("VACUUM INTO '%1'")
+                        .arg(QDir(dir).filePath(QStringLiteral("baseline.db"))));
 
         const Timed first = synchronizeOnce(ar, dialogs);
         const Timed second = synchronizeOnce(ar, dialogs);
