@@ -11,12 +11,21 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <memory>
 #include <optional>
+
+class Database;
 
 namespace billing
 {
 class ClientDeliveries;
-}
+class FundingUses;
+// A time-billing rate and its period code ("D", "M", "Y").
+struct PeriodRate {
+    Money rate;
+    QString period;
+};
+} // namespace billing
 
 // "Generate invoices for:" on the generation screen.
 enum class BillingChoice { MealsOnly = 0, PledgesOnly = 1, MealsAndPledges = 2 };
@@ -29,6 +38,10 @@ struct ChargeLookups {
     QHash<QString, QString> billedParty;         // by funding code
     QHash<QString, QString> billingMethod;       // by "person/service/funding code"
     QHash<QString, QString> funderBillingMethod; // the funding source's own, by funding code
+    // The clients' own funding uses, read on the first line that needs one.
+    std::shared_ptr<const billing::FundingUses> fundingUses;
+    // The funding source's time-billing rate, by funding code.
+    QHash<QString, std::optional<billing::PeriodRate>> funderTimeRate;
     // Unit amounts by item of clients without prices of their own, by "billed party kind/
     // funding code/item/category"; and which clients have prices of their own.
     QHash<QString, Money> sharedUnitAmounts;

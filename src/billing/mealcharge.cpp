@@ -3,6 +3,7 @@
 #include "billing/billedparty.h"
 #include "billing/billingmethod.h"
 #include "billing/deliverydays.h"
+#include "billing/fundinguses.h"
 #include "billing/linedescriptions.h"
 #include "billing/unitprices.h"
 #include "common/dialogs.h"
@@ -50,6 +51,29 @@ QString billedParty(Database& db, const MealLine& line, const ChargeChoices& cho
     return *it;
 }
 
+const FundingUses& fundingUses(Database& db, ChargeLookups& lookups)
+{
+    if (!lookups.fundingUses)
+        lookups.fundingUses = std::make_shared<const FundingUses>(db);
+    return *lookups.fundingUses;
+}
+
+// The client's own time-billing rate, else the funding source's (remembered per source).
+std::optional<PeriodRate> timeRate(Database& db, const MealLine& line, const ChargeChoices& choices)
+{
+    if (!choices.lookups)
+        return periodRate(db, line.personId, line.serviceId, line.fundingCode);
+    ChargeLookups& known = *choices.lookups;
+    if (std::optional<PeriodRate> own =
+            fundingUses(db, known).timeRate(line.personId, line.serviceId, line.fundingCode))
+        return own;
+    const QString fund = line.fundingCode.trimmed();
+    auto found = known.funderTimeRate.constFind(fund);
+    if (found == known.funderTimeRate.constEnd())
+        found = known.funderTimeRate.insert(fund, funderPeriodRate(db, fund));
+    return *found;
+}
+
 QString billingMethod(Database& db, const MealLine& line, const ChargeChoices& choices)
 {
     if (!choices.lookups)
@@ -60,7 +84,8 @@ QString billingMethod(Database& db, const MealLine& line, const ChargeChoices& c
     auto it = known.constFind(key);
     if (it != known.constEnd())
         return *it;
-    const QString own = clientBillingMethod(db, line.personId, line.serviceId, line.fundingCode);
+    const QString own =
+        fundingUses(db, *choices.lookups).method(line.personId, line.serviceId, line.fundingCode);
     QString funder;
     if (own.isEmpty()) {
         QHash<QString, QString>& funders = choices.lookups->funderBillingMethod;
@@ -100,10 +125,9 @@ Money unitAmount(Database& db, const PriceKey& key, const QString& party,
 
 // Billed by time: the rate, the line description and the warnings about what is missing.
 void chargeByTime(Database& db, Dialogs& dialogs, const MealLine& line, const ClientNames& client,
-                  MealCharge& result)
+                  const ChargeChoices& choices, MealCharge& result)
 {
-    const std::optional<PeriodRate> rate =
-        periodRate(db, line.personId, line.serviceId, line.fundingCode);
+    const std::optional<PeriodRate> rate = timeRate(db, line, choices);
     const QString word = periodWord(rate ? rate->period : QString());
     result.charge = rate ? rate->rate : Money();
     result.description = byTimeDescription(word, result.billedParty == kThirdParty, client);
@@ -141,7 +165,7 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
         if (thirdParty)
             result.description = byItemDescription(line.mealItem, client);
     } else if (result.billingMethod == kByTime) {
-        chargeByTime(db, dialogs, line, client, result);
+        chargeByTime(db, dialogs, line, client, choices, result);
         result.coversWholePair = true;
     } else {
         result.charge = line.complimentary ? Money() : line.itemPrice;

@@ -138,34 +138,45 @@ Money unitAmountByItem(Database& db, const PriceKey& key, const QString& billedP
     return itemCost(db, key.itemId).value_or(Money());
 }
 
+namespace
+{
+std::optional<PeriodRate> firstRate(Statement& s)
+{
+    s.exec();
+    while (s.next()) {
+        if (s.isNull(0))
+            continue;
+        PeriodRate found{s.hostMoney(QStringLiteral("Reimbursement_Rate")), s.text(1).trimmed()};
+        s.finish();
+        return found;
+    }
+    s.finish();
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<PeriodRate> funderPeriodRate(Database& db, const QString& fundingCode)
+{
+    Statement funder = db.prepare(QStringLiteral(
+        "SELECT Reimbursement_Rate, Reimbursement_Period FROM FundSrcs WHERE RTRIM(Fund_CD) = :fund"
+        " AND RTRIM(Reimbursement_Method) = 'T' ORDER BY Fund_ID"));
+    funder.bind(QStringLiteral("fund"), fundingCode.trimmed());
+    return firstRate(funder);
+}
+
 std::optional<PeriodRate> periodRate(Database& db, qint64 personId, qint64 serviceId,
                                      const QString& fundingCode)
 {
-    const QString fund = fundingCode.trimmed();
     Statement clientSpecific = db.prepare(QStringLiteral(
         "SELECT Reimbursement_Rate, Reimbursement_Period FROM FundUses WHERE Person_ID = :person"
         " AND RTRIM(Reimbursement_Method) = 'T' AND (Service_ID = :service OR Service_ID = 0)"
         " AND RTRIM(Fund_CD) = :fund ORDER BY CASE WHEN Service_ID = 0 THEN 1 ELSE 0 END"));
     clientSpecific.bind(QStringLiteral("person"), personId)
         .bind(QStringLiteral("service"), serviceId)
-        .bind(QStringLiteral("fund"), fund);
-    Statement funder = db.prepare(QStringLiteral(
-        "SELECT Reimbursement_Rate, Reimbursement_Period FROM FundSrcs WHERE RTRIM(Fund_CD) = :fund"
-        " AND RTRIM(Reimbursement_Method) = 'T' ORDER BY Fund_ID"));
-    funder.bind(QStringLiteral("fund"), fund);
-    for (Statement* s : {&clientSpecific, &funder}) {
-        s->exec();
-        while (s->next()) {
-            if (s->isNull(0))
-                continue;
-            PeriodRate found{s->hostMoney(QStringLiteral("Reimbursement_Rate")),
-                             s->text(1).trimmed()};
-            s->finish();
-            return found;
-        }
-        s->finish();
-    }
-    return std::nullopt;
+        .bind(QStringLiteral("fund"), fundingCode.trimmed());
+    if (std::optional<PeriodRate> own = firstRate(clientSpecific))
+        return own;
+    return funderPeriodRate(db, fundingCode);
 }
 
 QString periodWord(const QString& period)

@@ -3,6 +3,7 @@
 // source, a price for the line's own service comes before a price for all services (0). The
 // first price that is not empty wins, also when it is 0.
 
+#include "billing/chargetypes.h"
 #include "common/money.h"
 
 #include <QSet>
@@ -49,10 +50,8 @@ QSet<QString> clientsWithOwnPrices(Database& db);
 // Billed by time: the client's own rate for the service (or all services), else the funding
 // source's, each only where its reimbursement method is "T". The first rate that is not empty
 // wins, with its period code ("D", "M", "Y", trailing blanks dropped).
-struct PeriodRate {
-    Money rate;
-    QString period;
-};
+// The funding source's own time-billing rate, the second half of periodRate.
+std::optional<PeriodRate> funderPeriodRate(Database& db, const QString& fundingCode);
 std::optional<PeriodRate> periodRate(Database& db, qint64 personId, qint64 serviceId,
                                      const QString& fundingCode);
 // "Day", "Month", "Year", or "Unspecified Period" for any other code.

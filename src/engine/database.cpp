@@ -238,15 +238,15 @@ void Database::rollbackToSavepoint()
     }
 }
 
-int Database::columnPosition(const QSqlQuery& query, const QString& column)
+std::shared_ptr<ColumnLayout> Database::columnLayout(const QSqlQuery& query)
 {
-    auto layout = columns_.find(query.lastQuery());
-    if (layout == columns_.end()) {
-        QHash<QString, int> positions;
+    auto layout = columns_.constFind(query.lastQuery());
+    if (layout == columns_.constEnd()) {
+        auto positions = std::make_shared<ColumnLayout>();
         const QSqlRecord record = query.record();
         for (int i = record.count() - 1; i >= 0; --i)
-            positions.insert(record.fieldName(i).toLower(), i);
+            positions->byLowerName.insert(record.fieldName(i).toLower(), i);
         layout = columns_.insert(query.lastQuery(), positions);
     }
-    return layout->value(column.toLower(), -1);
+    return *layout;
 }

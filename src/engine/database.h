@@ -48,9 +48,9 @@ public:
     void beginTransaction(bool write);
     void commitTransaction();
     void rollbackTransaction();
-    // The position of a result column named without regard to case, -1 when there is none.
-    // Reading a result's layout is costly, so it is read once per statement text.
-    int columnPosition(const QSqlQuery& query, const QString& column);
+    // Where the result columns of a statement are. Reading a result's layout is costly, so it is
+    // read once per statement text; Statement finds a column by name through it.
+    std::shared_ptr<ColumnLayout> columnLayout(const QSqlQuery& query);
 
     // Savepoints inside the open transaction; Savepoint (savepoint.h) is the guard.
     void beginSavepoint();
@@ -93,7 +93,7 @@ private:
     QHash<QString, std::shared_ptr<PreparedQuery>> prepared_;
     Traffic traffic_;
     // Per statement text: lower-case column name to position, the first of a name winning.
-    QHash<QString, QHash<QString, int>> columns_;
+    QHash<QString, std::shared_ptr<ColumnLayout>> columns_;
     std::unique_ptr<TableLocks> locks_;
     int transactionDepth_ = 0;
     // Whether the transaction was marked to roll back when each open savepoint began.

@@ -66,7 +66,13 @@ QVariant Statement::value(int column) const
 
 QVariant Statement::value(const QString& column) const
 {
-    const int index = db_->columnPosition(query(), column);
+    if (!prepared_->layout)
+        prepared_->layout = db_->columnLayout(query());
+    ColumnLayout& layout = *prepared_->layout;
+    auto asked = layout.asked.constFind(column);
+    if (asked == layout.asked.constEnd())
+        asked = layout.asked.insert(column, layout.byLowerName.value(column.toLower(), -1));
+    const int index = *asked;
     if (index < 0)
         throw DbError(DbError::GeneralFailure, QStringLiteral("Field '%1' not found").arg(column));
     return query().value(index);

@@ -3,6 +3,7 @@
 // bound in the rules' own types (QDate, Money, bool, QString) and stored as each engine wants.
 
 #include <QDate>
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
@@ -15,10 +16,18 @@ class Money;
 // A prepared statement and whether a Statement holds it now. The connection keeps the ones it
 // reuses; a Statement shares it for its lifetime, so a statement is never handed out twice and
 // survives the connection forgetting it.
+// Where a statement's result columns are, found by name without regard to case; names are
+// lowered once and then remembered as they are asked for.
+struct ColumnLayout {
+    QHash<QString, int> byLowerName; // the first column of a name wins
+    QHash<QString, int> asked;
+};
+
 struct PreparedQuery {
     explicit PreparedQuery(QSqlQuery q) : query(std::move(q)) {}
     QSqlQuery query;
     bool inUse = false;
+    std::shared_ptr<ColumnLayout> layout; // read once, on the first column asked for by name
 };
 
 class Statement

@@ -186,18 +186,42 @@ auto remembered(Map& map, const Key& key, Read read) -> typename Map::mapped_typ
 }
 } // namespace
 
+// Every customer once for the run, in one statement: the run writes an invoice for most of them.
+void loadCustomers(Database& db, RunLookups& run)
+{
+    if (run.customersLoaded)
+        return;
+    Statement s = db.prepare(
+        QStringLiteral("SELECT %1 FROM Customer ORDER BY CustomerID").arg(kCustomerColumns));
+    s.exec();
+    while (s.next()) {
+        CustomerInfo customer = readCustomer(s);
+        // The first customer (by key) with a number is the one its number finds.
+        if (!customer.customerNo.isEmpty() && !run.customersByNo.contains(customer.customerNo))
+            run.customersByNo.insert(customer.customerNo, customer);
+        run.customersById.insert(customer.customerId, std::move(customer));
+    }
+    run.customersLoaded = true;
+}
+
 std::optional<CustomerInfo> customerById(Database& db, qint64 customerId, RunLookups* run)
 {
     if (!run)
         return customerById(db, customerId);
-    return remembered(run->customersById, customerId, [&] { return customerById(db, customerId); });
+    loadCustomers(db, *run);
+    const auto found = run->customersById.constFind(customerId);
+    return found == run->customersById.constEnd() ? std::nullopt
+                                                  : std::optional<CustomerInfo>(*found);
 }
 
 std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo, RunLookups* run)
 {
     if (!run)
         return customerByNo(db, customerNo);
-    return remembered(run->customersByNo, customerNo, [&] { return customerByNo(db, customerNo); });
+    loadCustomers(db, *run);
+    const auto found = run->customersByNo.constFind(customerNo);
+    return found == run->customersByNo.constEnd() ? std::nullopt
+                                                  : std::optional<CustomerInfo>(*found);
 }
 
 bool warehouseExists(Database& db, qint64 warehouseId, RunLookups* run)

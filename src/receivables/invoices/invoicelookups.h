@@ -74,8 +74,9 @@ struct RunLookups {
     std::optional<CompanyPeriods> company;
     std::optional<std::optional<qint64>> firstWarehouse;
     QHash<qint64, bool> warehouses;
-    QHash<qint64, std::optional<CustomerInfo>> customersById;
-    QHash<QString, std::optional<CustomerInfo>> customersByNo;
+    bool customersLoaded = false;
+    QHash<qint64, CustomerInfo> customersById;
+    QHash<QString, CustomerInfo> customersByNo;
 };
 // The lookups above through a run's memory when there is one.
 std::optional<CustomerInfo> customerById(Database& db, qint64 customerId, RunLookups* run);
