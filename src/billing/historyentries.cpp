@@ -6,6 +6,8 @@
 #include "engine/recordwriter.h"
 
 #include <QDateTime>
+#include <QSet>
+#include <algorithm>
 
 namespace billing
 {
@@ -48,24 +50,50 @@ QString funderInvoiceEvent(const DeliveryPeriod& period, const QString& fundingC
                       amount, format);
 }
 
-bool addHistoryEntry(Database& db, const HistoryClient& client, const QString& event,
-                     const QString& userName)
+// One statement for many entries: a round trip per entry would dominate a run on a server. The
+// rows to add are a list of SELECTs joined by UNION ALL, each kept only when its client has no
+// such entry from today or yesterday.
+int addHistoryEntries(Database& db, const QList<HistoryEntry>& entries, const QString& userName)
 {
-    // The check for an entry of today or yesterday and the insert in one statement: one round
-    // trip to a server instead of two.
-    Statement insert = db.prepare(
-        QStringLiteral("INSERT INTO History (Person_ID, Client_ID, Tran_Date, %1, Event) "
-                       "SELECT :Person_ID, :Client_ID, %2, :User, :Event WHERE NOT EXISTS "
-                       "(SELECT Person_ID FROM History WHERE (Person_ID = :Person_ID) AND "
-                       "(Tran_Date >= %3) AND (Event = :Event))")
-            .arg(Dialect::quotedUser(), db.dialect().currentTimestamp(),
-                 db.dialect().currentDateMinusDays(1)));
-    insert.bind(QStringLiteral("Person_ID"), client.personId)
-        .bind(QStringLiteral("Client_ID"), fit("Client_ID", client.clientId))
-        .bind(QStringLiteral("User"), fit("User", userName))
-        .bind(QStringLiteral("Event"), fit("Event", event))
-        .exec();
-    return insert.rowsAffected() > 0;
+    constexpr qsizetype kEntriesPerStatement = 500;
+    QList<HistoryEntry> unique;
+    QSet<QPair<qint64, QString>> seen;
+    for (const HistoryEntry& entry : entries) {
+        const QString event = fit("Event", entry.event).toString();
+        if (!seen.contains({entry.client.personId, event})) {
+            seen.insert({entry.client.personId, event});
+            unique << entry;
+        }
+    }
+    int added = 0;
+    const QVariant user = fit("User", userName);
+    for (qsizetype first = 0; first < unique.size(); first += kEntriesPerStatement) {
+        const qsizetype count = std::min(kEntriesPerStatement, unique.size() - first);
+        QStringList rows;
+        for (qsizetype i = 0; i < count; ++i)
+            rows << QStringLiteral("SELECT CAST(? AS BIGINT) AS Person_ID, ? AS Client_ID, "
+                                   "? AS UserName, ? AS Event");
+        Statement insert = db.prepare(
+            QStringLiteral("INSERT INTO History (Person_ID, Client_ID, Tran_Date, %1, Event) "
+                           "SELECT e.Person_ID, e.Client_ID, %2, e.UserName, e.Event FROM (%3) e "
+                           "WHERE NOT EXISTS (SELECT Person_ID FROM History WHERE "
+                           "(History.Person_ID = e.Person_ID) AND (History.Tran_Date >= %4) AND "
+                           "(History.Event = e.Event))")
+                .arg(Dialect::quotedUser(), db.dialect().currentTimestamp(),
+                     rows.join(QStringLiteral(" UNION ALL ")),
+                     db.dialect().currentDateMinusDays(1)));
+        for (qsizetype i = 0; i < count; ++i) {
+            const HistoryEntry& entry = unique[first + i];
+            const int position = int(i) * 4;
+            insert.bind(position, entry.client.personId);
+            insert.bind(position + 1, fit("Client_ID", entry.client.clientId));
+            insert.bind(position + 2, user);
+            insert.bind(position + 3, fit("Event", entry.event));
+        }
+        insert.exec();
+        added += insert.rowsAffected();
+    }
+    return added;
 }
 
 void addRunRecord(Database& db, const QString& event, const QString& userName)

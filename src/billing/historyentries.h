@@ -6,6 +6,7 @@
 #include "common/formatsettings.h"
 #include "common/money.h"
 
+#include <QList>
 #include <QString>
 
 class Database;
@@ -29,11 +30,15 @@ struct HistoryClient {
     QString clientId;
 };
 
-// Adds the entry to the client's history unless the client already has it from today or
-// yesterday (by the database's clock), so a second run the same day writes no duplicate. True
-// when the entry was added.
-bool addHistoryEntry(Database& db, const HistoryClient& client, const QString& event,
-                     const QString& userName);
+struct HistoryEntry {
+    HistoryClient client;
+    QString event;
+};
+
+// Adds each entry to its client's history unless the client already has it from today or
+// yesterday (by the database's clock), or it came earlier in the list, so a second run the same
+// day writes no duplicate. Returns how many were added.
+int addHistoryEntries(Database& db, const QList<HistoryEntry>& entries, const QString& userName);
 
 // The run's record: "Invoices for ... generated." without a person, stamped now.
 void addRunRecord(Database& db, const QString& event, const QString& userName);

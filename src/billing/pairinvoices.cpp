@@ -118,10 +118,10 @@ void PairInvoicing::writeFunderInvoice(const QString& fundingCode, const PairCli
         funderInvoiceDescription(settings_.period, client ? &client->names : nullptr, format_),
         lines};
     // Every client whose meals the funder pays for has the entry, with that client's share.
-    QList<HistoryLine> history;
+    QList<HistoryEntry> history;
     for (const auto& [who, share] : sharesByClient(lines))
-        history << HistoryLine{who,
-                               funderInvoiceEvent(settings_.period, fundingCode, share, format_)};
+        history << HistoryEntry{who,
+                                funderInvoiceEvent(settings_.period, fundingCode, share, format_)};
     store(request, history);
 }
 
@@ -147,14 +147,13 @@ void PairInvoicing::writeFunderInvoices(Progress& progress)
     funderLines_.clear();
 }
 
-void PairInvoicing::store(const InvoiceRequest& request, const QList<HistoryLine>& history)
+void PairInvoicing::store(const InvoiceRequest& request, const QList<HistoryEntry>& history)
 {
     // Inside the run's write batch; a refused invoice is undone alone.
     Savepoint whole(db_);
     const GeneratedInvoice invoice = writer_.write(request);
     if (settings_.postToHistory)
-        for (const HistoryLine& entry : history)
-            addHistoryEntry(db_, entry.client, entry.event, settings_.userName);
+        addHistoryEntries(db_, history, settings_.userName);
     whole.release();
     invoices_ << invoice;
 }

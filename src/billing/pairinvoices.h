@@ -39,11 +39,7 @@ private:
     void writeFunderInvoice(const QString& fundingCode, const PairClient* client,
                             const QList<ClientLineItem>& lines);
     // The invoice and the history entries it leaves, whole or not at all.
-    struct HistoryLine {
-        HistoryClient client;
-        QString event;
-    };
-    void store(const InvoiceRequest& request, const QList<HistoryLine>& history);
+    void store(const InvoiceRequest& request, const QList<HistoryEntry>& history);
 
     Database& db_;
     const GenerationSettings& settings_;

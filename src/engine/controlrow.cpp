@@ -1,6 +1,7 @@
 #include "engine/controlrow.h"
 
 #include "engine/database.h"
+#include "engine/insertsql.h"
 #include "engine/transaction.h"
 
 #include <QSqlField>
@@ -35,7 +36,9 @@ void editControlRow(Database& db, const QString& table,
         db.noteWriteLock(table);
     }
     ControlRow row;
-    {
+    if (std::optional<QVariantMap> held = db.heldRow(table)) {
+        row.values_ = *held;
+    } else {
         Statement read = db.prepare(QStringLiteral("SELECT * FROM %1 LIMIT 1").arg(table));
         read.exec();
         row.wasEmpty_ = !read.next();
@@ -48,27 +51,32 @@ void editControlRow(Database& db, const QString& table,
     edit(row);
     if (!row.changes_.isEmpty()) {
         QStringList names;
-        QStringList placeholders;
         QStringList assignments;
-        int n = 0;
         for (auto it = row.changes_.constBegin(); it != row.changes_.constEnd(); ++it) {
-            const QString placeholder = QStringLiteral(":c%1").arg(++n);
             names << it.key();
-            placeholders << placeholder;
-            assignments << it.key() + QStringLiteral(" = ") + placeholder;
+            assignments << it.key() + QStringLiteral(" = ?");
         }
         Statement write =
-            db.prepare(row.wasEmpty_ ? QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                           .arg(table, names.join(QStringLiteral(", ")),
-                                                placeholders.join(QStringLiteral(", ")))
+            db.prepare(row.wasEmpty_ ? sql::insertRows(table, names, 1)
                                      : QStringLiteral("UPDATE %1 SET %2")
                                            .arg(table, assignments.join(QStringLiteral(", "))));
-        n = 0;
+        int n = 0;
         for (auto it = row.changes_.constBegin(); it != row.changes_.constEnd(); ++it)
-            write.bind(QStringLiteral("c%1").arg(++n), it.value());
+            write.bind(n++, it.value());
         write.exec();
     } else if (row.wasEmpty_) {
         db.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table));
+    }
+    if (!row.wasEmpty_) {
+        // Stored under the names the row was read with, so a later draw sees its own changes.
+        for (auto it = row.changes_.constBegin(); it != row.changes_.constEnd(); ++it) {
+            QString name = it.key();
+            for (auto v = row.values_.constBegin(); v != row.values_.constEnd(); ++v)
+                if (v.key().compare(name, Qt::CaseInsensitive) == 0)
+                    name = v.key();
+            row.values_.insert(name, it.value());
+        }
+        db.rememberHeldRow(table, row.values_);
     }
     tx.commit();
 }

@@ -229,13 +229,33 @@ void Database::rollbackToSavepoint()
         return;
     const qsizetype top = savepoints_.size() - 1;
     rollbackOnly_ = savepoints_.takeLast();
-    writeLocks_.removeIf([top](auto lock) { return lock.value() > top; });
+    for (auto held = writeLocks_.begin(); held != writeLocks_.end();) {
+        if (held->savepointsOpen > top) {
+            held = writeLocks_.erase(held);
+        } else {
+            held->values.reset();
+            ++held;
+        }
+    }
     if (sentSavepoints_ > top) {
         sentSavepoints_ = top;
         const QString name = QStringLiteral("tw_%1").arg(top);
         run(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name);
         run(QStringLiteral("RELEASE SAVEPOINT ") + name);
     }
+}
+
+std::optional<QVariantMap> Database::heldRow(const QString& table) const
+{
+    const auto held = writeLocks_.constFind(table);
+    return held == writeLocks_.constEnd() ? std::nullopt : held->values;
+}
+
+void Database::rememberHeldRow(const QString& table, const QVariantMap& values)
+{
+    const auto held = writeLocks_.find(table);
+    if (held != writeLocks_.end())
+        held->values = values;
 }
 
 std::shared_ptr<ColumnLayout> Database::columnLayout(const QSqlQuery& query)

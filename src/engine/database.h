@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QVariantMap>
 #include <memory>
 
 class TableLocks;
@@ -60,7 +61,15 @@ public:
     // Tables this transaction has locked for writing: the lock lasts until the transaction ends,
     // or until it goes back to a savepoint older than the lock.
     bool holdsWriteLock(const QString& table) const { return writeLocks_.contains(table); }
-    void noteWriteLock(const QString& table) { writeLocks_.insert(table, savepoints_.size()); }
+    void noteWriteLock(const QString& table)
+    {
+        writeLocks_.insert(table, HeldRow{savepoints_.size(), std::nullopt});
+    }
+    // The row of a control table locked for writing, as this transaction last read or wrote it:
+    // no other workstation can change it until the transaction ends. Forgotten when the
+    // transaction goes back to any savepoint, since the row may then be what it was before.
+    std::optional<QVariantMap> heldRow(const QString& table) const;
+    void rememberHeldRow(const QString& table, const QVariantMap& values);
 
     // What the connection has asked of the engine: each executed statement is one round trip
     // to a server, and each statement prepared is one more. The benchmarks report them.
@@ -98,7 +107,11 @@ private:
     int transactionDepth_ = 0;
     // Whether the transaction was marked to roll back when each open savepoint began.
     QList<bool> savepoints_;
-    QHash<QString, qsizetype> writeLocks_; // table -> savepoints open when it was locked
+    struct HeldRow {
+        qsizetype savepointsOpen = 0; // when the table was locked
+        std::optional<QVariantMap> values;
+    };
+    QHash<QString, HeldRow> writeLocks_;
     // How many of the open savepoints the engine has been sent; the others are owed.
     qsizetype sentSavepoints_ = 0;
     bool rollbackOnly_ = false;
