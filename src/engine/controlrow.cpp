@@ -31,13 +31,14 @@ void editControlRow(Database& db, const QString& table,
 {
     Transaction tx(db, Transaction::Mode::Write);
     // A batch that draws many numbers locks the control table once and keeps it to its end.
-    if (!db.holdsWriteLock(table)) {
+    HeldRows& held = db.heldRows();
+    if (!held.holds(table)) {
         db.dialect().lockForWriting(db, table);
-        db.noteWriteLock(table);
+        held.hold(table);
     }
     ControlRow row;
-    if (std::optional<QVariantMap> held = db.heldRow(table)) {
-        row.values_ = *held;
+    if (std::optional<QVariantMap> kept = held.row(table)) {
+        row.values_ = *kept;
     } else {
         Statement read = db.prepare(QStringLiteral("SELECT * FROM %1 LIMIT 1").arg(table));
         read.exec();
@@ -46,37 +47,21 @@ void editControlRow(Database& db, const QString& table,
             const QSqlRecord record = read.record();
             for (int i = 0; i < record.count(); ++i)
                 row.values_.insert(record.fieldName(i), read.value(i));
+            held.remember(table, row.values_);
         }
     }
     edit(row);
-    if (!row.changes_.isEmpty()) {
-        QStringList names;
-        QStringList assignments;
-        for (auto it = row.changes_.constBegin(); it != row.changes_.constEnd(); ++it) {
-            names << it.key();
-            assignments << it.key() + QStringLiteral(" = ?");
-        }
-        Statement write =
-            db.prepare(row.wasEmpty_ ? sql::insertRows(table, names, 1)
-                                     : QStringLiteral("UPDATE %1 SET %2")
-                                           .arg(table, assignments.join(QStringLiteral(", "))));
+    if (!row.wasEmpty_) {
+        // Written once, when the transaction commits.
+        held.change(table, row.changes_);
+    } else if (!row.changes_.isEmpty()) {
+        Statement insert = db.prepare(sql::insertRows(table, row.changes_.keys(), 1));
         int n = 0;
         for (auto it = row.changes_.constBegin(); it != row.changes_.constEnd(); ++it)
-            write.bind(n++, it.value());
-        write.exec();
-    } else if (row.wasEmpty_) {
+            insert.bind(n++, it.value());
+        insert.exec();
+    } else {
         db.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table));
-    }
-    if (!row.wasEmpty_) {
-        // Stored under the names the row was read with, so a later draw sees its own changes.
-        for (auto it = row.changes_.constBegin(); it != row.changes_.constEnd(); ++it) {
-            QString name = it.key();
-            for (auto v = row.values_.constBegin(); v != row.values_.constEnd(); ++v)
-                if (v.key().compare(name, Qt::CaseInsensitive) == 0)
-                    name = v.key();
-            row.values_.insert(name, it.value());
-        }
-        db.rememberHeldRow(table, row.values_);
     }
     tx.commit();
 }

@@ -164,11 +164,19 @@ void Database::commitTransaction()
 {
     if (transactionDepth_ == 0)
         return;
+    if (transactionDepth_ == 1 && !rollbackOnly_) {
+        try {
+            heldRows_.write(*this);
+        } catch (const DbError&) {
+            rollbackTransaction();
+            throw;
+        }
+    }
     if (--transactionDepth_ > 0)
         return;
     savepoints_.clear();
     sentSavepoints_ = 0;
-    writeLocks_.clear();
+    heldRows_.clear();
     if (rollbackOnly_) {
         run(QStringLiteral("ROLLBACK"));
         throw DbError(DbError::GeneralFailure,
@@ -187,7 +195,7 @@ void Database::rollbackTransaction()
     }
     savepoints_.clear();
     sentSavepoints_ = 0;
-    writeLocks_.clear();
+    heldRows_.clear();
     run(QStringLiteral("ROLLBACK"));
 }
 
@@ -197,7 +205,7 @@ void Database::beginSavepoint()
 {
     if (transactionDepth_ == 0)
         throw DbError(DbError::GeneralFailure, QStringLiteral("A savepoint needs a transaction."));
-    savepoints_.append(rollbackOnly_);
+    savepoints_.append(OpenSavepoint{rollbackOnly_, heldRows_.snapshot()});
 }
 
 void Database::sendOwedSavepoints()
@@ -228,34 +236,15 @@ void Database::rollbackToSavepoint()
     if (savepoints_.isEmpty())
         return;
     const qsizetype top = savepoints_.size() - 1;
-    rollbackOnly_ = savepoints_.takeLast();
-    for (auto held = writeLocks_.begin(); held != writeLocks_.end();) {
-        if (held->savepointsOpen > top) {
-            held = writeLocks_.erase(held);
-        } else {
-            held->values.reset();
-            ++held;
-        }
-    }
+    const OpenSavepoint savepoint = savepoints_.takeLast();
+    rollbackOnly_ = savepoint.rollbackOnly;
+    heldRows_.restore(savepoint.heldRows);
     if (sentSavepoints_ > top) {
         sentSavepoints_ = top;
         const QString name = QStringLiteral("tw_%1").arg(top);
         run(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name);
         run(QStringLiteral("RELEASE SAVEPOINT ") + name);
     }
-}
-
-std::optional<QVariantMap> Database::heldRow(const QString& table) const
-{
-    const auto held = writeLocks_.constFind(table);
-    return held == writeLocks_.constEnd() ? std::nullopt : held->values;
-}
-
-void Database::rememberHeldRow(const QString& table, const QVariantMap& values)
-{
-    const auto held = writeLocks_.find(table);
-    if (held != writeLocks_.end())
-        held->values = values;
 }
 
 std::shared_ptr<ColumnLayout> Database::columnLayout(const QSqlQuery& query)

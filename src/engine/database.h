@@ -5,6 +5,7 @@
 #include "engine/connectionparams.h"
 #include "engine/dberror.h"
 #include "engine/dialect.h"
+#include "engine/heldrows.h"
 #include "engine/statement.h"
 
 #include <QHash>
@@ -58,18 +59,8 @@ public:
     void releaseSavepoint();
     void rollbackToSavepoint();
     int transactionDepth() const { return transactionDepth_; }
-    // Tables this transaction has locked for writing: the lock lasts until the transaction ends,
-    // or until it goes back to a savepoint older than the lock.
-    bool holdsWriteLock(const QString& table) const { return writeLocks_.contains(table); }
-    void noteWriteLock(const QString& table)
-    {
-        writeLocks_.insert(table, HeldRow{savepoints_.size(), std::nullopt});
-    }
-    // The row of a control table locked for writing, as this transaction last read or wrote it:
-    // no other workstation can change it until the transaction ends. Forgotten when the
-    // transaction goes back to any savepoint, since the row may then be what it was before.
-    std::optional<QVariantMap> heldRow(const QString& table) const;
-    void rememberHeldRow(const QString& table, const QVariantMap& values);
+    // The control rows this transaction holds locked for writing (heldrows.h).
+    HeldRows& heldRows() { return heldRows_; }
 
     // What the connection has asked of the engine: each executed statement is one round trip
     // to a server, and each statement prepared is one more. The benchmarks report them.
@@ -105,13 +96,14 @@ private:
     QHash<QString, std::shared_ptr<ColumnLayout>> columns_;
     std::unique_ptr<TableLocks> locks_;
     int transactionDepth_ = 0;
-    // Whether the transaction was marked to roll back when each open savepoint began.
-    QList<bool> savepoints_;
-    struct HeldRow {
-        qsizetype savepointsOpen = 0; // when the table was locked
-        std::optional<QVariantMap> values;
+    // Per open savepoint: whether the transaction was marked to roll back when it began, and
+    // the held control rows as they were then.
+    struct OpenSavepoint {
+        bool rollbackOnly = false;
+        HeldRows::Snapshot heldRows;
     };
-    QHash<QString, HeldRow> writeLocks_;
+    QList<OpenSavepoint> savepoints_;
+    HeldRows heldRows_;
     // How many of the open savepoints the engine has been sent; the others are owed.
     qsizetype sentSavepoints_ = 0;
     bool rollbackOnly_ = false;
