@@ -108,8 +108,8 @@ GenerationResult GenerationRun::run()
     }
 
     call(hooks_.workStarted);
-    std::optional<PairInvoicing> invoicing;
     std::optional<WriteBatch> batch;
+    std::optional<PairInvoicing> invoicing; // writes through the batch
     try {
         extractDeliveries(db_, settings_.period, settings_.filter);
         const QList<ClientFundingPair> pairs = clientFundingPairs(db_);
@@ -121,8 +121,8 @@ GenerationResult GenerationRun::run()
             const BillingOptions options = billingOptions(db_);
             DeferredMessages messages(dialogs_);
             PairCharger charger(db_, messages, settings_, options);
-            invoicing.emplace(db_, settings_, options, format_);
             batch.emplace(db_);
+            invoicing.emplace(db_, *batch, settings_, options, format_);
 
             invoicePairs(pairs, charger, *invoicing, *batch, messages);
             addRunRecord(db_, runEventText(settings_.period, format_), settings_.userName);

@@ -1,13 +1,13 @@
 #include "billing/historyentries.h"
 
+#include "billing/extractiontables.h"
 #include "common/formats.h"
 #include "data/hosttables.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
+#include "engine/unitbatch.h"
 
 #include <QDateTime>
-#include <QSet>
-#include <algorithm>
 
 namespace billing
 {
@@ -50,50 +50,44 @@ QString funderInvoiceEvent(const DeliveryPeriod& period, const QString& fundingC
                       amount, format);
 }
 
-// One statement for many entries: a round trip per entry would dominate a run on a server. The
-// rows to add are a list of SELECTs joined by UNION ALL, each kept only when its client has no
-// such entry from today or yesterday.
-int addHistoryEntries(Database& db, const QList<HistoryEntry>& entries, const QString& userName)
+void RunHistory::load()
 {
-    constexpr qsizetype kEntriesPerStatement = 500;
-    QList<HistoryEntry> unique;
-    QSet<QPair<qint64, QString>> seen;
+    {
+        Statement now =
+            db_.query(QStringLiteral("SELECT %1").arg(db_.dialect().currentTimestamp()));
+        now.exec();
+        if (now.next())
+            now_ = now.value(0);
+    }
+    Statement present =
+        db_.query(QStringLiteral("SELECT Person_ID, Event FROM History WHERE (Tran_Date >= %1) AND "
+                                 "Person_ID IN (SELECT Person_ID FROM %2)")
+                      .arg(db_.dialect().currentDateMinusDays(1), kMemDeliveries));
+    present.exec();
+    while (present.next())
+        present_.insert({present.integer(0), present.text(1)});
+    loaded_ = true;
+}
+
+int RunHistory::gather(UnitBatch& batch, const QList<HistoryEntry>& entries)
+{
+    static const TableDef history = host::history();
+    static const QStringList fields{QStringLiteral("Person_ID"), QStringLiteral("Client_ID"),
+                                    QStringLiteral("Tran_Date"), QStringLiteral("User"),
+                                    QStringLiteral("Event")};
+    if (!loaded_)
+        load();
+    int gathered = 0;
     for (const HistoryEntry& entry : entries) {
         const QString event = fit("Event", entry.event).toString();
-        if (!seen.contains({entry.client.personId, event})) {
-            seen.insert({entry.client.personId, event});
-            unique << entry;
-        }
+        if (present_.contains({entry.client.personId, event}))
+            continue;
+        present_.insert({entry.client.personId, event});
+        batch.add(history, fields,
+                  {entry.client.personId, entry.client.clientId, now_, userName_, event});
+        ++gathered;
     }
-    int added = 0;
-    const QVariant user = fit("User", userName);
-    for (qsizetype first = 0; first < unique.size(); first += kEntriesPerStatement) {
-        const qsizetype count = std::min(kEntriesPerStatement, unique.size() - first);
-        QStringList rows;
-        for (qsizetype i = 0; i < count; ++i)
-            rows << QStringLiteral("SELECT CAST(? AS BIGINT) AS Person_ID, ? AS Client_ID, "
-                                   "? AS UserName, ? AS Event");
-        Statement insert = db.prepare(
-            QStringLiteral("INSERT INTO History (Person_ID, Client_ID, Tran_Date, %1, Event) "
-                           "SELECT e.Person_ID, e.Client_ID, %2, e.UserName, e.Event FROM (%3) e "
-                           "WHERE NOT EXISTS (SELECT Person_ID FROM History WHERE "
-                           "(History.Person_ID = e.Person_ID) AND (History.Tran_Date >= %4) AND "
-                           "(History.Event = e.Event))")
-                .arg(Dialect::quotedUser(), db.dialect().currentTimestamp(),
-                     rows.join(QStringLiteral(" UNION ALL ")),
-                     db.dialect().currentDateMinusDays(1)));
-        for (qsizetype i = 0; i < count; ++i) {
-            const HistoryEntry& entry = unique[first + i];
-            const int position = int(i) * 4;
-            insert.bind(position, entry.client.personId);
-            insert.bind(position + 1, fit("Client_ID", entry.client.clientId));
-            insert.bind(position + 2, user);
-            insert.bind(position + 3, fit("Event", entry.event));
-        }
-        insert.exec();
-        added += insert.rowsAffected();
-    }
-    return added;
+    return gathered;
 }
 
 void addRunRecord(Database& db, const QString& event, const QString& userName)

@@ -7,9 +7,13 @@
 #include "common/money.h"
 
 #include <QList>
+#include <QPair>
+#include <QSet>
 #include <QString>
+#include <QVariant>
 
 class Database;
+class UnitBatch;
 
 namespace billing
 {
@@ -35,10 +39,27 @@ struct HistoryEntry {
     QString event;
 };
 
-// Adds each entry to its client's history unless the client already has it from today or
-// yesterday (by the database's clock), or it came earlier in the list, so a second run the same
-// day writes no duplicate. Returns how many were added.
-int addHistoryEntries(Database& db, const QList<HistoryEntry>& entries, const QString& userName);
+// A run's history entries, gathered into its units of work (unitbatch.h) and written with its
+// invoices. An entry is left out when its client already has it from today or yesterday (by the
+// database's clock) or the run gathered it before, so a second run the same day writes no
+// duplicate. The entries already there and the database's time, which stamps every entry of the
+// run, are read once, when the first entry comes.
+class RunHistory
+{
+public:
+    RunHistory(Database& db, QString userName) : db_(db), userName_(std::move(userName)) {}
+    // Returns how many of the entries were gathered.
+    int gather(UnitBatch& batch, const QList<HistoryEntry>& entries);
+
+private:
+    void load();
+
+    Database& db_;
+    QString userName_;
+    bool loaded_ = false;
+    QVariant now_;
+    QSet<QPair<qint64, QString>> present_; // client and event
+};
 
 // The run's record: "Invoices for ... generated." without a person, stamped now.
 void addRunRecord(Database& db, const QString& event, const QString& userName);

@@ -28,9 +28,11 @@ std::optional<qint64> InvoiceWriter::customerId(const QString& customerNo)
     return found == customers_.constEnd() ? std::nullopt : std::optional<qint64>(*found);
 }
 
-GeneratedInvoice InvoiceWriter::write(const InvoiceRequest& request)
+GeneratedInvoice InvoiceWriter::write(const InvoiceRequest& request, UnitBatch* batch)
 {
     std::unique_ptr<InvoiceDocument> doc = InvoiceDocument::openNew(db_, format_, &lookups_);
+    if (batch)
+        doc->writeThrough(*batch);
     doc->setCustomerId(customerId(request.customerNo));
     if (!request.recipId.isEmpty())
         doc->setRecipId(request.recipId);

@@ -12,6 +12,8 @@
 
 class Database;
 
+class UnitBatch;
+
 namespace billing
 {
 
@@ -31,7 +33,9 @@ public:
 
     // Raises InvoiceRefusal when the document refuses the invoice (a customer that does not
     // exist, for one) and DbError on an engine failure; nothing of the invoice is then stored.
-    GeneratedInvoice write(const InvoiceRequest& request);
+    // With a unit batch, the invoice's rows are added to its unit being gathered instead of
+    // being written at once.
+    GeneratedInvoice write(const InvoiceRequest& request, UnitBatch* batch = nullptr);
 
 private:
     std::optional<qint64> customerId(const QString& customerNo);

@@ -6,6 +6,7 @@
 #include "common/formats.h"
 #include "engine/database.h"
 #include "engine/savepoint.h"
+#include "receivables/invoices/invoicedocument.h"
 
 #include <QHash>
 #include <QMap>
@@ -64,11 +65,12 @@ QString funderInvoiceDescription(const DeliveryPeriod& period, const ClientNames
            clientName(*client);
 }
 
-PairInvoicing::PairInvoicing(Database& db, const GenerationSettings& settings,
+PairInvoicing::PairInvoicing(Database& db, WriteBatch& batch, const GenerationSettings& settings,
                              const BillingOptions& options, const FormatSettings& format)
-    : db_(db), settings_(settings), options_(options), format_(format),
-      writer_(db, settings.invoiceDate, format)
+    : db_(db), batch_(batch), settings_(settings), options_(options), format_(format),
+      writer_(db, settings.invoiceDate, format), history_(db, settings.userName)
 {
+    batch_.onWritten([this](qsizetype kept) { written(kept); });
 }
 
 void PairInvoicing::finishPair(const ClientFundingPair& pair, const PairClient& client,
@@ -149,13 +151,28 @@ void PairInvoicing::writeFunderInvoices(Progress& progress)
 
 void PairInvoicing::store(const InvoiceRequest& request, const QList<HistoryEntry>& history)
 {
-    // Inside the run's write batch; a refused invoice is undone alone.
+    // A refused invoice is undone alone: its rows are dropped from the batch, and the savepoint
+    // gives its number back.
+    UnitBatch& units = batch_.units();
     Savepoint whole(db_);
-    const GeneratedInvoice invoice = writer_.write(request);
-    if (settings_.postToHistory)
-        addHistoryEntries(db_, history, settings_.userName);
-    whole.release();
-    invoices_ << invoice;
+    try {
+        const GeneratedInvoice invoice = writer_.write(request, &units);
+        if (settings_.postToHistory)
+            history_.gather(units, history);
+        units.endUnit(
+            [](const DbError& refused) { InvoiceDocument::refuseDuplicateNumber(refused); });
+        whole.release();
+        waiting_ << invoice;
+    } catch (...) {
+        units.dropUnit();
+        throw;
+    }
+}
+
+void PairInvoicing::written(qsizetype kept)
+{
+    invoices_ << waiting_.first(kept);
+    waiting_.clear();
 }
 
 } // namespace billing

@@ -3,14 +3,15 @@
 // lines are set aside for the funder (and invoiced right away under "S", one invoice per client
 // and funder), and the client's own lines become the client's invoice; under "O" the funder
 // lines of all pairs become one invoice per funder after the last pair. Each invoice is stored
-// with its history entries as one savepoint of the run's write batch (writebatch.h), which the
-// caller keeps open.
+// with its history entries as one unit of the run's write batch (writebatch.h), which the caller
+// keeps open; an invoice counts as written once its batch has written it.
 
 #include "billing/billingoptions.h"
 #include "billing/generationrun.h"
 #include "billing/historyentries.h"
 #include "billing/invoicewriter.h"
 #include "billing/pairlines.h"
+#include "billing/writebatch.h"
 
 class Progress;
 
@@ -20,7 +21,8 @@ namespace billing
 class PairInvoicing
 {
 public:
-    PairInvoicing(Database& db, const GenerationSettings& settings, const BillingOptions& options,
+    PairInvoicing(Database& db, WriteBatch& batch, const GenerationSettings& settings,
+                  const BillingOptions& options,
                   const FormatSettings& format = currentFormatSettings());
 
     // Writes the pair's invoices: none when the pair charged nothing.
@@ -32,6 +34,7 @@ public:
     bool funderInvoicesDue() const;
     void writeFunderInvoices(Progress& progress);
 
+    // The invoices the batch has written.
     const QList<GeneratedInvoice>& invoices() const { return invoices_; }
 
 private:
@@ -40,14 +43,19 @@ private:
                             const QList<ClientLineItem>& lines);
     // The invoice and the history entries it leaves, whole or not at all.
     void store(const InvoiceRequest& request, const QList<HistoryEntry>& history);
+    // The batch kept the first `kept` of the invoices waiting for it.
+    void written(qsizetype kept);
 
     Database& db_;
+    WriteBatch& batch_;
     const GenerationSettings& settings_;
     BillingOptions options_;
     FormatSettings format_;
     InvoiceWriter writer_;
     // Funder lines waiting for their invoice, in the order they were made.
     QList<ClientLineItem> funderLines_;
+    RunHistory history_;
+    QList<GeneratedInvoice> waiting_; // stored in the batch, not yet written
     QList<GeneratedInvoice> invoices_;
 };
 

@@ -1,5 +1,7 @@
 #include "billing/writebatch.h"
 
+#include <QScopeGuard>
+
 namespace billing
 {
 
@@ -28,8 +30,20 @@ void WriteBatch::commit()
 {
     if (!transaction_)
         return;
+    // The batch's transaction ends here whatever happens; a refusal still commits the units
+    // before it.
+    const auto end = qScopeGuard([this] { transaction_.reset(); });
+    try {
+        units_.write();
+    } catch (...) {
+        if (written_)
+            written_(units_.unitsKept());
+        transaction_->commit();
+        throw;
+    }
+    if (written_)
+        written_(units_.unitsKept());
     transaction_->commit();
-    transaction_.reset();
 }
 
 } // namespace billing

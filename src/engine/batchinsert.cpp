@@ -6,18 +6,6 @@
 
 #include <algorithm>
 
-namespace
-{
-// SQLite's default limit on host parameters since 3.32, and PostgreSQL's protocol limit.
-constexpr int kSqliteParameterLimit = 32766;
-constexpr int kPostgresParameterLimit = 65535;
-} // namespace
-
-int BatchInsert::parameterLimit(const Database& db)
-{
-    return db.isSqlite() ? kSqliteParameterLimit : kPostgresParameterLimit;
-}
-
 BatchInsert::BatchInsert(Database& db, const TableDef& table, const QStringList& fields,
                          int rowsPerStatement)
     : db_(db), table_(table.name)
@@ -33,8 +21,11 @@ BatchInsert::BatchInsert(Database& db, const TableDef& table, const QStringList&
         fields_ << *field;
         columns_ << Dialect::identifier(field->name);
     }
+    const int width = int(fields_.size());
+    if (rowsPerStatement <= 0)
+        rowsPerStatement = db.dialect().valuesPerInsert() / width;
     rowsPerStatement_ =
-        std::clamp(rowsPerStatement, 1, std::max(1, parameterLimit(db) / int(fields_.size())));
+        std::clamp(rowsPerStatement, 1, std::max(1, db.dialect().parameterLimit() / width));
     fullText_ = sql::insertRows(table_, columns_, rowsPerStatement_);
     pending_.reserve(rowsPerStatement_ * fields_.size());
 }

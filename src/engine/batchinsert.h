@@ -21,10 +21,11 @@ class Statement;
 class BatchInsert
 {
 public:
-    // The fields must be fields of the table. rowsPerStatement is lowered, if need be, so that
-    // one statement never carries more values than the engine accepts.
+    // The fields must be fields of the table. Without rowsPerStatement the engine's dialect
+    // decides; it is lowered, if need be, so that one statement never carries more values than
+    // the engine accepts.
     BatchInsert(Database& db, const TableDef& table, const QStringList& fields,
-                int rowsPerStatement = 250);
+                int rowsPerStatement = 0);
     // Rows added since the last full batch are dropped unless finish() was called: a load that
     // fails half-way must not write its remainder while it unwinds.
     ~BatchInsert() = default;
@@ -41,8 +42,6 @@ public:
 
     int rowsPerStatement() const { return rowsPerStatement_; }
     qint64 rowsWritten() const { return rowsWritten_; }
-    // The most values the engine accepts in one statement.
-    static int parameterLimit(const Database& db);
 
 private:
     void flush();

@@ -66,6 +66,10 @@ public:
     QString createTempTableAs(const QString& table, const QString& select) const;
     virtual QString dropTempTable(const QString& table) const = 0;
     virtual QString beginWriteTransaction() const = 0;
+    // The most parameters one statement may carry, and how many values a multi-row INSERT
+    // should carry for speed.
+    virtual int parameterLimit() const = 0;
+    virtual int valuesPerInsert() const = 0;
 
     // --- values passed to and read from the engine
     virtual QVariant toStorage(const QVariant& value) const = 0;
@@ -119,6 +123,8 @@ public:
     QString currentDateMinusDays(int days) const override;
     QString dropTempTable(const QString& table) const override;
     QString beginWriteTransaction() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    int parameterLimit() const override;
+    int valuesPerInsert() const override;
     QVariant toStorage(const QVariant& value) const override;
     bool tableExists(Database& db, const QString& table) const override;
     TableDef describeTable(Database& db, const QString& table) const override;
@@ -151,6 +157,8 @@ public:
     QString currentDateMinusDays(int days) const override;
     QString dropTempTable(const QString& table) const override;
     QString beginWriteTransaction() const override { return QStringLiteral("BEGIN"); }
+    int parameterLimit() const override;
+    int valuesPerInsert() const override;
     QVariant toStorage(const QVariant& value) const override;
     bool tableExists(Database& db, const QString& table) const override;
     TableDef describeTable(Database& db, const QString& table) const override;

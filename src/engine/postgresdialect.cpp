@@ -141,3 +141,15 @@ QString PostgresDialect::currentDateMinusDays(int days) const
 {
     return QStringLiteral("(CURRENT_DATE - %1)").arg(days);
 }
+
+// The protocol's limit.
+int PostgresDialect::parameterLimit() const
+{
+    return 65535;
+}
+
+// Every statement is a round trip to the server: many rows to a statement.
+int PostgresDialect::valuesPerInsert() const
+{
+    return 2000;
+}

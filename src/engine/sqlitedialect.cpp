@@ -146,3 +146,16 @@ QString SqliteDialect::currentDateMinusDays(int days) const
 {
     return QStringLiteral("date('now', 'localtime', '-%1 days')").arg(days);
 }
+
+// SQLite's default limit on host parameters since 3.32.
+int SqliteDialect::parameterLimit() const
+{
+    return 32766;
+}
+
+// A statement costs no round trip here, but the driver finds each parameter by name, which
+// grows with the square of their number: short statements are the fast ones.
+int SqliteDialect::valuesPerInsert() const
+{
+    return 64;
+}

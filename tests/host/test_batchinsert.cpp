@@ -135,7 +135,7 @@ private Q_SLOTS:
         // 8 values a row: 9000 rows in one statement would be 72,000 values, more than either
         // engine takes.
         BatchInsert batch(*db, parcels(), kAllFields, 9000);
-        QVERIFY(batch.rowsPerStatement() * 8 <= BatchInsert::parameterLimit(*db));
+        QVERIFY(batch.rowsPerStatement() * 8 <= db->dialect().parameterLimit());
         QVERIFY(batch.rowsPerStatement() > 1000);
         Transaction transaction(*db);
         for (int id = 1; id <= 9000; ++id)

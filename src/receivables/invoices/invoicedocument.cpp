@@ -600,6 +600,12 @@ void InvoiceDocument::remember()
     saved_ = {header_, lines_, headerState_, tax1Amount_, tax2Amount_, nextLineNumber_};
 }
 
+void InvoiceDocument::refuseDuplicateNumber(const DbError& error)
+{
+    if (error.isKeyViolation())
+        throw InvoiceRefusal(invoicemsg::kDuplicateInvoiceNo, InvoiceField::InvoiceNo);
+}
+
 void InvoiceDocument::ok()
 {
     if (lineState_ != State::Browse)
@@ -607,12 +613,15 @@ void InvoiceDocument::ok()
     if (headerState_ == State::Browse)
         return;
     checkHeaderBeforeStore(db_, header_, int(lines_.size()), run_);
-    try {
-        invoicestore::write(db_, header_, lines_, headerState_ == State::Insert);
-    } catch (const DbError& e) {
-        if (e.isKeyViolation())
-            throw InvoiceRefusal(invoicemsg::kDuplicateInvoiceNo, InvoiceField::InvoiceNo);
-        throw;
+    if (batch_ && headerState_ == State::Insert) {
+        invoicestore::gather(*batch_, header_, lines_);
+    } else {
+        try {
+            invoicestore::write(db_, header_, lines_, headerState_ == State::Insert);
+        } catch (const DbError& e) {
+            refuseDuplicateNumber(e);
+            throw;
+        }
     }
     qCDebug(lcInvoice) << "stored invoice" << header_.invoiceId << header_.invoiceNo
                        << lines_.size() << "lines, amount" << header_.invoiceAmount;

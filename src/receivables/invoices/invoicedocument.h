@@ -29,6 +29,8 @@
 #include <memory>
 
 class Database;
+class DbError;
+class UnitBatch;
 
 class InvoiceDocument
 {
@@ -190,6 +192,11 @@ public:
     void ok();
     // Cancel: drops every change since the invoice was opened or last written, lines included.
     void cancel();
+    // A new invoice is then added at OK to the run's unit of work (unitbatch.h) instead of being
+    // written at once; the run writes it whole with the others.
+    void writeThrough(UnitBatch& batch) { batch_ = &batch; }
+    // Refuses with "Invoice no. already exists" when the engine refused the invoice's key.
+    static void refuseDuplicateNumber(const DbError& error);
     // Items read for lines, by ItemID. A program writing many invoices in one go lets them
     // share what they look up (openNew's RunLookups, which must outlive the document).
     using ItemCache = QHash<qint64, std::optional<ItemInfo>>;
@@ -251,4 +258,5 @@ private:
     mutable ItemCache ownItems_;
     ItemCache* items_ = &ownItems_;
     invoicelookup::RunLookups* run_ = nullptr;
+    UnitBatch* batch_ = nullptr;
 };

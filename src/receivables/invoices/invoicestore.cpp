@@ -5,6 +5,7 @@
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "engine/transaction.h"
+#include "engine/unitbatch.h"
 #include "receivables/invoices/invoicemessages.h"
 #include "receivables/invoices/invoicerefusal.h"
 
@@ -131,6 +132,26 @@ InvoiceLine readLine(const Statement& s)
     return line;
 }
 
+const QStringList& lineFields()
+{
+    static const QStringList fields{QStringLiteral("ARInvoiceID"), QStringLiteral("Seq"),
+                                    QStringLiteral("Quantity"),    QStringLiteral("ItemID"),
+                                    QStringLiteral("UnitPrice"),   QStringLiteral("TaxCodes"),
+                                    QStringLiteral("ItemOvDesc")};
+    return fields;
+}
+
+QVariantList lineValues(qint64 invoiceId, const InvoiceLine& line)
+{
+    return {invoiceId,
+            line.seq,
+            orNull(line.quantity),
+            orNull(line.itemId),
+            orNull(line.unitPrice),
+            line.taxCodes,
+            line.itemOvDesc};
+}
+
 bool isPostedNow(Database& db, qint64 invoiceId, bool* exists)
 {
     Statement s = db.prepare(QStringLiteral("SELECT Posted FROM ARInv WHERE ARInvoiceID = :id"));
@@ -171,6 +192,16 @@ int maxStoredSeq(Database& db, qint64 invoiceId)
     return s.next() ? int(s.integer(0)) : 0;
 }
 
+void gather(UnitBatch& batch, const InvoiceHeader& header, const QList<InvoiceLine>& lines)
+{
+    static const TableDef arInv = ar::arInv();
+    static const TableDef arInvDet = ar::arInvDet();
+    const QVariantMap values = headerValues(header);
+    batch.add(arInv, values.keys(), values.values());
+    for (const InvoiceLine& line : lines)
+        batch.add(arInvDet, lineFields(), lineValues(header.invoiceId, line));
+}
+
 void write(Database& db, const InvoiceHeader& header, const QList<InvoiceLine>& lines,
            bool newHeader)
 {
@@ -204,14 +235,9 @@ void write(Database& db, const InvoiceHeader& header, const QList<InvoiceLine>& 
     }
     // All the lines in one statement (or a few for a very long invoice): a round trip per line
     // would dominate the time of a generation run on a server.
-    static const QStringList lineFields{QStringLiteral("ARInvoiceID"), QStringLiteral("Seq"),
-                                        QStringLiteral("Quantity"),    QStringLiteral("ItemID"),
-                                        QStringLiteral("UnitPrice"),   QStringLiteral("TaxCodes"),
-                                        QStringLiteral("ItemOvDesc")};
-    BatchInsert insert(db, arInvDet, lineFields);
+    BatchInsert insert(db, arInvDet, lineFields());
     for (const InvoiceLine& line : lines)
-        insert.add({header.invoiceId, line.seq, orNull(line.quantity), orNull(line.itemId),
-                    orNull(line.unitPrice), line.taxCodes, line.itemOvDesc});
+        insert.add(lineValues(header.invoiceId, line));
     insert.finish();
     tx.commit();
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 class Database;
+class UnitBatch;
 
 struct StoredInvoice {
     InvoiceHeader header;
@@ -25,6 +26,9 @@ int maxStoredSeq(Database& db, qint64 invoiceId);
 // with these, in one transaction. An invoice that another workstation posted in the meantime
 // is refused with the posted-invoice message; one removed in the meantime is stored anew.
 // Engine failures raise DbError (a key already taken: 9729) and leave the database as it was.
+// Adds a new invoice's header and lines to the unit of work being gathered (unitbatch.h), to be
+// written with the other units of a run.
+void gather(UnitBatch& batch, const InvoiceHeader& header, const QList<InvoiceLine>& lines);
 void write(Database& db, const InvoiceHeader& header, const QList<InvoiceLine>& lines,
            bool newHeader);
 } // namespace invoicestore

@@ -1,0 +1,69 @@
+#pragma once
+// Units of work written together. A unit is a few rows for a few tables that must be stored
+// whole or not at all (an invoice with its lines and history entries). The rows of the units
+// gathered are written at once, table by table, as multi-row INSERTs inside the open
+// transaction: a handful of statements for many units instead of several per unit.
+//
+// When the engine refuses them, the write is undone and the units are written again one by one,
+// each in a savepoint, up to the refused one: the units before it stay, the control rows the
+// transaction holds are put back as they were after the last of them (so the refused unit's
+// numbers are given back), and the refusal is raised.
+
+#include "engine/heldrows.h"
+#include "engine/tabledef.h"
+
+#include <QList>
+#include <QStringList>
+#include <QVariantList>
+#include <functional>
+
+class Database;
+class DbError;
+
+class UnitBatch
+{
+public:
+    explicit UnitBatch(Database& db) : db_(db) {}
+
+    // A row of the unit being gathered, its values in the order of the fields. Every row of a
+    // table must name the same fields.
+    void add(const TableDef& table, const QStringList& fields, QVariantList values);
+    // The unit being gathered is whole. `onRefused` may raise, in place of the engine's refusal
+    // of the unit's rows, the error its owner reports (it is called only for the refused unit).
+    void endUnit(std::function<void(const DbError&)> onRefused = {});
+    // Forgets the rows of the unit being gathered.
+    void dropUnit();
+
+    // Writes the whole units gathered; see above for a refusal. Requires an open transaction.
+    void write();
+    // The units gathered and not yet written.
+    qsizetype pendingUnits() const { return units_.size(); }
+    // How many units the last write() kept: all of them, or those before the refused one.
+    qsizetype unitsKept() const { return kept_; }
+
+private:
+    struct TableRows {
+        TableDef table;
+        QStringList fields;
+    };
+    struct Row {
+        int table; // index into tables_
+        QVariantList values;
+    };
+    struct Unit {
+        QList<Row> rows;
+        HeldRows::Snapshot heldRowsAfter;
+        std::function<void(const DbError&)> onRefused;
+    };
+    int tableIndex(const TableDef& table, const QStringList& fields);
+    void writeRows(const QList<const Row*>& rows);
+    void writeOneByOne();
+    void clear();
+
+    Database& db_;
+    QList<TableRows> tables_;
+    QList<Row> gathering_;
+    QList<Unit> units_;
+    HeldRows::Snapshot heldRowsBefore_;
+    qsizetype kept_ = 0;
+};
