@@ -27,10 +27,13 @@ BatchInsert::BatchInsert(Database& db, const TableDef& table, const QStringList&
     rowsPerStatement_ =
         std::clamp(rowsPerStatement, 1, std::max(1, db.dialect().parameterLimit() / width));
     fullText_ = sql::insertRows(table_, columns_, rowsPerStatement_);
+    placeholders_.reserve(rowsPerStatement_ * width);
+    for (int i = 0; i < rowsPerStatement_ * width; ++i)
+        placeholders_ << sql::placeholder(i);
     pending_.reserve(rowsPerStatement_ * fields_.size());
 }
 
-void BatchInsert::add(QVariantList values)
+void BatchInsert::add(const QVariantList& values)
 {
     if (values.size() != fields_.size())
         throw DbError(DbError::GeneralFailure,
@@ -50,25 +53,41 @@ void BatchInsert::finish()
         flush();
 }
 
-void BatchInsert::discard()
-{
-    pending_.clear();
-}
-
 int BatchInsert::pendingRows() const
 {
     return int(pending_.size() / fields_.size());
 }
 
+QVariant BatchInsert::fit(qsizetype field, const QVariant& value) const
+{
+    return records::fitToField(fields_[field], value);
+}
+
+void BatchInsert::writeFitted(const QVariantList& values, qsizetype firstRow, qsizetype rows)
+{
+    const qsizetype width = fields_.size();
+    for (qsizetype done = 0; done < rows; done += rowsPerStatement_) {
+        const int chunk = int(std::min<qsizetype>(rowsPerStatement_, rows - done));
+        writeStatement(values.constData() + (firstRow + done) * width, chunk);
+    }
+}
+
 void BatchInsert::flush()
 {
     const int rows = pendingRows();
+    // The rows leave the queue before the statement runs, so a failed batch is not sent twice.
+    const QVariantList values = std::move(pending_);
+    pending_.clear();
+    writeStatement(values.constData(), rows);
+}
+
+void BatchInsert::writeStatement(const QVariant* values, int rows)
+{
     Statement s = db_.prepare(rows == rowsPerStatement_ ? fullText_
                                                         : sql::insertRows(table_, columns_, rows));
-    for (qsizetype i = 0; i < pending_.size(); ++i)
-        s.bind(int(i), pending_[i]);
-    // The rows leave the queue before the statement runs, so a failed batch is not sent twice.
-    pending_.clear();
+    const qsizetype count = rows * fields_.size();
+    for (qsizetype i = 0; i < count; ++i)
+        s.bindPlaceholder(placeholders_[i], values[i]);
     s.exec();
     rowsWritten_ += rows;
 }

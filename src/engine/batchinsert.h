@@ -1,10 +1,10 @@
 #pragma once
 // Many rows of one table written with few statements: rows are gathered and sent as multi-row
-// INSERT statements ("INSERT INTO t (a, b) VALUES (?, ?), (?, ?), ..."), one round trip to a
-// server for many rows instead of one for each. The full-size
-// statement is prepared once and reused for every full batch; only the last, shorter batch has
-// a text of its own. Values are fitted to their fields as records::insert fits them (text cut
-// to the field's size, empty text stored as NULL).
+// INSERT statements ("INSERT INTO t (a, b) VALUES (:p1, :p2), (:p3, :p4), ..."), one round trip to
+// a server for many rows instead of one for each. The full-size statement is prepared once and
+// reused for every full batch; only the last, shorter batch has a text of its own. Values are
+// fitted to their fields as records::insert fits them (text cut to the field's size, empty text
+// stored as NULL).
 //
 // Wrap the whole load in one Transaction: each statement is then one step of that unit of work
 // instead of a commit of its own.
@@ -33,23 +33,28 @@ public:
     BatchInsert& operator=(const BatchInsert&) = delete;
 
     // One row, its values in the order of the fields. Writes a batch when one is full.
-    void add(QVariantList values);
+    void add(const QVariantList& values);
     // Writes the rows still waiting.
     void finish();
-    // Drops the rows still waiting without writing them.
-    void discard();
-    int pendingRows() const;
+    // The value as field number `field` of the row stores it.
+    QVariant fit(qsizetype field, const QVariant& value) const;
+    // Writes rows whose values were fitted already, laid end to end in `values`: the rows from
+    // firstRow on, `rows` of them, in as few statements as the size of a statement allows.
+    void writeFitted(const QVariantList& values, qsizetype firstRow, qsizetype rows);
 
     int rowsPerStatement() const { return rowsPerStatement_; }
     qint64 rowsWritten() const { return rowsWritten_; }
 
 private:
+    int pendingRows() const;
     void flush();
+    void writeStatement(const QVariant* values, int rows);
 
     Database& db_;
     QString table_;
     QList<FieldDef> fields_;
     QStringList columns_;
+    QStringList placeholders_; // ":p1", ":p2", ... for a full statement
     QString fullText_;
     int rowsPerStatement_;
     QVariantList pending_; // fitted values, row after row

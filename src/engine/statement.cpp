@@ -34,6 +34,12 @@ Statement& Statement::bind(const QString& name, const QVariant& value)
     return *this;
 }
 
+Statement& Statement::bindPlaceholder(const QString& placeholder, const QVariant& value)
+{
+    query().bindValue(placeholder, db_->dialect().toStorage(value));
+    return *this;
+}
+
 Statement& Statement::bind(int position, const QVariant& value)
 {
     query().bindValue(position, db_->dialect().toStorage(value));

@@ -7,56 +7,73 @@
 #include <QScopeGuard>
 #include <optional>
 
-int UnitBatch::tableIndex(const TableDef& table, const QStringList& fields)
+UnitBatch::TableRows& UnitBatch::tableRows(const TableDef& table, const QStringList& fields)
 {
-    for (qsizetype i = 0; i < tables_.size(); ++i) {
-        if (tables_[i].table.name == table.name) {
-            if (tables_[i].fields != fields)
+    for (TableRows& rows : tables_) {
+        if (rows.name == table.name) {
+            if (rows.fields != fields)
                 throw DbError(
                     DbError::GeneralFailure,
                     QStringLiteral("Rows of table %1 name different fields").arg(table.name));
-            return int(i);
+            return rows;
         }
     }
-    tables_ << TableRows{table, fields};
-    return int(tables_.size() - 1);
+    tables_ << TableRows{table.name, fields, std::make_shared<BatchInsert>(db_, table, fields), {}};
+    return tables_.last();
 }
 
 void UnitBatch::add(const TableDef& table, const QStringList& fields, QVariantList values)
 {
-    if (units_.isEmpty() && gathering_.isEmpty())
+    if (units_.isEmpty() && !gathering_)
         heldRowsBefore_ = db_.heldRows().snapshot();
-    gathering_ << Row{tableIndex(table, fields), std::move(values)};
+    gathering_ = true;
+    TableRows& rows = tableRows(table, fields);
+    if (values.size() != fields.size())
+        throw DbError(DbError::GeneralFailure,
+                      QStringLiteral("A row of table %1 needs %2 values, not %3")
+                          .arg(table.name)
+                          .arg(fields.size())
+                          .arg(values.size()));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        rows.values << rows.writer->fit(i, values[i]);
 }
 
 void UnitBatch::endUnit(std::function<void(const DbError&)> onRefused)
 {
-    if (units_.isEmpty() && gathering_.isEmpty())
+    if (units_.isEmpty() && !gathering_)
         heldRowsBefore_ = db_.heldRows().snapshot();
-    units_ << Unit{std::move(gathering_), db_.heldRows().snapshot(), std::move(onRefused)};
-    gathering_.clear();
+    Unit unit{{}, db_.heldRows().snapshot(), std::move(onRefused)};
+    for (const TableRows& rows : tables_)
+        unit.rowsAfter << rows.rows();
+    units_ << std::move(unit);
+    gathering_ = false;
 }
 
 void UnitBatch::dropUnit()
 {
-    gathering_.clear();
+    for (qsizetype t = 0; t < tables_.size(); ++t)
+        tables_[t].values.resize(rowsBefore(units_.size(), t) * tables_[t].fields.size());
+    gathering_ = false;
 }
 
-// Table by table in the order the tables first came, so a unit's rows go in the order it gave
-// them within each table.
-void UnitBatch::writeRows(const QList<const Row*>& rows)
+// How many rows the table had when the unit began.
+qsizetype UnitBatch::rowsBefore(qsizetype unit, qsizetype table) const
+{
+    if (unit == 0)
+        return 0;
+    const QList<qsizetype>& after = units_[unit - 1].rowsAfter;
+    return table < after.size() ? after[table] : 0;
+}
+
+// Table by table in the order the tables first came, so the units' rows go in the order they
+// were given within each table.
+void UnitBatch::writeUnits(qsizetype first, qsizetype count)
 {
     for (qsizetype t = 0; t < tables_.size(); ++t) {
-        std::optional<BatchInsert> insert;
-        for (const Row* row : rows) {
-            if (row->table != t)
-                continue;
-            if (!insert)
-                insert.emplace(db_, tables_[t].table, tables_[t].fields);
-            insert->add(row->values);
-        }
-        if (insert)
-            insert->finish();
+        const qsizetype from = rowsBefore(first, t);
+        const qsizetype to = rowsBefore(first + count, t);
+        if (to > from)
+            tables_[t].writer->writeFitted(tables_[t].values, from, to - from);
     }
 }
 
@@ -66,13 +83,9 @@ void UnitBatch::write()
     if (units_.isEmpty())
         return;
     const auto done = qScopeGuard([this] { clear(); });
-    QList<const Row*> rows;
-    for (const Unit& unit : units_)
-        for (const Row& row : unit.rows)
-            rows << &row;
     try {
         Savepoint all(db_);
-        writeRows(rows);
+        writeUnits(0, units_.size());
         all.release();
         kept_ = units_.size();
         return;
@@ -85,12 +98,9 @@ void UnitBatch::write()
 void UnitBatch::writeOneByOne()
 {
     for (qsizetype i = 0; i < units_.size(); ++i) {
-        QList<const Row*> rows;
-        for (const Row& row : units_[i].rows)
-            rows << &row;
         try {
             Savepoint one(db_);
-            writeRows(rows);
+            writeUnits(i, 1);
             one.release();
         } catch (const DbError& refused) {
             db_.heldRows().restore(i == 0 ? heldRowsBefore_ : units_[i - 1].heldRowsAfter);
@@ -107,6 +117,6 @@ void UnitBatch::writeOneByOne()
 void UnitBatch::clear()
 {
     units_.clear();
-    gathering_.clear();
     tables_.clear();
+    gathering_ = false;
 }

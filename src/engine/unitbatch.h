@@ -16,7 +16,9 @@
 #include <QStringList>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 
+class BatchInsert;
 class Database;
 class DbError;
 
@@ -42,28 +44,29 @@ public:
     qsizetype unitsKept() const { return kept_; }
 
 private:
+    // A table's rows, their values fitted and laid end to end.
     struct TableRows {
-        TableDef table;
+        QString name;
         QStringList fields;
-    };
-    struct Row {
-        int table; // index into tables_
+        std::shared_ptr<BatchInsert> writer;
         QVariantList values;
+        qsizetype rows() const { return values.size() / fields.size(); }
     };
     struct Unit {
-        QList<Row> rows;
+        QList<qsizetype> rowsAfter; // per table, how many rows it had when the unit ended
         HeldRows::Snapshot heldRowsAfter;
         std::function<void(const DbError&)> onRefused;
     };
-    int tableIndex(const TableDef& table, const QStringList& fields);
-    void writeRows(const QList<const Row*>& rows);
+    TableRows& tableRows(const TableDef& table, const QStringList& fields);
+    qsizetype rowsBefore(qsizetype unit, qsizetype table) const;
+    void writeUnits(qsizetype first, qsizetype count);
     void writeOneByOne();
     void clear();
 
     Database& db_;
     QList<TableRows> tables_;
-    QList<Row> gathering_;
     QList<Unit> units_;
     HeldRows::Snapshot heldRowsBefore_;
+    bool gathering_ = false;
     qsizetype kept_ = 0;
 };
