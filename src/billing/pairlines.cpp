@@ -79,7 +79,8 @@ QList<MealLine> pairMealLines(const ClientDeliveries& deliveries, const HostItem
 
 PairCharger::PairCharger(Database& db, Dialogs& dialogs, const GenerationSettings& settings,
                          const BillingOptions& options)
-    : db_(db), dialogs_(dialogs), settings_(settings), items_(hostItems(db)), reader_(db)
+    : db_(db), dialogs_(dialogs), settings_(settings), items_(hostItems(db)), pledgeLookups_(db),
+      reader_(db)
 {
     choices_.billing = settings.billing;
     choices_.payers = settings.payers;
@@ -110,7 +111,7 @@ PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& c
 
         const std::optional<PledgeLine> pledge =
             pledgeForMealLine(db_, meal, settings_.billing, settings_.pledgeOption, client.pledge,
-                              deliveryDates, timePledges_);
+                              deliveryDates, timePledges_, &pledgeLookups_);
         if (pledge)
             add(result,
                 {0, pair.personId, client.names.clientId, kPledgeFundingCode, pledge->quantity,

@@ -84,6 +84,7 @@ private:
     ChargeLookups lookups_;
     TimePledges timePledges_;
     HostItems items_;
+    PledgeLookups pledgeLookups_;
     ClientDeliveriesReader reader_;
     ClientDeliveries deliveries_;
     std::optional<qint64> deliveriesPerson_;

@@ -1,5 +1,6 @@
 #include "billing/pledges.h"
 
+#include "billing/extractiontables.h"
 #include "engine/database.h"
 
 namespace billing
@@ -63,10 +64,45 @@ std::optional<qint64> pledgeItemIdOf(Database& db, qint64 hostItemId)
     return s.integer(0);
 }
 
+std::optional<Money> PledgeLookups::pledgedAmount(const MealLine& line)
+{
+    if (!byClient_) {
+        byClient_.emplace();
+        Statement s = db_.query(QStringLiteral("SELECT Person_ID, Unit, Amount FROM Pricing WHERE "
+                                               "TRIM(Method) = 'P' AND Person_ID IN (SELECT "
+                                               "Person_ID FROM %1)")
+                                    .arg(kMemDeliveries));
+        s.exec();
+        while (s.next())
+            (*byClient_)[s.integer(0)] << Pledge{s.text(1).trimmed(), s.value(2)};
+    }
+    const QList<Pledge> pledges = byClient_->value(line.personId);
+    // The item's own pledge before the category's, as the single-client lookup orders them;
+    // empty text matches nothing, as a NULL parameter does not.
+    const QString item = QString::number(line.itemId);
+    const QString meal = code(line.meal);
+    for (const QString& unit : {item, meal}) {
+        if (unit.isEmpty())
+            continue;
+        for (const Pledge& pledge : pledges)
+            if (pledge.unit == unit && !pledge.amount.isNull())
+                return Money::fromHost(pledge.amount);
+    }
+    return std::nullopt;
+}
+
+std::optional<qint64> PledgeLookups::pledgeItemIdOf(qint64 hostItemId)
+{
+    auto found = pledgeItems_.constFind(hostItemId);
+    if (found == pledgeItems_.constEnd())
+        found = pledgeItems_.insert(hostItemId, billing::pledgeItemIdOf(db_, hostItemId));
+    return *found;
+}
+
 std::optional<PledgeLine> pledgeForMealLine(Database& db, const MealLine& line,
                                             BillingChoice billing, PledgeOption option,
                                             const ClientPledge& pledge, int deliveryDates,
-                                            TimePledges& timePledges)
+                                            TimePledges& timePledges, PledgeLookups* lookups)
 {
     if (billing == BillingChoice::MealsOnly)
         return std::nullopt;
@@ -76,7 +112,8 @@ std::optional<PledgeLine> pledgeForMealLine(Database& db, const MealLine& line,
     if (option == PledgeOption::PerItem) {
         if (method != QLatin1String("I"))
             return std::nullopt;
-        charge = pledgedAmount(db, line).value_or(Money());
+        charge =
+            (lookups ? lookups->pledgedAmount(line) : pledgedAmount(db, line)).value_or(Money());
         result.description = QStringLiteral("Pledge per item: ") + line.mealItem;
         result.quantity = line.quantity;
     } else {
@@ -92,7 +129,8 @@ std::optional<PledgeLine> pledgeForMealLine(Database& db, const MealLine& line,
     }
     if (charge <= Money())
         return std::nullopt;
-    const auto pledgeItem = pledgeItemIdOf(db, line.itemId);
+    const auto pledgeItem =
+        lookups ? lookups->pledgeItemIdOf(line.itemId) : pledgeItemIdOf(db, line.itemId);
     if (!pledgeItem)
         throw std::runtime_error(QStringLiteral("The pledge item P%1 does not exist. Synchronize "
                                                 "the items, then generate the invoices again.")

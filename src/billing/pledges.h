@@ -5,7 +5,9 @@
 
 #include "billing/chargetypes.h"
 
+#include <QHash>
 #include <QSet>
+#include <QVariant>
 #include <optional>
 
 class Database;
@@ -40,6 +42,26 @@ std::optional<Money> pledgedAmount(Database& db, const MealLine& line);
 // The ItemID of the pledge item of a host meal item ("P" + Item_ID), when items are synchronized.
 std::optional<qint64> pledgeItemIdOf(Database& db, qint64 hostItemId);
 
+// What pledges look up, read once for a run: the pledges of the run's clients (their Method "P"
+// rows of the price list) and the pledge items.
+class PledgeLookups
+{
+public:
+    explicit PledgeLookups(Database& db) : db_(db) {}
+    // As pledgedAmount and pledgeItemIdOf, for a client of the run.
+    std::optional<Money> pledgedAmount(const MealLine& line);
+    std::optional<qint64> pledgeItemIdOf(qint64 hostItemId);
+
+private:
+    struct Pledge {
+        QString unit; // without blanks around it
+        QVariant amount;
+    };
+    Database& db_;
+    std::optional<QHash<qint64, QList<Pledge>>> byClient_;
+    QHash<qint64, std::optional<qint64>> pledgeItems_;
+};
+
 // Time pledges (per day, month or year) are a client's promise for the whole period: written once
 // per client in a run, on the client's first funding source, even when the client had deliveries
 // under two funding sources.
@@ -60,5 +82,6 @@ private:
 std::optional<PledgeLine> pledgeForMealLine(Database& db, const MealLine& line,
                                             BillingChoice billing, PledgeOption option,
                                             const ClientPledge& pledge, int deliveryDates,
-                                            TimePledges& timePledges);
+                                            TimePledges& timePledges,
+                                            PledgeLookups* lookups = nullptr);
 } // namespace billing
