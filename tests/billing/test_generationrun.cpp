@@ -72,6 +72,8 @@ private Q_SLOTS:
     void warningsReachTheBookkeeper();
     void interruptedRunLeavesWholeInvoices_data() { testdb::addEngineRows(); }
     void interruptedRunLeavesWholeInvoices();
+    void refusedWriteKeepsTheInvoicesBeforeIt_data() { testdb::addEngineRows(); }
+    void refusedWriteKeepsTheInvoicesBeforeIt();
 };
 
 void TestGenerationRun::funderInvoicePerClient()
@@ -391,6 +393,47 @@ void TestGenerationRun::interruptedRunLeavesWholeInvoices()
     QCOMPARE(w.count(QStringLiteral("ARInvDet")), 3);
     QCOMPARE(w.count(QStringLiteral("History")), 3);
     QVERIFY(!w.db().dialect().tableExists(w.db(), QStringLiteral("MemDeliveries")));
+}
+
+// The invoices of a run are written together when their batch commits. Here the engine refuses
+// the third: another workstation stored an invoice under the key it draws. The two before it
+// stay whole, nothing of it or of those after it is written, and its key is given back.
+void TestGenerationRun::refusedWriteKeepsTheInvoicesBeforeIt()
+{
+    QFETCH(QString, engine);
+    World w(engine);
+    mealProgram(w, QStringLiteral("S"));
+    Statement counter = w.db().query(QStringLiteral("SELECT NextInvoiceID FROM ARInvCtl"));
+    counter.exec();
+    const qint64 first = counter.next() ? counter.integer(0) : 0;
+    counter.finish();
+    w.db().exec(QStringLiteral("INSERT INTO ARInv (ARInvoiceID, InvoiceNo) VALUES (%1, 'X1')")
+                    .arg(first + 2));
+
+    ScriptedDialogs dialogs({Dialogs::Yes, Dialogs::No});
+    const GenerationResult result = w.generate(juneSettings(), &dialogs);
+
+    QCOMPARE(result.outcome, RunOutcome::Failed);
+    QCOMPARE(result.error, QStringLiteral("Invoice no. already exists"));
+    QCOMPARE(dialogs.texts().last(), result.error);
+    QCOMPARE(result.invoiceCount(), 2);
+    QCOMPARE(w.count(QStringLiteral("ARInv")), 3);
+    Statement kept = w.db().query(QStringLiteral(
+        "SELECT ARInv.ARInvoiceID, ARInv.InvoiceAmount, SUM(ARInvDet.Quantity * "
+        "ARInvDet.UnitPrice) FROM ARInv JOIN ARInvDet ON ARInvDet.ARInvoiceID = "
+        "ARInv.ARInvoiceID GROUP BY ARInv.ARInvoiceID, ARInv.InvoiceAmount ORDER BY 1"));
+    kept.exec();
+    QList<qint64> keys;
+    while (kept.next()) {
+        keys << kept.integer(0);
+        QCOMPARE(kept.value(1).toDouble(), kept.value(2).toDouble());
+    }
+    QCOMPARE(keys, (QList<qint64>{first, first + 1}));
+    QCOMPARE(w.count(QStringLiteral("History")), 2);
+    Statement after = w.db().query(QStringLiteral("SELECT NextInvoiceID FROM ARInvCtl"));
+    after.exec();
+    QVERIFY(after.next());
+    QCOMPARE(after.integer(0), first + 2);
 }
 
 QTEST_MAIN(TestGenerationRun)

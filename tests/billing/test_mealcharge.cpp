@@ -4,6 +4,8 @@
 #include "billing/billedparty.h"
 #include "billing/billingmethod.h"
 #include "billing/deliverydays.h"
+#include "billing/extractiontables.h"
+#include "billing/fundinguses.h"
 #include "billing/mealcharge.h"
 #include "billingworld.h"
 #include "data/artables.h"
@@ -110,23 +112,38 @@ private Q_SLOTS:
     }
 
     void billingMethodClientSpecificFirst_data() { testdb::addEngineRows(); }
+    // Each case looked up for the one line and from what a run reads once for all its clients
+    // (FundingUses); the two must agree.
     void billingMethodClientSpecificFirst()
     {
         QFETCH(QString, engine);
         auto w = open(engine);
         Database* db = &w->db();
+        db->exec(db->dialect().createTempTableAs(
+            kMemDeliveries, QStringLiteral("SELECT 1 AS Person_ID UNION ALL SELECT 9")));
+        const auto method = [db](qint64 person, qint64 service, const QString& fund) {
+            const QString single = billingMethodOf(*db, person, service, fund);
+            const QString remembered = methodInForce(FundingUses(*db).method(person, service, fund),
+                                                     funderBillingMethod(*db, fund));
+            return single == remembered ? single : single + QStringLiteral(" but ") + remembered;
+        };
         const QString fund = QStringLiteral("AAA");
         w->funder(fund, QStringLiteral("3"), QStringLiteral("T"));
-        QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByTime);
+        QCOMPARE(method(1, 2, fund), kByTime);
         w->fundUse(1, fund, kNone, kNone, kNone, 2); // empty: the funder's method still counts
         w->fundUse(9, fund, QStringLiteral("C"), kNone, kNone, 2);
-        QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByTime);
+        QCOMPARE(method(1, 2, fund), kByTime);
         w->fundUse(1, fund, QStringLiteral("C"), kNone, kNone, 0);
-        QCOMPARE(billingMethodOf(*db, 1, 2, fund), kAtCost);
+        QCOMPARE(method(1, 2, fund), kAtCost);
         w->fundUse(1, fund, QStringLiteral("I"), kNone, kNone, 2);
-        QCOMPARE(billingMethodOf(*db, 1, 2, fund), kByItem);
-        QCOMPARE(billingMethodOf(*db, 1, 5, fund), kAtCost);
-        QCOMPARE(billingMethodOf(*db, 1, 2, QStringLiteral("BBB")), kAtCost);
+        QCOMPARE(method(1, 2, fund), kByItem);
+        QCOMPARE(method(1, 5, fund), kAtCost);
+        QCOMPARE(method(1, 2, QStringLiteral("BBB")), kAtCost);
+        // A code stored with trailing blanks is the same code; one with leading blanks is not.
+        w->fundUse(9, QStringLiteral("CCC  "), QStringLiteral("I "), kNone, kNone, 0);
+        w->fundUse(9, QStringLiteral(" DDD"), QStringLiteral("I"), kNone, kNone, 0);
+        QCOMPARE(method(9, 4, QStringLiteral("CCC")), kByItem);
+        QCOMPARE(method(9, 4, QStringLiteral("DDD")), kAtCost);
     }
 
     void priceBySpecificity_data() { testdb::addEngineRows(); }

@@ -1,5 +1,6 @@
 // The pledge a meal line adds: per item (item before category) or per day, month or year, once
 // per client in a run.
+#include "billing/extractiontables.h"
 #include "billing/pledges.h"
 #include "data/artables.h"
 #include "data/hosttables.h"
@@ -60,40 +61,54 @@ class TestPledges : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void perItemPledges_data() { testdb::addEngineRows(); }
+    // Each case twice: looked up for the one line, and from what a run reads once for all its
+    // clients (PledgeLookups); the two must agree.
     void perItemPledges()
     {
         QFETCH(QString, engine);
         auto db = testdb::fresh(engine);
         prepare(*db);
-        TimePledges time;
-        const auto specific = pledgeForMealLine(*db, lunch(1), BillingChoice::MealsAndPledges,
-                                                PledgeOption::PerItem, kPerItem, 9, time);
-        QVERIFY(specific);
-        QCOMPARE(specific->unitPrice, Money::fromRaw(12500));
-        QCOMPARE(specific->quantity, 12);
-        QCOMPARE(specific->description, QStringLiteral("Pledge per item: Chicken Soup"));
-        QCOMPARE(specific->arItemId, 40);
-        QCOMPARE(specific->amount(), Money::fromCents(1500));
+        db->exec(db->dialect().createTempTableAs(
+            kMemDeliveries, QStringLiteral("SELECT 1 AS Person_ID UNION ALL SELECT 2 UNION ALL "
+                                           "SELECT 3")));
+        for (const bool remembered : {false, true}) {
+            PledgeLookups run(*db);
+            PledgeLookups* lookups = remembered ? &run : nullptr;
+            TimePledges time;
+            const auto specific =
+                pledgeForMealLine(*db, lunch(1), BillingChoice::MealsAndPledges,
+                                  PledgeOption::PerItem, kPerItem, 9, time, lookups);
+            QVERIFY(specific);
+            QCOMPARE(specific->unitPrice, Money::fromRaw(12500));
+            QCOMPARE(specific->quantity, 12);
+            QCOMPARE(specific->description, QStringLiteral("Pledge per item: Chicken Soup"));
+            QCOMPARE(specific->arItemId, 40);
+            QCOMPARE(specific->amount(), Money::fromCents(1500));
 
-        // Another lunch: only the category pledge applies.
-        const auto category = pledgeForMealLine(*db, lunch(1, 58), BillingChoice::PledgesOnly,
-                                                PledgeOption::PerItem, kPerItem, 9, time);
-        QVERIFY(category);
-        QCOMPARE(category->unitPrice, Money::fromRaw(7500));
-        QCOMPARE(category->arItemId, 41);
-        // An item row without an amount gives way to the category row.
-        QCOMPARE(pledgedAmount(*db, lunch(2)), std::optional<Money>(Money::fromRaw(5000)));
-        // No pledge row (a price row is not a pledge), another category, or meals only: nothing.
-        QVERIFY(!pledgeForMealLine(*db, lunch(3), BillingChoice::PledgesOnly, PledgeOption::PerItem,
-                                   kPerItem, 9, time));
-        QVERIFY(!pledgeForMealLine(*db, lunch(1, 58, "D "), BillingChoice::PledgesOnly,
-                                   PledgeOption::PerItem, kPerItem, 9, time));
-        QVERIFY(!pledgeForMealLine(*db, lunch(1), BillingChoice::MealsOnly, PledgeOption::PerItem,
-                                   kPerItem, 9, time));
-        // A per-item option for a client who pledges by time: nothing.
-        QVERIFY(!pledgeForMealLine(
-            *db, lunch(1), BillingChoice::PledgesOnly, PledgeOption::PerItem,
-            {QStringLiteral("T"), QStringLiteral("MO"), Money::fromCents(2000)}, 9, time));
+            // Another lunch: only the category pledge applies.
+            const auto category =
+                pledgeForMealLine(*db, lunch(1, 58), BillingChoice::PledgesOnly,
+                                  PledgeOption::PerItem, kPerItem, 9, time, lookups);
+            QVERIFY(category);
+            QCOMPARE(category->unitPrice, Money::fromRaw(7500));
+            QCOMPARE(category->arItemId, 41);
+            // An item row without an amount gives way to the category row.
+            QCOMPARE(remembered ? run.pledgedAmount(lunch(2)) : pledgedAmount(*db, lunch(2)),
+                     std::optional<Money>(Money::fromRaw(5000)));
+            // No pledge row (a price row is not a pledge), another category, or meals only:
+            // nothing.
+            QVERIFY(!pledgeForMealLine(*db, lunch(3), BillingChoice::PledgesOnly,
+                                       PledgeOption::PerItem, kPerItem, 9, time, lookups));
+            QVERIFY(!pledgeForMealLine(*db, lunch(1, 58, "D "), BillingChoice::PledgesOnly,
+                                       PledgeOption::PerItem, kPerItem, 9, time, lookups));
+            QVERIFY(!pledgeForMealLine(*db, lunch(1), BillingChoice::MealsOnly,
+                                       PledgeOption::PerItem, kPerItem, 9, time, lookups));
+            // A per-item option for a client who pledges by time: nothing.
+            QVERIFY(!pledgeForMealLine(
+                *db, lunch(1), BillingChoice::PledgesOnly, PledgeOption::PerItem,
+                {QStringLiteral("T"), QStringLiteral("MO"), Money::fromCents(2000)}, 9, time,
+                lookups));
+        }
     }
 
     void timePledges_data() { testdb::addEngineRows(); }

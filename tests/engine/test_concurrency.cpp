@@ -2,7 +2,9 @@
 // control tables.
 #include "engine/controlrow.h"
 #include "engine/database.h"
+#include "engine/savepoint.h"
 #include "engine/tablelock.h"
+#include "engine/transaction.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 
@@ -158,6 +160,36 @@ private Q_SLOTS:
                 throw std::runtime_error("refused");
             }));
         QCOMPARE(drawInvoiceNo(*db), 10004);
+    }
+
+    // A transaction that draws many numbers locks and reads the row once and writes it once,
+    // when it commits; going back to a savepoint, or rolling back, gives numbers back.
+    void drawsInOneTransactionTouchTheRowOnce_data() { testdb::addEngineRows(); }
+    void drawsInOneTransactionTouchTheRowOnce()
+    {
+        QFETCH(QString, engine);
+        auto db = testdb::fresh(engine);
+        makeCounterTable(*db);
+        db->exec(QStringLiteral("INSERT INTO ARInvCtl (NextInvoiceNo) VALUES (50)"));
+        {
+            Transaction tx(*db, Transaction::Mode::Write);
+            QCOMPARE(drawInvoiceNo(*db), 50);
+            const qint64 statements = db->traffic().statements;
+            {
+                Savepoint refused(*db);
+                QCOMPARE(drawInvoiceNo(*db), 51);
+            }
+            QCOMPARE(drawInvoiceNo(*db), 51);
+            QCOMPARE(db->traffic().statements, statements);
+            tx.commit();
+        }
+        QCOMPARE(drawInvoiceNo(*db), 52);
+        {
+            Transaction undone(*db, Transaction::Mode::Write);
+            QCOMPARE(drawInvoiceNo(*db), 53);
+            QCOMPARE(drawInvoiceNo(*db), 54);
+        }
+        QCOMPARE(drawInvoiceNo(*db), 53);
     }
 
     void twoWorkstationsNeverDrawTheSameNumber_data() { testdb::addEngineRows(); }

@@ -295,6 +295,18 @@ private Q_SLOTS:
         db->exec(QStringLiteral("INSERT INTO Shape VALUES (5, 6)"));
         QCOMPARE(read(QStringLiteral("B")), qint64(5));
         QVERIFY_THROWS_EXCEPTION(DbError, read(QStringLiteral("C")));
+
+        // A statement prepared and not yet run is still its holder's: the same text asked for
+        // meanwhile is another statement, with values of its own.
+        Statement first = db->prepare(QStringLiteral("SELECT A FROM Shape WHERE B = :b"));
+        first.bind(QStringLiteral("b"), 5);
+        Statement second = db->prepare(QStringLiteral("SELECT A FROM Shape WHERE B = :b"));
+        second.bind(QStringLiteral("b"), 7);
+        first.exec();
+        QVERIFY(first.next());
+        QCOMPARE(first.integer(QStringLiteral("a")), qint64(6));
+        second.exec();
+        QVERIFY(!second.next());
     }
 
     void workTablesBelongToTheirConnection_data() { testdb::addEngineRows(); }
