@@ -157,5 +157,5 @@ int SqliteDialect::parameterLimit() const
 // grows with the square of their number: short statements are the fast ones.
 int SqliteDialect::valuesPerInsert() const
 {
-    return 256;
+    return 64;
 }

@@ -114,9 +114,11 @@ void UnitBatch::writeOneByOne()
     kept_ = units_.size();
 }
 
+// The tables and the room their rows took stay for the next batch.
 void UnitBatch::clear()
 {
     units_.clear();
-    tables_.clear();
+    for (TableRows& rows : tables_)
+        rows.values.clear();
     gathering_ = false;
 }
