@@ -1,9 +1,8 @@
 #pragma once
 // The new rows of one synchronization pass, kept as if each row were a unit of work of its own:
 // a pass that stops half-way keeps exactly the rows before the one that failed. For speed the
-// rows are gathered in groups, and each group is written with multi-row INSERTs and committed
-// at once; when the engine refuses a group, it is undone and its rows are written again one by
-// one up to the refused row, whose error is then raised.
+// rows are gathered in groups, each written as units of a UnitBatch (multi-row INSERTs; a
+// refused row found unit by unit, the rows before it kept) and committed at once.
 //
 // Values are fitted to their fields (text cut to the field's size, empty text stored as NULL).
 
@@ -35,9 +34,6 @@ public:
     qint64 rowsKept() const { return written_ + group_.size(); }
 
 private:
-    void writeGroup();
-    void writeOneByOne();
-
     Database& db_;
     TableDef table_;
     QStringList fields_;
