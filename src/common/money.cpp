@@ -223,6 +223,15 @@ std::optional<Money> Money::parse(const QString& input, const FormatSettings& se
 
 Money Money::lineAmount(double quantity, Money unitPrice)
 {
+    // A whole quantity of a price in whole cents needs no rounding: most lines of a run are so.
+    // Both are kept small enough that the product in ten-thousandths cannot overflow.
+    constexpr double kMostQuantity = 1e6;
+    constexpr qint64 kMostCents = 1000000000;
+    const qint64 priceCents = unitPrice.m_raw / kPerCent;
+    if (unitPrice.m_raw % kPerCent == 0 && quantity == std::trunc(quantity) &&
+        std::fabs(quantity) <= kMostQuantity && priceCents <= kMostCents &&
+        priceCents >= -kMostCents)
+        return fromCents(static_cast<qint64>(quantity) * priceCents);
     // quantity × price × 100 = quantity × raw ÷ 100 cents.
     const long double cents = static_cast<long double>(quantity) * unitPrice.m_raw / kPerCent;
     return fromCents(wholeFromRounded(RoundIt(cents)).value_or(0));
@@ -230,6 +239,8 @@ Money Money::lineAmount(double quantity, Money unitPrice)
 
 Money Money::percentOf(Money amount, double ratePercent)
 {
+    if (amount.m_raw == 0 || ratePercent == 0.0)
+        return Money();
     // amount × rate ÷ 100 × 100 = raw × rate ÷ 10000 cents.
     const long double cents = static_cast<long double>(amount.m_raw) * ratePercent / kScale;
     return fromCents(wholeFromRounded(RoundIt(cents)).value_or(0));

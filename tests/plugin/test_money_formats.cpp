@@ -163,9 +163,17 @@ private Q_SLOTS:
             double quantity;
             const char* unitPrice;
             const char* amount;
-        } lines[] = {{2.5, "0.01", "0.03"},  {0.35, "0.10", "0.04"},
-                     {0.2, "0.175", "0.04"}, {1, "1234.565", "1234.57"},
-                     {-2, "0.015", "-0.03"}, {1e6, "12345.6789", "12345678900"}};
+        } lines[] = {{2.5, "0.01", "0.03"},
+                     {0.35, "0.10", "0.04"},
+                     {0.2, "0.175", "0.04"},
+                     {1, "1234.565", "1234.57"},
+                     {-2, "0.015", "-0.03"},
+                     {1e6, "12345.6789", "12345678900"},
+                     // Whole quantities of whole cents, the common case, and past its bounds.
+                     {3, "-2.50", "-7.50"},
+                     {1e6, "10000000.00", "10000000000000"},
+                     {2e6, "1.01", "2020000"},
+                     {-4, "0.20", "-0.80"}};
         for (const auto& c : lines)
             QCOMPARE(Money::lineAmount(c.quantity, money(c.unitPrice)), money(c.amount));
 
