@@ -136,9 +136,12 @@ bool PairInvoicing::funderInvoicesDue() const
 void PairInvoicing::writeFunderInvoices(Progress& progress)
 {
     QMap<QString, QList<ClientLineItem>> byFunder;
-    for (const ClientLineItem& line : funderLines_)
-        if (!line.fundingCode.trimmed().isEmpty())
-            byFunder[line.fundingCode.trimmed()] << line;
+    for (ClientLineItem& line : funderLines_) {
+        const QString code = line.fundingCode.trimmed();
+        if (!code.isEmpty())
+            byFunder[code] << std::move(line);
+    }
+    funderLines_.clear();
     progress.setCaption(kGeneratingFunderInvoices);
     progress.setRange(0, 100);
     int done = 0;
@@ -146,7 +149,6 @@ void PairInvoicing::writeFunderInvoices(Progress& progress)
         writeFunderInvoice(it.key(), nullptr, it.value());
         progress.setValue(int(std::lround(++done * 100.0 / byFunder.size())));
     }
-    funderLines_.clear();
 }
 
 void PairInvoicing::store(const InvoiceRequest& request, const QList<HistoryEntry>& history)
