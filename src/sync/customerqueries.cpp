@@ -120,13 +120,16 @@ QStringList updateBlankCustomerType()
 {
     const QString typeless = isBlank(QStringLiteral("TRIM(CustomerType)"));
     // "and" binds tighter than "or": the second statement makes every customer whose number
-    // begins with a digit a client, whatever its type, and a typeless "PRI" too.
-    return {QStringLiteral("UPDATE Customer SET CustomerType = 'F' WHERE (%1)"
-                           " AND (NOT COALESCE(CustomerNo, '') = 'PRI') AND NOT %2")
-                .arg(typeless, beginsWithDigit(QStringLiteral("COALESCE(CustomerNo, '')"))),
-            QStringLiteral("UPDATE Customer SET CustomerType = 'C' WHERE (%1)"
-                           " AND (CustomerNo = 'PRI') OR %2")
-                .arg(typeless, beginsWithDigit())};
+    // begins with a digit a client, whatever its type, and a typeless "PRI" too. Customers that
+    // are clients already are left alone: the same result, without writing every client again
+    // at each run (a server keeps a new copy of each row an UPDATE touches).
+    return {
+        QStringLiteral("UPDATE Customer SET CustomerType = 'F' WHERE (%1)"
+                       " AND (NOT COALESCE(CustomerNo, '') = 'PRI') AND NOT %2")
+            .arg(typeless, beginsWithDigit(QStringLiteral("COALESCE(CustomerNo, '')"))),
+        QStringLiteral("UPDATE Customer SET CustomerType = 'C' WHERE ((%1)"
+                       " AND (CustomerNo = 'PRI') OR %2) AND NOT COALESCE(CustomerType, '') = 'C'")
+            .arg(typeless, beginsWithDigit())};
 }
 
 QString clientsNotCustomers()
