@@ -143,6 +143,7 @@ int main(int argc, char** argv)
             << seconds(second.customers) << " s, items " << seconds(second.items) << " s)"
             << Qt::endl;
         out << "first-ns: " << (first.customers + first.items) << Qt::endl;
+        out << "second-ns: " << (second.customers + second.items) << Qt::endl;
         out << "rows: " << customers << ' ' << items << Qt::endl;
         return 0;
     } catch (const std::exception& e) {

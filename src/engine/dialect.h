@@ -51,6 +51,8 @@ public:
     virtual QString integerOrNull(const QString& expr) const = 0;
     // Joins text parts; a NULL part counts as empty instead of blanking the whole result.
     virtual QString concat(const QStringList& parts) const = 0;
+    // True when both are NULL or both are equal (never NULL itself).
+    virtual QString sameValue(const QString& a, const QString& b) const = 0;
     // A host decimal money value turned into ten-thousandths.
     QString hostMoneyToMoney(const QString& expr) const;
     QString moneyLiteral(const Money& amount) const;
@@ -118,6 +120,7 @@ public:
     QString nocaseOrder(const QString& expr) const override;
     QString integerOrNull(const QString& expr) const override;
     QString concat(const QStringList& parts) const override;
+    QString sameValue(const QString& a, const QString& b) const override;
     QString dateLiteral(const QDate& date) const override;
     QString currentTimestamp() const override;
     QString currentDateMinusDays(int days) const override;
@@ -152,6 +155,7 @@ public:
     QString nocaseOrder(const QString& expr) const override;
     QString integerOrNull(const QString& expr) const override;
     QString concat(const QStringList& parts) const override;
+    QString sameValue(const QString& a, const QString& b) const override;
     QString dateLiteral(const QDate& date) const override;
     QString currentTimestamp() const override;
     QString currentDateMinusDays(int days) const override;

@@ -153,3 +153,8 @@ int PostgresDialect::valuesPerInsert() const
 {
     return 2000;
 }
+
+QString PostgresDialect::sameValue(const QString& a, const QString& b) const
+{
+    return QStringLiteral("(%1 IS NOT DISTINCT FROM %2)").arg(a, b);
+}

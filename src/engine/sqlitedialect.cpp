@@ -159,3 +159,8 @@ int SqliteDialect::valuesPerInsert() const
 {
     return 64;
 }
+
+QString SqliteDialect::sameValue(const QString& a, const QString& b) const
+{
+    return QStringLiteral("(%1 IS %2)").arg(a, b);
+}

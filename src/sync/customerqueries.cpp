@@ -23,6 +23,17 @@ QString assignments(const QList<QPair<QString, QString>>& fieldValues)
     return parts.join(QStringLiteral(", "));
 }
 
+// True when some field would store another value than it holds: a row that would not change is
+// not written again (a server keeps a new copy of each row an UPDATE touches).
+QString anyChanged(const Dialect& d, const QList<QPair<QString, QString>>& fieldValues)
+{
+    static const TableDef customer = ar::customer();
+    QStringList same;
+    for (const auto& [field, value] : fieldValues)
+        same << d.sameValue(QStringLiteral("Customer.") + field, fitted(customer, field, value));
+    return QStringLiteral("NOT (") + same.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+}
+
 // The customer numbers that begin with a digit.
 QString beginsWithDigit(const QString& number = QStringLiteral("CustomerNo"))
 {
@@ -51,24 +62,27 @@ QString updateCustomersFromClients(const Dialect& d)
                                         QStringLiteral("Clients.First_Name")});
     const QString firstLast = d.concat({QStringLiteral("Clients.First_Name"), QStringLiteral("' '"),
                                         QStringLiteral("Clients.Last_Name")});
-    return QStringLiteral("UPDATE Customer SET ") +
-           assignments({{QStringLiteral("CustomerName"), lastFirst},
-                        {QStringLiteral("AddressLine1"), QStringLiteral("Clients.Address1")},
-                        {QStringLiteral("AddressLine2"), QStringLiteral("Clients.Address2")},
-                        {QStringLiteral("City"), QStringLiteral("Clients.City")},
-                        {QStringLiteral("StateProv"), QStringLiteral("Clients.State")},
-                        {QStringLiteral("ZipCode"), QStringLiteral("Clients.ZIP")},
-                        {QStringLiteral("Contact"), firstLast},
-                        {QStringLiteral("Phone"), QStringLiteral("Clients.Phone")},
-                        {QStringLiteral("EMail"), QStringLiteral("Clients.EMail")},
-                        {QStringLiteral("ShipToName"), firstLast},
-                        {QStringLiteral("ShipToAddressLine1"), QStringLiteral("Clients.Address1")},
-                        {QStringLiteral("ShipToAddressLine2"), QStringLiteral("Clients.Address2")},
-                        {QStringLiteral("ShipToCity"), QStringLiteral("Clients.City")},
-                        {QStringLiteral("ShipToStateProv"), QStringLiteral("Clients.State")},
-                        {QStringLiteral("ShipToZipCode"), QStringLiteral("Clients.ZIP")}}) +
+    const QList<QPair<QString, QString>> refreshed{
+        {QStringLiteral("CustomerName"), lastFirst},
+        {QStringLiteral("AddressLine1"), QStringLiteral("Clients.Address1")},
+        {QStringLiteral("AddressLine2"), QStringLiteral("Clients.Address2")},
+        {QStringLiteral("City"), QStringLiteral("Clients.City")},
+        {QStringLiteral("StateProv"), QStringLiteral("Clients.State")},
+        {QStringLiteral("ZipCode"), QStringLiteral("Clients.ZIP")},
+        {QStringLiteral("Contact"), firstLast},
+        {QStringLiteral("Phone"), QStringLiteral("Clients.Phone")},
+        {QStringLiteral("EMail"), QStringLiteral("Clients.EMail")},
+        {QStringLiteral("ShipToName"), firstLast},
+        {QStringLiteral("ShipToAddressLine1"), QStringLiteral("Clients.Address1")},
+        {QStringLiteral("ShipToAddressLine2"), QStringLiteral("Clients.Address2")},
+        {QStringLiteral("ShipToCity"), QStringLiteral("Clients.City")},
+        {QStringLiteral("ShipToStateProv"), QStringLiteral("Clients.State")},
+        {QStringLiteral("ShipToZipCode"), QStringLiteral("Clients.ZIP")}};
+    return QStringLiteral("UPDATE Customer SET ") + assignments(refreshed) +
            QStringLiteral(", CustomerType = 'C' FROM Clients"
-                          " WHERE Customer.CustomerNo = Clients.Client_ID");
+                          " WHERE Customer.CustomerNo = Clients.Client_ID AND (") +
+           anyChanged(d, refreshed) +
+           QStringLiteral(" OR NOT COALESCE(Customer.CustomerType, '') = 'C')");
 }
 
 QString updateBillToFromIndividuals(const Dialect& d)
