@@ -53,8 +53,10 @@ QString funderInvoiceEvent(const DeliveryPeriod& period, const QString& fundingC
 void RunHistory::load()
 {
     {
-        Statement now =
-            db_.query(QStringLiteral("SELECT %1").arg(db_.dialect().currentTimestamp()));
+        // As text, the database's own wall-clock time, which it reads back unchanged into the
+        // timestamp field; a time value would pass through this workstation's time zone.
+        Statement now = db_.query(
+            QStringLiteral("SELECT CAST(%1 AS TEXT)").arg(db_.dialect().currentTimestamp()));
         now.exec();
         if (now.next())
             now_ = now.value(0);
