@@ -15,23 +15,33 @@ namespace
 struct PerProcessDatabase {
     ConnectionParams params;
     bool created = false;
-
-    ~PerProcessDatabase()
-    {
-        if (!created)
-            return;
-        try {
-            auto admin = Database::open(testdb::postgresServer());
-            admin->exec(
-                QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(params.databaseName));
-        } catch (...) {
-        }
-    }
 };
+
+PerProcessDatabase& perProcess()
+{
+    static PerProcessDatabase database;
+    return database;
+}
+
+// Runs when the application object goes, while the SQL module is still whole: a static's
+// destructor may run after the module's own statics are gone.
+void dropProcessDatabase()
+{
+    PerProcessDatabase& database = perProcess();
+    if (!database.created)
+        return;
+    try {
+        auto admin = Database::open(testdb::postgresServer());
+        admin->exec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)")
+                        .arg(database.params.databaseName));
+    } catch (...) {
+    }
+    database.created = false;
+}
 
 PerProcessDatabase& processDatabase()
 {
-    static PerProcessDatabase database;
+    PerProcessDatabase& database = perProcess();
     if (!database.created) {
         database.params = testdb::postgresServer();
         database.params.databaseName = QStringLiteral("tw_%1_%2")
@@ -40,6 +50,7 @@ PerProcessDatabase& processDatabase()
         auto admin = Database::open(testdb::postgresServer());
         admin->exec(QStringLiteral("CREATE DATABASE %1").arg(database.params.databaseName));
         database.created = true;
+        qAddPostRoutine(dropProcessDatabase);
     }
     return database;
 }
