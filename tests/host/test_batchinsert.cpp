@@ -1,9 +1,11 @@
-// Rows written in multi-row statements come back exactly as single inserts would leave them.
+// Rows written in multi-row statements come back exactly as single inserts would leave them;
+// units of work written together go whole or not at all.
 #include "common/money.h"
 #include "engine/batchinsert.h"
 #include "engine/database.h"
 #include "engine/schema.h"
 #include "engine/transaction.h"
+#include "engine/unitbatch.h"
 #include "testdatabases.h"
 
 #include <QTest>
@@ -43,6 +45,64 @@ class TestBatchInsert : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // Units of work go whole or not at all: a dropped unit leaves nothing, and when the engine
+    // refuses a unit's row, the units before it stay, nothing of it or of those after it is
+    // written, and its owner may raise an error of its own in place of the engine's.
+    void unitsGoWholeOrNotAtAll_data() { testdb::addEngineRows(); }
+    void unitsGoWholeOrNotAtAll()
+    {
+        QFETCH(QString, engine);
+        auto db = testdb::fresh(engine);
+        schema::createTable(*db, parcels());
+        const TableDef labels{
+            QStringLiteral("Label"),
+            {def::integer(QStringLiteral("Parcel_ID")), def::string(QStringLiteral("Text"), 20)},
+            {def::primary({QStringLiteral("Parcel_ID")})}};
+        schema::createTable(*db, labels);
+        const QStringList idOnly{QStringLiteral("Parcel_ID")};
+        const QStringList labelFields{QStringLiteral("Parcel_ID"), QStringLiteral("Text")};
+        db->exec(QStringLiteral("INSERT INTO Label (Parcel_ID, Text) VALUES (3, 'taken')"));
+
+        Transaction tx(*db, Transaction::Mode::Write);
+        UnitBatch units(*db);
+        for (int id = 1; id <= 4; ++id) {
+            units.add(parcels(), idOnly, {id});
+            units.add(labels, labelFields, {id, QStringLiteral("Box %1").arg(id)});
+            if (id == 2) {
+                units.dropUnit(); // given up before it was whole
+                continue;
+            }
+            units.endUnit([](const DbError& refused) {
+                if (refused.isKeyViolation())
+                    throw std::runtime_error("label taken");
+            });
+        }
+        QCOMPARE(units.pendingUnits(), 3);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, units.write());
+        QCOMPARE(units.unitsKept(), 1);
+        tx.commit();
+
+        Statement parcelsLeft = db->query(QStringLiteral("SELECT Parcel_ID FROM Parcel"));
+        parcelsLeft.exec();
+        QList<qint64> ids;
+        while (parcelsLeft.next())
+            ids << parcelsLeft.integer(0);
+        QCOMPARE(ids, QList<qint64>{1});
+        QCOMPARE(count(*db), 1);
+        Statement labelsLeft = db->query(QStringLiteral("SELECT COUNT(*) FROM Label"));
+        labelsLeft.exec();
+        labelsLeft.next();
+        QCOMPARE(labelsLeft.integer(0), 2); // box 1 and the one already there
+        // The batch is empty again and takes new units.
+        Transaction again(*db, Transaction::Mode::Write);
+        units.add(parcels(), idOnly, {5});
+        units.endUnit();
+        units.write();
+        QCOMPARE(units.unitsKept(), 1);
+        again.commit();
+        QCOMPARE(count(*db), 2);
+    }
+
     void valuesComeBackExactly_data() { testdb::addEngineRows(); }
     void valuesComeBackExactly()
     {
