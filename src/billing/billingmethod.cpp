@@ -15,8 +15,8 @@ QString firstMethod(Statement& s)
     s.finish();
     return method;
 }
-} // namespace
 
+// The client's own method, empty when the client's funding uses name none.
 QString clientBillingMethod(Database& db, qint64 personId, qint64 serviceId,
                             const QString& fundingCode)
 {
@@ -30,6 +30,8 @@ QString clientBillingMethod(Database& db, qint64 personId, qint64 serviceId,
         .exec();
     return firstMethod(clientSpecific);
 }
+
+} // namespace
 
 QString funderBillingMethod(Database& db, const QString& fundingCode)
 {

@@ -17,10 +17,8 @@ inline const QString kAtCost = QStringLiteral("C");
 // Codes come back without trailing blanks.
 QString billingMethodOf(Database& db, qint64 personId, qint64 serviceId,
                         const QString& fundingCode);
-// The two halves: the client's own method (empty when the client's funding uses name none) and
-// the funding source's (empty when it names none), so a run can remember the second per source.
-QString clientBillingMethod(Database& db, qint64 personId, qint64 serviceId,
-                            const QString& fundingCode);
+// The funding source's own method, empty when it names none; a run remembers it per source and
+// takes the clients' own methods from FundingUses (fundinguses.h).
 QString funderBillingMethod(Database& db, const QString& fundingCode);
 // The method that holds: the client's own, else the funding source's, else "C".
 QString methodInForce(const QString& clientMethod, const QString& funderMethod);

@@ -71,7 +71,7 @@ void RunHistory::load()
     loaded_ = true;
 }
 
-int RunHistory::gather(UnitBatch& batch, const QList<HistoryEntry>& entries)
+void RunHistory::gather(UnitBatch& batch, const QList<HistoryEntry>& entries)
 {
     static const TableDef history = host::history();
     static const QStringList fields{QStringLiteral("Person_ID"), QStringLiteral("Client_ID"),
@@ -79,7 +79,6 @@ int RunHistory::gather(UnitBatch& batch, const QList<HistoryEntry>& entries)
                                     QStringLiteral("Event")};
     if (!loaded_)
         load();
-    int gathered = 0;
     for (const HistoryEntry& entry : entries) {
         const QString event = fit("Event", entry.event).toString();
         if (present_.contains({entry.client.personId, event}))
@@ -87,9 +86,7 @@ int RunHistory::gather(UnitBatch& batch, const QList<HistoryEntry>& entries)
         present_.insert({entry.client.personId, event});
         batch.add(history, fields,
                   {entry.client.personId, entry.client.clientId, now_, userName_, event});
-        ++gathered;
     }
-    return gathered;
 }
 
 void addRunRecord(Database& db, const QString& event, const QString& userName)

@@ -48,8 +48,7 @@ class RunHistory
 {
 public:
     RunHistory(Database& db, QString userName) : db_(db), userName_(std::move(userName)) {}
-    // Returns how many of the entries were gathered.
-    int gather(UnitBatch& batch, const QList<HistoryEntry>& entries);
+    void gather(UnitBatch& batch, const QList<HistoryEntry>& entries);
 
 private:
     void load();

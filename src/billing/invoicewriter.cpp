@@ -12,20 +12,12 @@ InvoiceWriter::InvoiceWriter(Database& db, const QDate& invoiceDate, const Forma
 {
 }
 
+// The first customer (by key) with the number, from the customers the run reads once.
 std::optional<qint64> InvoiceWriter::customerId(const QString& customerNo)
 {
-    // Every customer is looked for once per run; the first with a number is the one.
-    if (!customersRead_) {
-        Statement s = db_.prepare(
-            QStringLiteral("SELECT CustomerID, CustomerNo FROM Customer ORDER BY CustomerID"));
-        s.exec();
-        while (s.next())
-            if (!customers_.contains(s.text(1)))
-                customers_.insert(s.text(1), s.integer(0));
-        customersRead_ = true;
-    }
-    const auto found = customers_.constFind(customerNo);
-    return found == customers_.constEnd() ? std::nullopt : std::optional<qint64>(*found);
+    const std::optional<CustomerInfo> customer =
+        invoicelookup::customerByNo(db_, customerNo, &lookups_);
+    return customer ? std::optional<qint64>(customer->customerId) : std::nullopt;
 }
 
 GeneratedInvoice InvoiceWriter::write(const InvoiceRequest& request, UnitBatch* batch)

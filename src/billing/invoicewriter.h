@@ -45,8 +45,6 @@ private:
     FormatSettings format_;
     invoicelookup::RunLookups lookups_; // before company_, which is read through it
     CompanyPeriods company_;
-    QHash<QString, qint64> customers_; // by CustomerNo
-    bool customersRead_ = false;
 };
 
 } // namespace billing

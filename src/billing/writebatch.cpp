@@ -1,6 +1,7 @@
 #include "billing/writebatch.h"
 
 #include <QScopeGuard>
+#include <exception>
 
 namespace billing
 {
@@ -33,17 +34,17 @@ void WriteBatch::commit()
     // The batch's transaction ends here whatever happens; a refusal still commits the units
     // before it.
     const auto end = qScopeGuard([this] { transaction_.reset(); });
+    std::exception_ptr refusal;
     try {
         units_.write();
     } catch (...) {
-        if (written_)
-            written_(units_.unitsKept());
-        transaction_->commit();
-        throw;
+        refusal = std::current_exception();
     }
     if (written_)
         written_(units_.unitsKept());
     transaction_->commit();
+    if (refusal)
+        std::rethrow_exception(refusal);
 }
 
 } // namespace billing

@@ -87,7 +87,7 @@ void BatchInsert::writeStatement(const QVariant* values, int rows)
                                                         : sql::insertRows(table_, columns_, rows));
     const qsizetype count = rows * fields_.size();
     for (qsizetype i = 0; i < count; ++i)
-        s.bindPlaceholder(placeholders_[i], values[i]);
+        s.bind(placeholders_[i], values[i]);
     s.exec();
     rowsWritten_ += rows;
 }

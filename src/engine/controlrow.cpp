@@ -58,7 +58,7 @@ void editControlRow(Database& db, const QString& table,
         Statement insert = db.prepare(sql::insertRows(table, row.changes_.keys(), 1));
         int n = 0;
         for (auto it = row.changes_.constBegin(); it != row.changes_.constEnd(); ++it)
-            insert.bindPlaceholder(sql::placeholder(n++), it.value());
+            insert.bind(sql::placeholder(n++), it.value());
         insert.exec();
     } else {
         db.exec(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table));

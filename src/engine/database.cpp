@@ -111,7 +111,7 @@ void Database::exec(const QString& sql)
         columns_.clear();
         prepared_.clear();
     }
-    beforeStatement();
+    sendOwedSavepoints();
     run(sql);
 }
 
@@ -208,7 +208,7 @@ void Database::beginSavepoint()
     savepoints_.append(OpenSavepoint{rollbackOnly_, heldRows_.snapshot()});
 }
 
-void Database::sendOwedSavepoints()
+void Database::sendEachOwedSavepoint()
 {
     while (sentSavepoints_ < savepoints_.size()) {
         const QString sql = QStringLiteral("SAVEPOINT tw_%1").arg(sentSavepoints_);

@@ -70,13 +70,12 @@ public:
         qint64 roundTrips() const { return statements + prepares; }
     };
     const Traffic& traffic() const { return traffic_; }
-    // Called before each statement runs: counts it and sends the savepoints it runs inside.
+    // Called by Statement before it runs: sends the savepoints it runs inside and counts it.
     void beforeStatement()
     {
-        if (sentSavepoints_ < savepoints_.size())
-            sendOwedSavepoints();
+        sendOwedSavepoints();
+        ++traffic_.statements;
     }
-    void countRoundTrip() { ++traffic_.statements; }
 
 private:
     Database(const ConnectionParams& params, const QString& connectionName);
@@ -84,7 +83,12 @@ private:
     QSqlQuery prepareQuery(const QString& sql);
     // Runs a statement without sending owed savepoints first.
     void run(const QString& sql);
-    void sendOwedSavepoints();
+    void sendOwedSavepoints()
+    {
+        if (sentSavepoints_ < savepoints_.size())
+            sendEachOwedSavepoint();
+    }
+    void sendEachOwedSavepoint();
 
     ConnectionParams params_;
     QString connectionName_;
@@ -92,7 +96,7 @@ private:
     std::unique_ptr<Dialect> dialect_;
     QHash<QString, std::shared_ptr<PreparedQuery>> prepared_;
     Traffic traffic_;
-    // Per statement text: lower-case column name to position, the first of a name winning.
+    // Per statement text: where its result columns are.
     QHash<QString, std::shared_ptr<ColumnLayout>> columns_;
     std::unique_ptr<TableLocks> locks_;
     int transactionDepth_ = 0;

@@ -38,7 +38,7 @@ void insert(Database& db, const TableDef& table, const QVariantMap& values)
     Statement s = db.prepare(sql::insertRows(table.name, names, 1));
     int n = 0;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-        s.bindPlaceholder(sql::placeholder(n++), fitToField(fieldOf(table, it.key()), it.value()));
+        s.bind(sql::placeholder(n++), fitToField(fieldOf(table, it.key()), it.value()));
     s.exec();
 }
 

@@ -34,12 +34,6 @@ Statement& Statement::bind(const QString& name, const QVariant& value)
     return *this;
 }
 
-Statement& Statement::bindPlaceholder(const QString& placeholder, const QVariant& value)
-{
-    query().bindValue(placeholder, db_->dialect().toStorage(value));
-    return *this;
-}
-
 Statement& Statement::bind(int position, const QVariant& value)
 {
     query().bindValue(position, db_->dialect().toStorage(value));
@@ -49,7 +43,6 @@ Statement& Statement::bind(int position, const QVariant& value)
 Statement& Statement::exec()
 {
     db_->beforeStatement();
-    db_->countRoundTrip();
     if (!query().exec())
         throw db_->errorFrom(query().lastError(), query().lastQuery());
     return *this;

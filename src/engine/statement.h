@@ -42,8 +42,6 @@ public:
     Statement& bind(const QString& name, const QVariant& value);
     // For statements written with "?" placeholders, counted from 0.
     Statement& bind(int position, const QVariant& value);
-    // A parameter by its full name (":p1"), for many values bound in a row.
-    Statement& bindPlaceholder(const QString& placeholder, const QVariant& value);
     // Runs the statement; a failure raises DbError with the engine's text.
     Statement& exec();
     bool next();

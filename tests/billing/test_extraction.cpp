@@ -88,13 +88,6 @@ QStringList memDeliveries(Database& db)
     return rows;
 }
 
-qint64 scalar(Database& db, const QString& sql)
-{
-    Statement s = db.query(sql);
-    s.exec();
-    return s.next() ? s.integer(0) : -1;
-}
-
 bool tableUsable(Database& db, const QString& table)
 {
     try {
@@ -216,9 +209,10 @@ void TestExtraction::pairs()
     // The pairs are those of the extracted rows; a code with a blank after it is the same code,
     // spelled as it comes first.
     extractDeliveries(*db, kJune, {});
-    QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Funding_Desc) FROM MemDeliveries "
-                                        "WHERE Person_ID = 10")),
-             2);
+    QCOMPARE(
+        testdb::scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Funding_Desc) FROM MemDeliveries "
+                                           "WHERE Person_ID = 10")),
+        2);
     QList<ClientFundingPair> expected = {
         {10, QString()}, {10, "PRIV"}, {20, kLongCode}, {40, "Aging"}};
     QCOMPARE(clientFundingPairs(*db), expected);

@@ -1,18 +1,15 @@
 // The tallywick command line, run as a separate program with a settings folder of its own.
+#include "programrun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace
 {
 
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
+using Run = ProgramRun;
 
 } // namespace
 
@@ -24,17 +21,9 @@ private:
 
     Run run(const QStringList& args)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home_.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
+        QProcessEnvironment env = environmentWithHome(home_.path());
         env.insert(QStringLiteral("USER"), QStringLiteral("bookkeeper"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TALLYWICK_PATH), args);
-        if (!p.waitForFinished(60000))
-            return {-1, {}, QStringLiteral("timed out")};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return runProgram(QStringLiteral(TALLYWICK_PATH), args, env);
     }
 
     // `tallywick settings set NAME VALUE`; its exit code.

@@ -4,9 +4,9 @@
 #include "engine/connectionparams.h"
 #include "engine/database.h"
 #include "engine/statement.h"
+#include "programrun.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,11 +14,7 @@
 namespace
 {
 
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
+using Run = ProgramRun;
 
 // The invoice lines printed under `heading`, and the "Total:" line that ends them.
 struct Listing {
@@ -57,16 +53,8 @@ private:
 
     Run tallywick(const QStringList& args)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), scratch_.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch_.filePath(QStringLiteral("config")));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TALLYWICK_PATH), args);
-        if (!p.waitForFinished(180000))
-            return {-1, {}, QStringLiteral("timed out")};
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-                QString::fromUtf8(p.readAllStandardError())};
+        return runProgram(QStringLiteral(TALLYWICK_PATH), args,
+                          environmentWithHome(scratch_.path()));
     }
     // `tallywick --user Ann --data DATA generate` for March 2025 with `more`.
     Run generate(const QStringList& more)

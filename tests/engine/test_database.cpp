@@ -267,12 +267,9 @@ private Q_SLOTS:
             }
             tx.commit();
         }
-        Statement ids = db->query(QStringLiteral("SELECT SampleID FROM Sample ORDER BY SampleID"));
-        ids.exec();
-        QList<qint64> found;
-        while (ids.next())
-            found << ids.integer(0);
-        QCOMPARE(found, (QList<qint64>{1, 3, 4}));
+        QCOMPARE(
+            testdb::integers(*db, QStringLiteral("SELECT SampleID FROM Sample ORDER BY SampleID")),
+            (QList<qint64>{1, 3, 4}));
     }
 
     void columnsByNameFollowTheTable_data() { testdb::addEngineRows(); }

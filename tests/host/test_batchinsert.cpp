@@ -82,17 +82,11 @@ private Q_SLOTS:
         QCOMPARE(units.unitsKept(), 1);
         tx.commit();
 
-        Statement parcelsLeft = db->query(QStringLiteral("SELECT Parcel_ID FROM Parcel"));
-        parcelsLeft.exec();
-        QList<qint64> ids;
-        while (parcelsLeft.next())
-            ids << parcelsLeft.integer(0);
-        QCOMPARE(ids, QList<qint64>{1});
+        QCOMPARE(testdb::integers(*db, QStringLiteral("SELECT Parcel_ID FROM Parcel")),
+                 QList<qint64>{1});
         QCOMPARE(count(*db), 1);
-        Statement labelsLeft = db->query(QStringLiteral("SELECT COUNT(*) FROM Label"));
-        labelsLeft.exec();
-        labelsLeft.next();
-        QCOMPARE(labelsLeft.integer(0), 2); // box 1 and the one already there
+        // Box 1 and the one already there.
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Label")), 2);
         // The batch is empty again and takes new units.
         Transaction again(*db, Transaction::Mode::Write);
         units.add(parcels(), idOnly, {5});

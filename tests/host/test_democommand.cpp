@@ -1,6 +1,7 @@
 // tallywick demo, run as a user would run it: what it accepts, what it refuses, and what it
 // leaves in the folder or on the server the settings name.
 #include "data/hosttables.h"
+#include "demosummary.h"
 #include "engine/connectionparams.h"
 #include "engine/database.h"
 #include "engine/schema.h"
@@ -21,19 +22,6 @@ using Run = ProgramRun;
 Run demo(const QStringList& args)
 {
     return runProgram(QStringLiteral(TALLYWICK_PATH), QStringList{QStringLiteral("demo")} + args);
-}
-
-// The row counts the summary prints, by table.
-QMap<QString, qint64> printedCounts(const QString& out)
-{
-    QMap<QString, qint64> counts;
-    static const QRegularExpression line(QStringLiteral("^  (\\w+)\\s+(\\d+)$"),
-                                         QRegularExpression::MultilineOption);
-    for (auto it = line.globalMatch(out); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        counts.insert(m.captured(1), m.captured(2).toLongLong());
-    }
-    return counts;
 }
 
 QByteArray contents(const QString& path)

@@ -1,5 +1,6 @@
 // tallywick demo --server, run as a site would run it on a workstation set up for client-server
 // mode: the sample goes into the database Hearthtable on the server the settings name, once.
+#include "demosummary.h"
 #include "engine/database.h"
 #include "engine/schema.h"
 #include "host/sampledata.h"
@@ -16,19 +17,6 @@ namespace
 {
 
 const QString kHearthtable = QStringLiteral("Hearthtable");
-
-// The row counts the summary prints, by table.
-QMap<QString, qint64> printedCounts(const QString& out)
-{
-    QMap<QString, qint64> counts;
-    static const QRegularExpression line(QStringLiteral("^  (\\w+)\\s+(\\d+)$"),
-                                         QRegularExpression::MultilineOption);
-    for (auto it = line.globalMatch(out); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        counts.insert(m.captured(1), m.captured(2).toLongLong());
-    }
-    return counts;
-}
 
 QMap<QString, qint64> storedCounts(Database& db)
 {

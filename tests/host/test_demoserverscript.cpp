@@ -3,6 +3,7 @@
 // settings of whoever runs it are left alone. The server is stopped however the test ends.
 #include "engine/database.h"
 #include "programrun.h"
+#include "testdatabases.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,13 +23,6 @@ struct ServerStopper {
                    {QStringLiteral("stop"), serverFolder});
     }
 };
-
-qint64 number(Database& db, const QString& sql)
-{
-    Statement s = db.query(sql);
-    s.exec();
-    return s.next() ? s.integer(0) : -1;
-}
 
 } // namespace
 
@@ -76,12 +70,13 @@ private Q_SLOTS:
         params.user = QStringLiteral("quillrun");
         params.password = QStringLiteral("quillrun");
         auto db = Database::open(params);
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv")),
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv")),
                  m.captured(1).toLongLong());
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Clients")), qint64(20));
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM pg_tables WHERE tableowner = "
-                                            "'quillrun' AND tablename = 'arinv'")),
-                 qint64(1));
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Clients")), qint64(20));
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM pg_tables WHERE tableowner = "
+                                               "'quillrun' AND tablename = 'arinv'")),
+            qint64(1));
 
         // the settings went into the folder, not to the user who ran the script
         QVERIFY(

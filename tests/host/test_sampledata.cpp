@@ -68,13 +68,6 @@ QStringList tableLines(const QStringList& lines, const QString& table)
     return lines.filter(QRegularExpression(QStringLiteral("^%1\\|").arg(table)));
 }
 
-qint64 scalar(Database& db, const QString& sql)
-{
-    Statement s = db.query(sql);
-    s.exec();
-    return s.next() ? s.integer(0) : -1;
-}
-
 // The values one query returns in its first column, as the engine hands them over.
 QStringList column(Database& db, const QString& sql)
 {
@@ -140,11 +133,13 @@ private Q_SLOTS:
                               QStringLiteral("S "), QStringLiteral("O "), QStringLiteral("MF"),
                               QStringLiteral("SM"), QStringLiteral("<null>")}));
         // the blank meal code is stored as blanks, not as the null of an empty text
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Items WHERE Meal IS NOT NULL "
-                                            "AND TRIM(Meal) = ''")),
-                 qint64(1));
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Items WHERE Item_ID > 9999")),
-                 qint64(1));
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Items WHERE Meal IS NOT NULL "
+                                               "AND TRIM(Meal) = ''")),
+            qint64(1));
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Items WHERE Item_ID > 9999")),
+            qint64(1));
 
         Statement amounts = db->query(QStringLiteral(
             "SELECT Item_ID, Billed_Amount FROM Items WHERE Item_ID IN (104, 301, 601, 801)"
@@ -213,15 +208,15 @@ private Q_SLOTS:
 
         // Client-specific funding: every method, a client rate without its period, a rate kept
         // without a method, and both one service and all services.
-        QCOMPARE(
-            scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Reimbursement_Method) FROM "
-                                       "FundUses WHERE Reimbursement_Method IN ('I','T','C')")),
-            qint64(3));
+        QCOMPARE(testdb::scalar(
+                     *db, QStringLiteral("SELECT COUNT(DISTINCT Reimbursement_Method) FROM "
+                                         "FundUses WHERE Reimbursement_Method IN ('I','T','C')")),
+                 qint64(3));
         for (const char* where :
              {"Reimbursement_Method = 'T' AND Reimbursement_Period IS NULL",
               "Reimbursement_Method IS NULL", "Service_ID = 0", "Service_ID > 0"})
-            QVERIFY2(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE ") +
-                                     QLatin1String(where)) > 0,
+            QVERIFY2(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE ") +
+                                             QLatin1String(where)) > 0,
                      where);
 
         // Prices at every level the lookups rank: person or funder-wide, one service or all,
@@ -271,13 +266,14 @@ private Q_SLOTS:
         QCOMPARE(longer.size(), 1);
         QVERIFY2(longer[0].startsWith(QLatin1String("M 25")), qPrintable(longer[0]));
         // the client with the monthly rate is delivered to twice a week
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT d.Deliv_Dt) FROM Deliveri d "
-                                            "JOIN FundUses u ON u.Person_ID = d.Person_ID WHERE "
-                                            "u.Reimbursement_Period = 'M'")),
-                 qint64(7)); // the Tuesdays and Thursdays of November 2025, Thanksgiving off
-        QVERIFY(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE "
-                                           "Reimbursement_Method = 'T' AND "
-                                           "Reimbursement_Period = 'D'")) > 2);
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT d.Deliv_Dt) FROM Deliveri d "
+                                               "JOIN FundUses u ON u.Person_ID = d.Person_ID WHERE "
+                                               "u.Reimbursement_Period = 'M'")),
+            qint64(7)); // the Tuesdays and Thursdays of November 2025, Thanksgiving off
+        QVERIFY(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundUses WHERE "
+                                                   "Reimbursement_Method = 'T' AND "
+                                                   "Reimbursement_Period = 'D'")) > 2);
     }
 
     void clientsAndTheirContacts_data() { testdb::addEngineRows(); }
@@ -286,22 +282,24 @@ private Q_SLOTS:
         QFETCH(QString, engine);
         auto db = testdb::fresh(engine);
         generateSampleData(*db, options(20));
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Clients")), qint64(20));
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Clients")), qint64(20));
 
         // a household member numbered after the client he lives with
         const QStringList dependents =
             column(*db, QStringLiteral("SELECT Client_ID FROM Clients WHERE Client_ID LIKE '%.%'"));
         QCOMPARE(dependents.size(), 1);
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Clients c JOIN Clients h ON "
-                                            "h.Client_ID || '.1' = c.Client_ID AND h.Last_Name = "
-                                            "c.Last_Name AND h.Address1 = c.Address1 WHERE "
-                                            "c.DEPENDENT = true")),
+        QCOMPARE(testdb::scalar(
+                     *db, QStringLiteral("SELECT COUNT(*) FROM Clients c JOIN Clients h ON "
+                                         "h.Client_ID || '.1' = c.Client_ID AND h.Last_Name = "
+                                         "c.Last_Name AND h.Address1 = c.Address1 WHERE "
+                                         "c.DEPENDENT = true")),
                  qint64(1));
         // an applicant still waiting for a place has no client number and no deliveries
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Clients c WHERE Client_ID IS "
-                                            "NULL AND NOT EXISTS (SELECT 1 FROM Deliveri d "
-                                            "WHERE d.Person_ID = c.Person_ID)")),
-                 qint64(1));
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Clients c WHERE Client_ID IS "
+                                               "NULL AND NOT EXISTS (SELECT 1 FROM Deliveri d "
+                                               "WHERE d.Person_ID = c.Person_ID)")),
+            qint64(1));
 
         Statement pledges = db->query(
             QStringLiteral("SELECT Pledge_Method, Pledge_Period, Pledge_Amount FROM Clients"
@@ -324,10 +322,11 @@ private Q_SLOTS:
 
         // Bill-To contacts: with and without an organization, one client with two of them,
         // and contacts of other kinds.
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM (SELECT Person_ID FROM "
-                                            "Relationships WHERE Relationship = 'Bill-To' GROUP "
-                                            "BY Person_ID HAVING COUNT(*) = 2) twice")),
-                 qint64(1));
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM (SELECT Person_ID FROM "
+                                               "Relationships WHERE Relationship = 'Bill-To' GROUP "
+                                               "BY Person_ID HAVING COUNT(*) = 2) twice")),
+            qint64(1));
         const QString billTo = QStringLiteral(
             "SELECT COUNT(*) FROM Relationships r JOIN Individuals i ON i.Indiv_ID = r.Indiv_ID"
             " WHERE r.Relationship = 'Bill-To' AND ");
@@ -337,18 +336,21 @@ private Q_SLOTS:
               "i.Organization IS NULL AND i.First_Name IS NOT NULL",
               "i.Organization IS NULL AND i.First_Name IS NULL AND i.Last_Name IS NOT NULL",
               "i.Organization IS NULL AND i.First_Name IS NULL AND i.Last_Name IS NULL"})
-            QVERIFY2(scalar(*db, billTo + QLatin1String(who)) > 0, who);
+            QVERIFY2(testdb::scalar(*db, billTo + QLatin1String(who)) > 0, who);
         // an office that pays the bills of several clients is one contact
-        QVERIFY(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM (SELECT Indiv_ID FROM "
-                                           "Relationships WHERE Relationship = 'Bill-To' GROUP "
-                                           "BY Indiv_ID HAVING COUNT(*) > 1) shared")) > 0);
-        QVERIFY(scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Relationship) FROM "
-                                           "Relationships WHERE Relationship <> 'Bill-To'")) >= 2);
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Relationships r WHERE NOT "
-                                            "EXISTS (SELECT 1 FROM Individuals i WHERE "
-                                            "i.Indiv_ID = r.Indiv_ID) OR NOT EXISTS (SELECT 1 "
-                                            "FROM Clients c WHERE c.Person_ID = r.Person_ID)")),
-                 qint64(0));
+        QVERIFY(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM (SELECT Indiv_ID FROM "
+                                               "Relationships WHERE Relationship = 'Bill-To' GROUP "
+                                               "BY Indiv_ID HAVING COUNT(*) > 1) shared")) > 0);
+        QVERIFY(testdb::scalar(
+                    *db, QStringLiteral("SELECT COUNT(DISTINCT Relationship) FROM "
+                                        "Relationships WHERE Relationship <> 'Bill-To'")) >= 2);
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Relationships r WHERE NOT "
+                                               "EXISTS (SELECT 1 FROM Individuals i WHERE "
+                                               "i.Indiv_ID = r.Indiv_ID) OR NOT EXISTS (SELECT 1 "
+                                               "FROM Clients c WHERE c.Person_ID = r.Person_ID)")),
+            qint64(0));
     }
 
     void deliveriesFollowTheKitchenCalendar_data() { testdb::addEngineRows(); }
@@ -378,34 +380,39 @@ private Q_SLOTS:
                                  "SELECT DISTINCT Deliv_Dt FROM MealCrdt WHERE Item_ID = 801")),
                  QStringList{QDate(2025, 12, 24).toString(Qt::ISODate)});
 
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT MIN(n) FROM (SELECT COUNT(*) n FROM MealCrdt "
-                                            "GROUP BY Deliv_ID) c")),
+        QCOMPARE(testdb::scalar(
+                     *db, QStringLiteral("SELECT MIN(n) FROM (SELECT COUNT(*) n FROM MealCrdt "
+                                         "GROUP BY Deliv_ID) c")),
                  qint64(1));
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) n FROM MealCrdt "
-                                            "GROUP BY Deliv_ID) c")),
+        QCOMPARE(testdb::scalar(
+                     *db, QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) n FROM MealCrdt "
+                                         "GROUP BY Deliv_ID) c")),
                  qint64(3));
         QCOMPARE(
             column(*db, QStringLiteral("SELECT DISTINCT Delivery_Status FROM Deliveri ORDER BY 1")),
             (QStringList{QStringLiteral("C"), QStringLiteral("D")}));
-        QVERIFY(scalar(*db, QStringLiteral(
-                                "SELECT COUNT(*) FROM Deliveri WHERE Delivery_Status = 'C'")) <
-                scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Deliveri")) / 10);
-        // the funder's name beside its code, a known service, the meals counted
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Deliveri d WHERE NOT EXISTS "
-                                            "(SELECT 1 FROM FundSrcs f WHERE f.Fund_CD = "
-                                            "d.Funding_Desc AND f.Fund_Srce = d.Funding_Source) OR "
-                                            "NOT EXISTS (SELECT 1 FROM Services s WHERE "
-                                            "s.Service_ID = d.Svcs_Used)")),
-                 qint64(0));
-        QVERIFY(scalar(*db, QStringLiteral("SELECT MIN(NUMBER_MEALS) FROM Deliveri")) >= 1);
-        QVERIFY(scalar(*db, QStringLiteral("SELECT MAX(NUMBER_MEALS) FROM Deliveri")) >= 5);
-        // every funding source delivers, and clients come under two of them in one month
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(DISTINCT Funding_Desc) FROM Deliveri")),
-                 scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundSrcs")));
         QVERIFY(
-            scalar(*db, QStringLiteral("SELECT COUNT(*) FROM (SELECT Person_ID FROM Deliveri "
-                                       "WHERE Deliv_Dt < '2025-12-01' GROUP BY Person_ID HAVING "
-                                       "COUNT(DISTINCT Funding_Desc) > 1) twice")) >= 2);
+            testdb::scalar(
+                *db, QStringLiteral("SELECT COUNT(*) FROM Deliveri WHERE Delivery_Status = 'C'")) <
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Deliveri")) / 10);
+        // the funder's name beside its code, a known service, the meals counted
+        QCOMPARE(testdb::scalar(
+                     *db, QStringLiteral("SELECT COUNT(*) FROM Deliveri d WHERE NOT EXISTS "
+                                         "(SELECT 1 FROM FundSrcs f WHERE f.Fund_CD = "
+                                         "d.Funding_Desc AND f.Fund_Srce = d.Funding_Source) OR "
+                                         "NOT EXISTS (SELECT 1 FROM Services s WHERE "
+                                         "s.Service_ID = d.Svcs_Used)")),
+                 qint64(0));
+        QVERIFY(testdb::scalar(*db, QStringLiteral("SELECT MIN(NUMBER_MEALS) FROM Deliveri")) >= 1);
+        QVERIFY(testdb::scalar(*db, QStringLiteral("SELECT MAX(NUMBER_MEALS) FROM Deliveri")) >= 5);
+        // every funding source delivers, and clients come under two of them in one month
+        QCOMPARE(testdb::scalar(
+                     *db, QStringLiteral("SELECT COUNT(DISTINCT Funding_Desc) FROM Deliveri")),
+                 testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundSrcs")));
+        QVERIFY(testdb::scalar(
+                    *db, QStringLiteral("SELECT COUNT(*) FROM (SELECT Person_ID FROM Deliveri "
+                                        "WHERE Deliv_Dt < '2025-12-01' GROUP BY Person_ID HAVING "
+                                        "COUNT(DISTINCT Funding_Desc) > 1) twice")) >= 2);
     }
 
     void theSelfCheckNoticesBrokenData_data() { testdb::addEngineRows(); }

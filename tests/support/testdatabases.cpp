@@ -133,4 +133,21 @@ std::unique_ptr<Database> reopen(const Database& db)
     return Database::open(db.params());
 }
 
+qint64 scalar(Database& db, const QString& sql)
+{
+    Statement s = db.query(sql);
+    s.exec();
+    return s.next() ? s.integer(0) : -1;
+}
+
+QList<qint64> integers(Database& db, const QString& sql)
+{
+    Statement s = db.query(sql);
+    s.exec();
+    QList<qint64> values;
+    while (s.next())
+        values << s.integer(0);
+    return values;
+}
+
 } // namespace testdb

@@ -6,6 +6,7 @@
 
 #include "engine/connectionparams.h"
 
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -27,4 +28,8 @@ bool postgresAvailable();
 QString childArgument(const ConnectionParams& params);
 ConnectionParams paramsFromChildArgument(const QString& argument);
 ConnectionParams postgresServer();
+// The first column of the first row a query gives as a whole number; -1 when it gives none.
+qint64 scalar(Database& db, const QString& sql);
+// The first column of every row a query gives, as whole numbers, in the query's order.
+QList<qint64> integers(Database& db, const QString& sql);
 } // namespace testdb

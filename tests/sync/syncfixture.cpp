@@ -87,13 +87,6 @@ QVariantMap item(Database& db, const QString& itemNo)
     return row(db, QStringLiteral("SELECT * FROM Item WHERE ItemNo = '%1'").arg(itemNo));
 }
 
-qint64 number(Database& db, const QString& sql)
-{
-    Statement s = db.query(sql);
-    s.exec();
-    return s.next() ? s.integer(0) : -1;
-}
-
 QStringList snapshot(Database& db, const QString& table, const QString& key)
 {
     QStringList rows;

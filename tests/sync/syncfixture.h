@@ -25,7 +25,6 @@ void addItem(Database& db, int itemId, const QString& name, const QVariant& meal
 QVariantMap row(Database& db, const QString& sql);
 QVariantMap customer(Database& db, const QString& customerNo);
 QVariantMap item(Database& db, const QString& itemNo);
-qint64 number(Database& db, const QString& sql);
 // Every row of a table in key order, each written out as text, for before-and-after comparisons.
 QStringList snapshot(Database& db, const QString& table, const QString& key);
 

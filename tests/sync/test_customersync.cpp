@@ -73,7 +73,7 @@ void addCustomer(Database& db, int id, const QVariant& number, const QVariant& t
 
 qint64 nextCustomerId(Database& db)
 {
-    return number(db, QStringLiteral("SELECT NextCustomerID FROM CustCtl"));
+    return testdb::scalar(db, QStringLiteral("SELECT NextCustomerID FROM CustCtl"));
 }
 
 QString text(const QVariantMap& row, const char* field)
@@ -187,7 +187,7 @@ private Q_SLOTS:
         QVERIFY(idle.clean());
         QCOMPARE(idle.clientsAdded + idle.fundersAdded, 0);
         QCOMPARE(nextCustomerId(*db), 23);
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 3);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 3);
         QCOMPARE(dialogs.texts(),
                  QStringList(3, QStringLiteral("Succesfully completed the synchronization.")));
     }
@@ -381,7 +381,7 @@ private Q_SLOTS:
         // 6 ("4H"): the funder refresh comes after the digits
         QCOMPARE((QStringList{type(1), type(2), type(3), type(4), type(5), type(6), type(7)}),
                  (QStringList{"F", "C", "C", "C", "F", "F", "C"}));
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 7);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 7);
     }
 
     void hostRecordsWithoutANumber_data() { testdb::addEngineRows(); }
@@ -400,15 +400,16 @@ private Q_SLOTS:
         const SyncReport first = synchronizeCustomers(*db, dialogs, progress);
         QCOMPARE(first.clientsAdded, 1);
         QCOMPARE(first.fundersAdded, 1);
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE CustomerNo IS"
-                                            " NULL AND CustomerType = 'F' AND CustomerName ="
-                                            " 'Anonymous Donor'")),
-                 1);
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE CustomerNo IS"
+                                               " NULL AND CustomerType = 'F' AND CustomerName ="
+                                               " 'Anonymous Donor'")),
+            1);
         // The funder without a code is known now; it is not added again.
         const SyncReport second = synchronizeCustomers(*db, dialogs, progress);
         QVERIFY(second.clean());
         QCOMPARE(second.clientsAdded + second.fundersAdded, 0);
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 2);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 2);
     }
 
     void refusedInsertEndsTheRunKeepingEarlierRows_data() { testdb::addEngineRows(); }
@@ -435,7 +436,7 @@ private Q_SLOTS:
         QCOMPARE(progress.values.last(), 0);
         // The row before the refused one stays, nothing after it is written, and the counter
         // has already passed the whole block.
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 1);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 1);
         QCOMPARE(text(customer(*db, QStringLiteral("700")), "CustomerName"),
                  QStringLiteral("First, A"));
         QCOMPARE(nextCustomerId(*db), 5);
@@ -470,8 +471,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs.shown()[0].kind, Dialogs::Kind::Error);
         QCOMPARE(dialogs.texts()[1], QStringLiteral("Succesfully completed the synchronization."));
         // The keys computed before the refusal are used; the counter stays where it was.
-        QCOMPARE(number(*db, QStringLiteral("SELECT MIN(CustomerID) FROM Customer")), 48);
-        QCOMPARE(number(*db, QStringLiteral("SELECT MAX(CustomerID) FROM Customer")), 50);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT MIN(CustomerID) FROM Customer")), 48);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT MAX(CustomerID) FROM Customer")), 50);
         QCOMPARE(nextCustomerId(*db), 48);
     }
 
@@ -519,7 +520,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs.shown().size(), 1);
         QCOMPARE(dialogs.shown().first().kind, Dialogs::Kind::Error);
         QVERIFY(!dialogs.texts().first().isEmpty());
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 0);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer")), 0);
         QCOMPARE(progress.values, QList<int>{0});
     }
 };

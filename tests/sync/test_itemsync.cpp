@@ -19,7 +19,7 @@ const QVariant kNoAmount = QVariant(QMetaType::fromType<QString>());
 
 qint64 nextItemId(Database& db)
 {
-    return number(db, QStringLiteral("SELECT NextItemID FROM ItemCtl"));
+    return testdb::scalar(db, QStringLiteral("SELECT NextItemID FROM ItemCtl"));
 }
 
 int field(const QVariantMap& row, const char* name)
@@ -69,12 +69,12 @@ private Q_SLOTS:
         QCOMPARE(text(pledge, "ItemDescription"), QStringLiteral("Chicken Soup, Pledge"));
         QCOMPARE(pledge.value(QStringLiteral("unitprice")).toLongLong(), 42500);
         QCOMPARE(nextItemId(*db), 17);
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Item")), 14);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Item")), 14);
         QCOMPARE(progress.values, (QList<int>{0, 0, 100, 0, 100, 0}));
 
         // Nothing missing: no insert, but each pass still draws its empty block.
         QVERIFY(synchronize(*db, dialogs).clean());
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Item")), 14);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Item")), 14);
         QCOMPARE(nextItemId(*db), 19);
         QCOMPARE(dialogs.texts(), QStringList(2, kDone));
     }

@@ -1,30 +1,22 @@
 // tallywick sync, run as a user would run it: what it prints, where, and its exit status.
 #include "engine/connectionparams.h"
 #include "engine/database.h"
+#include "programrun.h"
 #include "syncfixture.h"
+#include "testdatabases.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace
 {
 
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
+using Run = ProgramRun;
 
 Run tallywick(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(TALLYWICK_PATH), args);
-    if (!p.waitForFinished(120000))
-        return {-1, {}, QStringLiteral("timed out")};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runProgram(QStringLiteral(TALLYWICK_PATH), args);
 }
 
 } // namespace
@@ -53,12 +45,12 @@ private Q_SLOTS:
 
         auto db = Database::open(
             ConnectionParams::sqlite(QDir(folder).filePath(QStringLiteral("Hearthtable.db"))));
-        QCOMPARE(syncfixture::number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE"
-                                                         " CustomerType = 'C'")),
-                 syncfixture::number(*db, QStringLiteral("SELECT COUNT(*) FROM Clients WHERE"
-                                                         " Client_ID IS NOT NULL")));
-        QCOMPARE(syncfixture::number(*db, QStringLiteral("SELECT COUNT(*) FROM Item")),
-                 12 + 2 * syncfixture::number(*db, QStringLiteral("SELECT COUNT(*) FROM Items")));
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE"
+                                                    " CustomerType = 'C'")),
+                 testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Clients WHERE"
+                                                    " Client_ID IS NOT NULL")));
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Item")),
+                 12 + 2 * testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Items")));
     }
 
     void refusesWhatItCannotDo()

@@ -80,18 +80,21 @@ private Q_SLOTS:
 
         // Every numbered client and every funder has its customer, and every host item both
         // of its items.
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Clients WHERE Client_ID IS NOT"
-                                            " NULL AND NOT EXISTS (SELECT 1 FROM Customer WHERE"
-                                            " CustomerNo = Clients.Client_ID)")),
-                 0);
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE CustomerType ="
-                                            " 'F'")),
-                 number(*db, QStringLiteral("SELECT COUNT(*) FROM FundSrcs")));
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Item")),
-                 12 + 2 * number(*db, QStringLiteral("SELECT COUNT(*) FROM Items")));
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE CustomerType"
-                                            " IS NULL OR CustomerType NOT IN ('C', 'F')")),
-                 0);
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Clients WHERE Client_ID IS NOT"
+                                               " NULL AND NOT EXISTS (SELECT 1 FROM Customer WHERE"
+                                               " CustomerNo = Clients.Client_ID)")),
+            0);
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE CustomerType ="
+                                               " 'F'")),
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM FundSrcs")));
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Item")),
+                 12 + 2 * testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Items")));
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE CustomerType"
+                                               " IS NULL OR CustomerType NOT IN ('C', 'F')")),
+            0);
     }
 
     void enginesGiveTheSameRows()
@@ -143,9 +146,10 @@ private Q_SLOTS:
             throw std::runtime_error("stopped");
         } catch (const std::runtime_error&) {
         }
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Parcel WHERE Parcel_ID = 5 AND"
-                                            " Label IS NULL")),
-                 1);
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Parcel WHERE Parcel_ID = 5 AND"
+                                               " Label IS NULL")),
+            1);
 
         // Inside the caller's own unit of work, that unit decides what stays.
         {
@@ -153,7 +157,7 @@ private Q_SLOTS:
             PassInsert insert(*db, parcels(), kParcelFields, 1);
             insert.add({6, QStringLiteral("six")});
         }
-        QCOMPARE(number(*db, QStringLiteral("SELECT COUNT(*) FROM Parcel")), 5);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Parcel")), 5);
     }
 };
 

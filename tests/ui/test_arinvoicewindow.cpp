@@ -66,13 +66,6 @@ void typeInGrid(TfrmARInvoice* window, const QString& text)
         QTest::keyClicks(window->focusWidget(), text.mid(1));
 }
 
-qint64 scalar(Database& db, const QString& sql)
-{
-    Statement s = db.query(sql);
-    s.exec();
-    return s.next() ? s.integer(0) : -1;
-}
-
 } // namespace
 
 class TestArInvoiceWindow : public QObject
@@ -137,13 +130,14 @@ private Q_SLOTS:
         QTest::mouseClick(window->btnOK, Qt::LeftButton);
         QVERIFY(watcher.messages.isEmpty());
         QTRY_VERIFY(window.isNull()); // closed and freed
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv")), 1);
-        QCOMPARE(scalar(*db, QStringLiteral(
-                                 "SELECT InvoiceAmount FROM ARInv WHERE InvoiceNo = '10001'")),
-                 204800);
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInvDet")),
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv")), 1);
+        QCOMPARE(
+            testdb::scalar(
+                *db, QStringLiteral("SELECT InvoiceAmount FROM ARInv WHERE InvoiceNo = '10001'")),
+            204800);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInvDet")),
                  1); // the empty new line was dropped
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT UnitPrice FROM ARInvDet")), 65000);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT UnitPrice FROM ARInvDet")), 65000);
     }
 
     void postedInvoiceRefusesChanges_data() { testdb::addEngineRows(); }
@@ -165,7 +159,8 @@ private Q_SLOTS:
             invoiceId = document->invoiceId();
         }
         db->exec(QStringLiteral("UPDATE ARInv SET Posted = true, Printed = true"));
-        const qint64 before = scalar(*db, QStringLiteral("SELECT InvoiceAmount FROM ARInv"));
+        const qint64 before =
+            testdb::scalar(*db, QStringLiteral("SELECT InvoiceAmount FROM ARInv"));
 
         QPointer<TfrmARInvoice> window = new TfrmARInvoice(*db, lookups);
         QVERIFY(window->openExisting(invoiceId));
@@ -189,8 +184,8 @@ private Q_SLOTS:
         window->close(); // nothing changed: no question
         QTRY_VERIFY(window.isNull());
         QVERIFY(watcher.messages.isEmpty());
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT InvoiceAmount FROM ARInv")), before);
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInvDet")), 1);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT InvoiceAmount FROM ARInv")), before);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInvDet")), 1);
     }
 
     void closingWithChangesAsks_data() { testdb::addEngineRows(); }
@@ -224,7 +219,7 @@ private Q_SLOTS:
         watcher.answers = {QMessageBox::No};
         window->close();
         QTRY_VERIFY(window.isNull());
-        QCOMPARE(scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv")), 0);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv")), 0);
     }
 };
 

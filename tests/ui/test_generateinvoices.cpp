@@ -96,13 +96,6 @@ QTreeWidgetItem* node(MealItemTree* tree, const QString& text)
     return found.value(0);
 }
 
-qint64 scalar(Database& db, const QString& sql)
-{
-    Statement s = db.query(sql);
-    s.exec();
-    return s.next() ? s.integer(0) : -1;
-}
-
 QDate previousMonthStart()
 {
     const QDate today = QDate::currentDate();
@@ -327,7 +320,7 @@ private Q_SLOTS:
                  QStringList({"Proceed with generating invoices for 11/1/2025-11/30/2025?"}));
         QVERIFY(screen.isVisible());
         QVERIFY(screen.ButtonOK->isEnabled());
-        QCOMPARE(scalar(m.db(), QStringLiteral("SELECT COUNT(*) FROM ARInv")), 0);
+        QCOMPARE(testdb::scalar(m.db(), QStringLiteral("SELECT COUNT(*) FROM ARInv")), 0);
 
         // Yes to going on and to both synchronizations: the items are brought in first.
         for (Dialogs::Button answer : {Dialogs::Yes, Dialogs::Yes, Dialogs::Yes})
@@ -336,7 +329,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs.unusedAnswers(), 0);
         QCOMPARE(itemRuns, 1);
         QCOMPARE(customerRuns, 1);
-        const qint64 invoices = scalar(m.db(), QStringLiteral("SELECT COUNT(*) FROM ARInv"));
+        const qint64 invoices =
+            testdb::scalar(m.db(), QStringLiteral("SELECT COUNT(*) FROM ARInv"));
         QVERIFY(invoices > 0);
         QCOMPARE(dialogs.texts().last(),
                  QStringLiteral("Completed generating %1 invoices.").arg(invoices));

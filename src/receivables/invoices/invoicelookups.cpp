@@ -184,7 +184,14 @@ auto remembered(Map& map, const Key& key, Read read) -> typename Map::mapped_typ
         found = map.insert(key, read());
     return *found;
 }
-} // namespace
+
+// The customer under the key, if there is one.
+template <typename Key>
+std::optional<CustomerInfo> found(const QHash<Key, CustomerInfo>& customers, const Key& key)
+{
+    const auto it = customers.constFind(key);
+    return it == customers.constEnd() ? std::nullopt : std::optional<CustomerInfo>(*it);
+}
 
 // Every customer once for the run, in one statement: the run writes an invoice for most of them.
 void loadCustomers(Database& db, RunLookups& run)
@@ -204,14 +211,14 @@ void loadCustomers(Database& db, RunLookups& run)
     run.customersLoaded = true;
 }
 
+} // namespace
+
 std::optional<CustomerInfo> customerById(Database& db, qint64 customerId, RunLookups* run)
 {
     if (!run)
         return customerById(db, customerId);
     loadCustomers(db, *run);
-    const auto found = run->customersById.constFind(customerId);
-    return found == run->customersById.constEnd() ? std::nullopt
-                                                  : std::optional<CustomerInfo>(*found);
+    return found(run->customersById, customerId);
 }
 
 std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo, RunLookups* run)
@@ -219,9 +226,7 @@ std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo
     if (!run)
         return customerByNo(db, customerNo);
     loadCustomers(db, *run);
-    const auto found = run->customersByNo.constFind(customerNo);
-    return found == run->customersByNo.constEnd() ? std::nullopt
-                                                  : std::optional<CustomerInfo>(*found);
+    return found(run->customersByNo, customerNo);
 }
 
 bool warehouseExists(Database& db, qint64 warehouseId, RunLookups* run)
