@@ -157,6 +157,7 @@ void PairInvoicing::store(const InvoiceRequest& request, const QList<HistoryEntr
     // gives its number back.
     UnitBatch& units = batch_.units();
     Savepoint whole(db_);
+    units.beginUnit(); // before the invoice draws its number
     try {
         const GeneratedInvoice invoice = writer_.write(request, &units);
         if (settings_.postToHistory)

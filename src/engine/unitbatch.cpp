@@ -22,11 +22,16 @@ UnitBatch::TableRows& UnitBatch::tableRows(const TableDef& table, const QStringL
     return tables_.last();
 }
 
+void UnitBatch::beginUnit()
+{
+    heldRowsBefore_ = db_.heldRows().snapshot();
+    gathering_ = true;
+}
+
 void UnitBatch::add(const TableDef& table, const QStringList& fields, QVariantList values)
 {
-    if (units_.isEmpty() && !gathering_)
-        heldRowsBefore_ = db_.heldRows().snapshot();
-    gathering_ = true;
+    if (!gathering_)
+        beginUnit();
     TableRows& rows = tableRows(table, fields);
     if (values.size() != fields.size())
         throw DbError(DbError::GeneralFailure,
@@ -40,17 +45,19 @@ void UnitBatch::add(const TableDef& table, const QStringList& fields, QVariantLi
 
 void UnitBatch::endUnit(std::function<void(const DbError&)> onRefused)
 {
-    if (units_.isEmpty() && !gathering_)
-        heldRowsBefore_ = db_.heldRows().snapshot();
-    Unit unit{{}, db_.heldRows().snapshot(), std::move(onRefused)};
+    if (!gathering_)
+        beginUnit();
+    Unit unit{{}, std::move(heldRowsBefore_), std::move(onRefused)};
     for (const TableRows& rows : tables_)
         unit.rowsAfter << rows.rows();
     units_ << std::move(unit);
+    heldRowsBefore_.clear();
     gathering_ = false;
 }
 
 void UnitBatch::dropUnit()
 {
+    heldRowsBefore_.clear();
     for (qsizetype t = 0; t < tables_.size(); ++t)
         tables_[t].values.resize(rowsBefore(units_.size(), t) * tables_[t].fields.size());
     gathering_ = false;
@@ -103,7 +110,7 @@ void UnitBatch::writeOneByOne()
             writeUnits(i, 1);
             one.release();
         } catch (const DbError& refused) {
-            db_.heldRows().restore(i == 0 ? heldRowsBefore_ : units_[i - 1].heldRowsAfter);
+            db_.heldRows().restore(units_[i].heldRowsBefore);
             kept_ = i;
             if (units_[i].onRefused)
                 units_[i].onRefused(refused);

@@ -6,8 +6,8 @@
 //
 // When the engine refuses them, the write is undone and the units are written again one by one,
 // each in a savepoint, up to the refused one: the units before it stay, the control rows the
-// transaction holds are put back as they were after the last of them (so the refused unit's
-// numbers are given back), and the refusal is raised.
+// transaction holds are put back as they were when the refused unit began (so its numbers are
+// given back), and the refusal is raised.
 
 #include "engine/heldrows.h"
 #include "engine/tabledef.h"
@@ -27,6 +27,10 @@ class UnitBatch
 public:
     explicit UnitBatch(Database& db) : db_(db) {}
 
+    // Begins a unit: the control rows the transaction holds, as they are now, are what the
+    // unit gives back when it is refused. Call it before the unit draws its numbers; a row added
+    // outside a unit begins one.
+    void beginUnit();
     // A row of the unit being gathered, its values in the order of the fields. Every row of a
     // table must name the same fields.
     void add(const TableDef& table, const QStringList& fields, QVariantList values);
@@ -54,7 +58,7 @@ private:
     };
     struct Unit {
         QList<qsizetype> rowsAfter; // per table, how many rows it had when the unit ended
-        HeldRows::Snapshot heldRowsAfter;
+        HeldRows::Snapshot heldRowsBefore;
         std::function<void(const DbError&)> onRefused;
     };
     TableRows& tableRows(const TableDef& table, const QStringList& fields);
@@ -66,7 +70,8 @@ private:
     Database& db_;
     QList<TableRows> tables_;
     QList<Unit> units_;
-    HeldRows::Snapshot heldRowsBefore_;
+    // The unit being gathered: whether one is begun, and the held rows when it began.
     bool gathering_ = false;
+    HeldRows::Snapshot heldRowsBefore_;
     qsizetype kept_ = 0;
 };
