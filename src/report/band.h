@@ -97,6 +97,9 @@ struct Band {
     qreal height = 0;
     std::vector<Element> elements;
     BeforePrint beforePrint;
+    // Called once the band is on the page (to count what has printed).
+    std::function<void(ReportContext&)> afterPrint;
+    // The band begins a new page unless the page holds nothing below its headers yet.
     bool newPageBefore = false;
     // Printed right after this band whenever this band printed.
     std::shared_ptr<Band> child;

@@ -8,7 +8,6 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
-#include <variant>
 #include <vector>
 
 namespace report
@@ -23,31 +22,21 @@ struct FontSpec {
     bool operator==(const FontSpec&) const = default;
 };
 
-struct TextItem {
-    QRectF rect;
+// One thing drawn on a page: a text in its rectangle, a line, a box or a picture.
+struct PageItem {
+    enum class Kind { Text, Line, Box, Image };
+    Kind kind = Kind::Text;
+    QRectF rect; // a line runs from the rectangle's top left to its bottom right
     QString text;
     FontSpec font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = false;
-};
+    qreal lineWidth = 0.5;
+    bool shaded = false; // a box with a light grey fill
+    QImage image;        // shared, so a logo on every page is one picture in a PDF
 
-struct LineItem {
-    QLineF line;
-    qreal width = 0.5;
+    QLineF line() const { return QLineF(rect.topLeft(), rect.bottomRight()); }
 };
-
-struct BoxItem {
-    QRectF rect;
-    qreal width = 0.5;
-    bool shaded = false; // a light grey fill under the frame
-};
-
-struct ImageItem {
-    QRectF rect;
-    QImage image; // shared, so a logo on every page is one picture in a PDF
-};
-
-using PageItem = std::variant<TextItem, LineItem, BoxItem, ImageItem>;
 
 struct Page {
     int number = 0; // 1 for the first page of the run

@@ -1,0 +1,60 @@
+#include "report/textmeasure.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+
+namespace report
+{
+
+namespace
+{
+// Texts are measured at the PDF writer's resolution.
+constexpr int kMeasureDpi = 1200;
+constexpr qreal kPointsPerDot = 72.0 / kMeasureDpi;
+
+const QImage& measuringSurface()
+{
+    static const QImage surface = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(kMeasureDpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return surface;
+}
+
+QFontMetricsF metricsFor(const FontSpec& spec)
+{
+    return QFontMetricsF(qtFont(spec), &measuringSurface());
+}
+} // namespace
+
+QFont qtFont(const FontSpec& spec)
+{
+    QFont font(spec.family);
+    font.setPointSizeF(spec.pointSize);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+qreal lineHeight(const FontSpec& font)
+{
+    return metricsFor(font).height() * kPointsPerDot;
+}
+
+qreal wrappedHeight(const QString& text, const FontSpec& font, qreal width)
+{
+    if (text.isEmpty())
+        return lineHeight(font);
+    const QRectF area(0, 0, width / kPointsPerDot, 1e9);
+    const QRectF used = metricsFor(font).boundingRect(
+        area, int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap), text);
+    return used.height() * kPointsPerDot;
+}
+
+} // namespace report
