@@ -153,8 +153,8 @@ private:
         endColumnRow();
         if (group.startsNewPage && hasBody())
             finishPage();
-        openGroups_[g] = true;
         print(group.header);
+        openGroups_[g] = true; // from here on a new page repeats the header
     }
 
     // Prints the footers of the groups from the innermost to group `outermost`, on the rows of
@@ -180,8 +180,11 @@ private:
         const Band& band = d_.detail;
         if (band.isEmpty())
             return;
+        context_.newPageAsked_ = false;
         if (band.beforePrint && !band.beforePrint(context_))
             return;
+        if ((band.newPageBefore || context_.newPageAsked_) && hasBody())
+            finishPage();
         for (const RunningTotal& total : d_.totals) {
             if (const auto value = total.value(context_)) {
                 context_.sums_[total.name] += *value;
