@@ -101,8 +101,13 @@ struct Band {
     std::function<void(ReportContext&)> afterPrint;
     // The band begins a new page unless the page holds nothing below its headers yet.
     bool newPageBefore = false;
-    // Printed right after this band whenever this band printed.
+    // Printed right after this band whenever this band printed. A child asks its own question;
+    // when it does not print, its own child is still asked, so a chain of optional bands
+    // (totals, a message, the terms) hangs below one band.
     std::shared_ptr<Band> child;
+    // A row of elements (elements sharing a top) that shows nothing closes up: what is below
+    // it moves up, and the band shrinks.
+    bool closeUpEmptyRows = false;
 
     bool isEmpty() const { return height <= 0 && elements.empty() && !child; }
     Element& add(Element element)

@@ -43,16 +43,49 @@ LaidOutBand layOut(const Band& band, const ReportContext& context)
         placed.push_back(std::move(p));
     }
 
+    // Rows that show nothing close up when the band asks for it.
+    std::vector<std::pair<qreal, qreal>> closed; // top and height of each closed row
+    if (band.closeUpEmptyRows) {
+        for (const Element& element : band.elements) {
+            const qreal top = element.rect.top();
+            const bool shown = std::any_of(placed.begin(), placed.end(), [top](const Placed& p) {
+                return qAbs(p.element->rect.top() - top) < 0.01 &&
+                       (p.element->kind != Element::Kind::Text || !p.text.isEmpty());
+            });
+            const bool known = std::any_of(closed.begin(), closed.end(), [top](const auto& row) {
+                return qAbs(row.first - top) < 0.01;
+            });
+            if (shown || known)
+                continue;
+            qreal height = 0;
+            for (const Element& other : band.elements) {
+                if (qAbs(other.rect.top() - top) < 0.01)
+                    height = std::max(height, other.rect.height());
+            }
+            closed.emplace_back(top, height);
+        }
+    }
+    qreal closedHeight = 0;
+    for (const auto& row : closed)
+        closedHeight += row.second;
+
     LaidOutBand out;
-    out.height = band.height + bandGrowth;
+    out.height = std::max<qreal>(0, band.height + bandGrowth - closedHeight);
     out.items.reserve(placed.size());
     for (const Placed& p : placed) {
-        // An element moves down by the growth of the word-wrapped texts that end above it.
+        // An element moves down by the growth of the word-wrapped texts above it in its own
+        // columns, and up by the closed rows above it.
         qreal shift = 0;
+        const QRectF& r = p.element->rect;
         for (const Placed& other : placed) {
-            if (other.growth > 0 && &other != &p &&
-                other.element->rect.bottom() <= p.element->rect.top() + 0.01)
+            const QRectF& o = other.element->rect;
+            if (other.growth > 0 && &other != &p && o.bottom() <= r.top() + 0.01 &&
+                o.left() < r.right() && r.left() < o.right())
                 shift = std::max(shift, other.growth);
+        }
+        for (const auto& row : closed) {
+            if (row.first + row.second <= r.top() + 0.01)
+                shift -= row.second;
         }
         const Element& e = *p.element;
         if (e.kind == Element::Kind::Text && p.text.isEmpty())
@@ -193,6 +226,7 @@ private:
         }
         if (d_.columns.count <= 1) {
             place(band, true);
+            printChildren(band, true);
             return;
         }
         // Across the page first, then down.
@@ -215,8 +249,7 @@ private:
             band.afterPrint(context_);
         if (++column_ == d_.columns.count)
             endColumnRow();
-        if (band.child)
-            print(*band.child);
+        printChildren(band, true);
     }
 
     void endColumnRow()
@@ -230,16 +263,24 @@ private:
     // A band of the body: asked first, then placed whole, on a new page when it does not fit.
     void print(const Band& band)
     {
+        if (printOne(band))
+            printChildren(band, true);
+    }
+
+    // The band alone; true when it printed.
+    bool printOne(const Band& band)
+    {
         if (band.isEmpty())
-            return;
+            return false;
         if (band.newPageBefore && hasBody())
             finishPage();
         context_.newPageAsked_ = false;
         if (band.beforePrint && !band.beforePrint(context_))
-            return;
+            return false;
         if (context_.newPageAsked_ && hasBody())
             finishPage();
         place(band, true);
+        return true;
     }
 
     // Lays the band out on the current page, or whole on the next one.
@@ -258,11 +299,15 @@ private:
             bodyPlaced_ = true;
         if (band.afterPrint)
             band.afterPrint(context_);
-        if (band.child) {
+    }
+
+    void printChildren(const Band& band, bool body)
+    {
+        for (const Band* child = band.child.get(); child; child = child->child.get()) {
             if (body)
-                print(*band.child);
+                printOne(*child);
             else
-                printHeader(*band.child);
+                printHeaderOne(*child);
         }
     }
 
@@ -277,11 +322,18 @@ private:
     // The bands at the top of a page, which never start another page.
     void printHeader(const Band& band)
     {
+        if (printHeaderOne(band))
+            printChildren(band, false);
+    }
+
+    bool printHeaderOne(const Band& band)
+    {
         if (band.isEmpty())
-            return;
+            return false;
         if (band.beforePrint && !band.beforePrint(context_))
-            return;
+            return false;
         place(band, false);
+        return true;
     }
 
     void ensurePage()

@@ -226,6 +226,40 @@ private Q_SLOTS:
         QVERIFY(secondTop > below);
     }
 
+    void emptyRowsCloseUpAndChildrenAskEachTheirOwnQuestion()
+    {
+        ReportDefinition d;
+        d.detail.height = 10;
+        d.detail.add(field({0, 0, 100, 10}, QStringLiteral("Name")));
+        Band totals;
+        totals.height = 36;
+        totals.closeUpEmptyRows = true;
+        totals.add(label({0, 0, 50, 12}, QStringLiteral("Subtotal")));
+        totals.add(label({0, 12, 50, 12}, QStringLiteral("Tax"))).when([](const ReportContext&) {
+            return false;
+        });
+        totals.add(rule(0, 50, 12)).when([](const ReportContext&) { return false; });
+        totals.add(label({0, 24, 50, 12}, QStringLiteral("Total")));
+        auto skipped = std::make_shared<Band>();
+        skipped->height = 10;
+        skipped->add(label({0, 0, 50, 10}, QStringLiteral("never")));
+        skipped->beforePrint = [](ReportContext&) { return false; };
+        skipped->child = std::make_shared<Band>();
+        skipped->child->height = 10;
+        skipped->child->add(label({0, 0, 50, 10}, QStringLiteral("after the skipped one")));
+        totals.child = skipped;
+        d.summary = totals;
+        ListRowSource rows(customerRows(1, 1));
+        PageList pages;
+        ReportRunner(d).run(rows, pages);
+        const Page& page = pages.pages.at(0);
+        QCOMPARE(texts(page),
+                 QStringList({"Customer 1", "Subtotal", "Total", "after the skipped one"}));
+        const qreal top = d.page.body().top();
+        QCOMPARE(topOf(page, "Total"), top + 10 + 12);
+        QCOMPARE(topOf(page, "after the skipped one"), top + 10 + 24);
+    }
+
     void labelsRunAcrossThenDown()
     {
         ReportDefinition d;
