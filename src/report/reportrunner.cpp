@@ -166,7 +166,6 @@ public:
         print(d_.summary);
         if (pageOpen_)
             finishPage();
-        sink_.finish();
         return pages_;
     }
 

@@ -25,7 +25,8 @@ public:
     ~ReportRunner();
 
     // Runs the report; returns the number of pages made. A report over no rows makes no page
-    // unless it has a title or summary to print.
+    // unless it has a title or summary to print. The sink is not finished: one PDF or one
+    // print job may hold several runs (copies of a batch), and its owner finishes it.
     int run(RowSource& rows, PageSink& sink);
 
 private:

@@ -303,6 +303,7 @@ private Q_SLOTS:
         {
             PdfOutput pdf(file, d.title);
             pages = ReportRunner(d).run(rows, pdf);
+            pdf.finish();
         }
         QProcess info;
         info.start(QStringLiteral("pdfinfo"), {file});
@@ -325,6 +326,7 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, {
             PdfOutput pdf(QStringLiteral("/nonexistent-folder/x.pdf"), d.title);
             ReportRunner(d).run(rows, pdf);
+            pdf.finish();
         });
     }
 };
