@@ -20,6 +20,7 @@
 #include "host/sampledata.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
+#include "benchsupport.h"
 #include "throwawayschema.h"
 
 #include <QCoreApplication>
@@ -28,40 +29,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <sys/resource.h>
 
 namespace
 {
-
-// Yes to every question; warnings and errors are kept for the report.
-class YesDialogs final : public Dialogs
-{
-public:
-    void inform(Kind kind, const QString& text) override
-    {
-        if (kind == Kind::Error || kind == Kind::Warning)
-            problems << text;
-    }
-    Button ask(Kind, const QString&, Buttons buttons) override
-    {
-        return buttons.testFlag(Yes) ? Yes : Ok;
-    }
-    QStringList problems;
-};
-
-qint64 count(Database& db, const QString& table)
-{
-    Statement s = db.query(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
-    s.exec();
-    return s.next() ? s.integer(0) : 0;
-}
-
-long peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024; // kilobytes on Linux
-}
 
 struct Options {
     QString dir;

@@ -53,7 +53,13 @@ const char* const kHelp =
     "                             deliveries, as Generate Invoices does; dates are yyyy-mm-dd,\n"
     "                             IDS host item numbers separated by commas; --yes answers Yes to\n"
     "                             every question no other option answers; --preview lists the\n"
-    "                             invoices and leaves the database as it was\n";
+    "                             invoices and leaves the database as it was\n"
+    "  print invoices [--invoice NO] [--reprint] [--sort number|id|name] --pdf FILE\n"
+    "           [--copies N] [--labels-pdf FILE] [--mail-merge FILE] [--mark-printed yes|no]\n"
+    "                             print the invoices not yet printed (all of them with\n"
+    "                             --reprint, or one) to a PDF file, with address labels or the\n"
+    "                             mail-merge file when asked; the invoices are marked printed\n"
+    "                             only with --mark-printed yes, never on a reprint\n";
 
 } // namespace
 
@@ -119,6 +125,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runSyncCommand(rest, context);
         if (command == QLatin1String("generate"))
             return runGenerateCommand(rest, context);
+        if (command == QLatin1String("print"))
+            return runPrintCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

@@ -25,3 +25,6 @@ int runSyncCommand(const QStringList& args, CliContext& context);
 // tallywick generate --start DATE --end DATE [choices of the Generate Invoices screen] [--yes]
 // [--preview]
 int runGenerateCommand(const QStringList& args, CliContext& context);
+// tallywick print invoices [--invoice NO] [--reprint] [--sort number|id|name] [--pdf FILE]
+// [--copies N] [--labels-pdf FILE] [--mail-merge FILE] [--mark-printed yes|no]
+int runPrintCommand(const QStringList& args, CliContext& context);

@@ -29,11 +29,17 @@ public:
     explicit TerminalProgress(QTextStream& err) : err_(err) {}
     ~TerminalProgress() override { endLine(); }
 
-    void setRange(int, int) override {}
+    void setRange(int minimum, int maximum) override
+    {
+        minimum_ = minimum;
+        maximum_ = maximum;
+    }
     void setValue(int value) override
     {
         if (caption_.isEmpty() || ended_)
             return;
+        if (maximum_ > minimum_)
+            value = int(qint64(value - minimum_) * 100 / (maximum_ - minimum_));
         err_ << '\r' << caption_ << ": " << qSetFieldWidth(3) << value << qSetFieldWidth(0) << '%';
         err_.flush();
         open_ = true;
@@ -59,6 +65,8 @@ public:
 private:
     QTextStream& err_;
     QString caption_;
+    int minimum_ = 0;
+    int maximum_ = 100;
     bool open_ = false;
     bool ended_ = false;
 };

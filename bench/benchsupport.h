@@ -1,0 +1,38 @@
+#pragma once
+// What the timing programs share: questions answered Yes, row counts and peak memory.
+#include "common/dialogs.h"
+#include "engine/database.h"
+#include "engine/statement.h"
+
+#include <QStringList>
+#include <sys/resource.h>
+
+// Yes to every question; warnings and errors are kept for the report.
+class YesDialogs final : public Dialogs
+{
+public:
+    void inform(Kind kind, const QString& text) override
+    {
+        if (kind == Kind::Error || kind == Kind::Warning)
+            problems << text;
+    }
+    Button ask(Kind, const QString&, Buttons buttons) override
+    {
+        return buttons.testFlag(Yes) ? Yes : Ok;
+    }
+    QStringList problems;
+};
+
+inline qint64 count(Database& db, const QString& table)
+{
+    Statement s = db.query(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
+    s.exec();
+    return s.next() ? s.integer(0) : 0;
+}
+
+inline long peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024; // kilobytes on Linux
+}

@@ -1,0 +1,175 @@
+// tallywick print invoices: the unprinted invoices (or all, or one) printed to a PDF file or a
+// printer, with labels and the mail-merge file when asked, as Print AR Invoices does; the
+// invoices are marked printed only when told so.
+#include "cli/commands.h"
+#include "cli/consoledialogs.h"
+#include "cli/terminalprogress.h"
+#include "common/printercheck.h"
+#include "data/datamodule.h"
+#include "engine/database.h"
+#include "engine/statement.h"
+#include "reports/invoiceprint/invoiceorganization.h"
+#include "reports/invoiceprint/invoiceprintrun.h"
+#include "reports/invoiceprint/invoiceselection.h"
+#include "reports/invoiceprint/pdfinvoiceoutput.h"
+#include "reports/userdefinedreports.h"
+
+#include <QFileInfo>
+#include <optional>
+
+namespace
+{
+
+const char* const kUsage =
+    "Usage: tallywick print invoices [--invoice NO] [--reprint] [--sort number|id|name]\n"
+    "         [--pdf FILE] [--copies N] [--labels-pdf FILE] [--mail-merge FILE]\n"
+    "         [--mark-printed yes|no]";
+
+struct PrintRequest {
+    QString invoiceNo;
+    bool reprint = false;
+    int sortOrder = InvoiceSelection::ByInvoiceNo;
+    QString pdf;
+    QString printer;
+    std::optional<int> copies;
+    QString labelsPdf;
+    QString mailMerge;
+    bool markPrinted = false;
+};
+
+QString readRequest(const QStringList& args, PrintRequest& r)
+{
+    if (args.value(0) != QLatin1String("invoices"))
+        return QStringLiteral("Name what to print: tallywick print invoices.");
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& option = args[i];
+        if (option == QLatin1String("--reprint")) {
+            r.reprint = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return QStringLiteral("%1 needs a value.").arg(option);
+        const QString value = args[++i];
+        if (option == QLatin1String("--invoice")) {
+            r.invoiceNo = value;
+        } else if (option == QLatin1String("--sort")) {
+            const QStringList orders = {QStringLiteral("number"), QStringLiteral("id"),
+                                        QStringLiteral("name")};
+            r.sortOrder = int(orders.indexOf(value));
+            if (r.sortOrder < 0)
+                return QStringLiteral("--sort takes number, id or name, not %1.").arg(value);
+        } else if (option == QLatin1String("--pdf")) {
+            r.pdf = value;
+        } else if (option == QLatin1String("--printer")) {
+            r.printer = value;
+        } else if (option == QLatin1String("--copies")) {
+            bool ok = false;
+            r.copies = value.toInt(&ok);
+            if (!ok)
+                return QStringLiteral("--copies takes a whole number, not %1.").arg(value);
+        } else if (option == QLatin1String("--labels-pdf")) {
+            r.labelsPdf = value;
+        } else if (option == QLatin1String("--mail-merge")) {
+            r.mailMerge = value;
+        } else if (option == QLatin1String("--mark-printed")) {
+            if (value != QLatin1String("yes") && value != QLatin1String("no"))
+                return QStringLiteral("--mark-printed takes yes or no, not %1.").arg(value);
+            r.markPrinted = value == QLatin1String("yes");
+        } else {
+            return QStringLiteral("Unknown option %1.").arg(option);
+        }
+    }
+    if (!r.labelsPdf.isEmpty() && !r.mailMerge.isEmpty())
+        return QStringLiteral("Use either --labels-pdf or --mail-merge, not both.");
+    if (!r.pdf.isEmpty() && !r.printer.isEmpty())
+        return QStringLiteral("Use either --pdf or --printer, not both.");
+    return {};
+}
+
+// The labels question is answered by asking for labels; every other question goes to the
+// console.
+class PrintDialogs final : public Dialogs
+{
+public:
+    explicit PrintDialogs(Dialogs& console) : console_(console) {}
+    void inform(Kind kind, const QString& text) override { console_.inform(kind, text); }
+    Button ask(Kind kind, const QString& text, Buttons buttons) override
+    {
+        if (text == invoiceprint::kInsertLabels)
+            return Ok;
+        return console_.ask(kind, text, buttons);
+    }
+
+private:
+    Dialogs& console_;
+};
+
+} // namespace
+
+int runPrintCommand(const QStringList& args, CliContext& context)
+{
+    PrintRequest request;
+    if (const QString wrong = readRequest(args, request); !wrong.isEmpty()) {
+        context.err << wrong << Qt::endl << kUsage << Qt::endl;
+        return 2;
+    }
+    if (!request.printer.isEmpty()) {
+        context.err << "Printing to a printer from the command line needs the desktop's print "
+                       "service; use --pdf FILE, or print from Print AR Invoices."
+                    << Qt::endl;
+        return 2;
+    }
+    if (request.pdf.isEmpty()) {
+        context.err << "Name the file the invoices go to with --pdf FILE." << Qt::endl;
+        return 2;
+    }
+
+    TDataModuleARSystem module(context.dialogs);
+    if (module.schemaReport().failed())
+        return 1;
+    Database& db = module.database();
+
+    InvoiceSelection selection;
+    selection.setSortOrder(request.sortOrder);
+    if (!request.invoiceNo.isEmpty()) {
+        Statement find = db.prepare(
+            QStringLiteral("SELECT ARInvoiceID FROM ARInv WHERE InvoiceNo = :no"));
+        find.bind(QStringLiteral(":no"), request.invoiceNo).exec();
+        if (!find.next()) {
+            context.err << "There is no invoice " << request.invoiceNo << "." << Qt::endl;
+            return 1;
+        }
+        selection.selectOneInvoice(find.integer(0));
+    } else if (request.reprint) {
+        selection.replaceSelectionLine(QStringLiteral("WHERE 1 = 1"));
+    }
+
+    PrintDialogs dialogs(context.dialogs);
+    ConsoleProgress console(context.err, dialogs);
+    PdfInvoiceOutput output({request.pdf, request.labelsPdf, request.mailMerge}, request.copies,
+                            &printLabelTemplate);
+    InvoicePrintOptions options;
+    options.output = !request.labelsPdf.isEmpty()   ? PrintOutputChoice::InvoicesAndLabels
+                     : !request.mailMerge.isEmpty() ? PrintOutputChoice::InvoicesAndMailMerge
+                                                    : PrintOutputChoice::InvoicesOnly;
+    options.reprint = request.reprint;
+    options.printedOk = request.markPrinted;
+    options.dataDirectory = module.databaseDirectory();
+
+    const int batch = selection.count(db);
+    context.out << invoicesToBePrintedText(batch) << Qt::endl;
+    const InvoicePrintResult result =
+        InvoicePrintRun(db, console.dialogs, console.progress, output).run(selection, options);
+    if (result.outcome == InvoicePrintOutcome::NothingToPrint)
+        return 0;
+    context.out << "Printed " << result.printed << " invoice(s) on " << output.invoicePages()
+                << " page(s) to " << QFileInfo(request.pdf).absoluteFilePath() << Qt::endl;
+    if (output.labelPages() > 0)
+        context.out << "Labels: " << output.labelPages() << " page(s) to "
+                    << QFileInfo(request.labelsPdf).absoluteFilePath() << Qt::endl;
+    if (!request.mailMerge.isEmpty() && QFileInfo::exists(request.mailMerge))
+        context.out << "Mail-merge file: " << QFileInfo(request.mailMerge).absoluteFilePath()
+                    << Qt::endl;
+    context.out << "Marked " << result.marked << " invoice(s) printed." << Qt::endl;
+    return 0;
+}

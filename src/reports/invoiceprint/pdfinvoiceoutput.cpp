@@ -1,0 +1,43 @@
+#include "reports/invoiceprint/pdfinvoiceoutput.h"
+
+#include "report/pdfoutput.h"
+#include "reports/invoiceprint/invoiceandstatement.h"
+#include "reports/invoiceprint/invoicelabelrows.h"
+
+PdfInvoiceOutput::PdfInvoiceOutput(PdfInvoiceFiles files, std::optional<int> copies,
+                                   LabelPrinter labelPrinter)
+    : files_(std::move(files)), copies_(copies), labelPrinter_(std::move(labelPrinter))
+{
+}
+
+std::optional<PrinterChoice> PdfInvoiceOutput::choosePrinter(const PrinterChoice& preset)
+{
+    PrinterChoice choice = preset;
+    if (copies_)
+        choice.copies = *copies_;
+    choice.copies = std::max(choice.copies, 1);
+    return choice;
+}
+
+void PdfInvoiceOutput::printInvoices(PrintedInvoiceReader& invoices,
+                                     const InvoiceOrganization& organization,
+                                     const PrinterChoice& choice, Progress& progress)
+{
+    // A file holds collated sets: the whole batch once per copy.
+    report::PdfOutput pdf(files_.invoices, TrptARInvoiceAndStatement::title());
+    TrptARInvoiceAndStatement document(organization);
+    for (int copy = 0; copy < std::max(choice.copies, 1); ++copy)
+        invoicePages_ += document.print(invoices, pdf, progress);
+    pdf.finish();
+}
+
+void PdfInvoiceOutput::printLabels(PrintedInvoiceReader& invoices, const QString& templateFile)
+{
+    if (files_.labels.isEmpty())
+        return;
+    report::PdfOutput pdf(files_.labels, QStringLiteral("AR Labels"));
+    InvoiceLabelRows rows(invoices);
+    rows.rewind();
+    labelPages_ = labelPrinter_(templateFile, rows, pdf);
+    pdf.finish();
+}
