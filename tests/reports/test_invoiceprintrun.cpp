@@ -3,8 +3,10 @@
 // is locked, the labels and the mail-merge file, and the dialog's remembered choices.
 #include "data/artables.h"
 #include "data/screensettings.h"
+#include "engine/batchinsert.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
+#include "engine/transaction.h"
 #include "printfixture.h"
 #include "recordingprogress.h"
 #include "reports/invoiceprint/invoiceprintoutput.h"
@@ -269,6 +271,44 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("3 invoice(s) to be updated"), kUpdating}));
         QCOMPARE(progress.values.last(), 3);
         QCOMPARE(printedIds(*l->db), (QList<qint64>{1, 2, 3, 4}));
+    }
+
+    // A batch of hundreds of invoices is read and marked a block at a time: the statements a
+    // server is sent grow with the blocks, not with the invoices.
+    void largeBatchTakesFewStatements_data() { testdb::addEngineRows(); }
+    void largeBatchTakesFewStatements()
+    {
+        QFETCH(QString, engine);
+        auto l = ledger(engine);
+        const int extra = 450;
+        {
+            Transaction t(*l->db);
+            BatchInsert rows(*l->db, ar::arInv(),
+                             {QStringLiteral("ARInvoiceID"), QStringLiteral("CustomerID"),
+                              QStringLiteral("InvoiceNo"), QStringLiteral("InvoiceAmount"),
+                              QStringLiteral("Owing"), QStringLiteral("Printed")});
+            for (int i = 0; i < extra; ++i)
+                rows.add({100 + i, kBaker, QStringLiteral("2%1").arg(i, 4, 10, QLatin1Char('0')),
+                          QVariant::fromValue(cents(100)), QVariant::fromValue(cents(100)), false});
+            rows.finish();
+            t.commit();
+        }
+        ScriptedDialogs dialogs({Dialogs::Yes});
+        RecordingProgress progress;
+        RecordingOutput output;
+        const qint64 before = l->db->traffic().statements;
+        const InvoicePrintResult r = InvoicePrintRun(*l->db, dialogs, progress, output)
+                                         .run(InvoiceSelection(), optionsIn(*l));
+        const qint64 statements = l->db->traffic().statements - before;
+        QCOMPARE(output.printed.size(), extra + 3);
+        QCOMPARE(output.printed.first(), QStringLiteral("10001"));
+        QCOMPARE(output.printed.last(), QStringLiteral("20449"));
+        QCOMPARE(r.marked, extra + 3);
+        QCOMPARE(testdb::scalar(*l->db,
+                                QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE Printed = false")),
+                 0);
+        QVERIFY2(statements < 40, qPrintable(QString::number(statements)));
+        QCOMPARE(progress.values.last(), extra + 3);
     }
 
     void unconfirmedPrintoutMarksNothing_data() { testdb::addEngineRows(); }
