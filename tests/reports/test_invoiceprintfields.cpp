@@ -190,15 +190,6 @@ private Q_SLOTS:
                      .companyNameFontSize,
                  16);
     }
-
-    void copiesAreAtLeastOne()
-    {
-        InvoiceWordingOptions o;
-        for (const auto& [stored, printed] : {std::pair{0, 1}, {-2, 1}, {1, 1}, {3, 3}}) {
-            o.invoiceCopies = stored;
-            QCOMPARE(o.copiesToPrint(), printed);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestInvoicePrintFields)

@@ -3,6 +3,7 @@
 #include "engine/statement.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace invoiceprint
 {

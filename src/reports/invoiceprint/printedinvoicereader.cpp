@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 
 using namespace invoiceprint;
 
