@@ -34,24 +34,54 @@ QString valueText(const QVariant& value, bool money)
     }
 }
 
+bool needsQuotes(const QString& text, const DelimitedFormat& format)
+{
+    return text.contains(format.delimiter) || text.contains(format.quote) ||
+           text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
 QString quoted(const QString& text, const DelimitedFormat& format)
 {
-    if (format.quote.isNull())
+    if (format.quote.isNull() || (format.quoteOnlyWhenNeeded && !needsQuotes(text, format)))
         return text;
     QString doubled = text;
     doubled.replace(format.quote, QString(format.quote) + format.quote);
     return format.quote + doubled + format.quote;
 }
 
+[[noreturn]] void cannotWrite(const QString& path, const QString& why)
+{
+    throw std::runtime_error(QStringLiteral("Cannot write %1: %2").arg(path, why).toStdString());
+}
+
 } // namespace
+
+DelimitedWriter::DelimitedWriter(const QString& path, const DelimitedFormat& format)
+    : path_(path), format_(format), file_(path)
+{
+    if (!file_.open(QIODevice::WriteOnly))
+        cannotWrite(path_, file_.errorString());
+    out_.setDevice(&file_);
+}
+
+void DelimitedWriter::writeRow(const QStringList& values)
+{
+    QStringList cells;
+    for (const QString& value : values)
+        cells << quoted(value, format_);
+    out_ << cells.join(format_.delimiter) << format_.lineEnd;
+}
+
+void DelimitedWriter::commit()
+{
+    out_.flush();
+    if (out_.status() != QTextStream::Ok || !file_.commit())
+        cannotWrite(path_, file_.errorString());
+}
 
 int exportDelimited(Statement& rows, const QString& path, const DelimitedFormat& format)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(
-            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
-    QTextStream out(&file);
+    DelimitedWriter writer(path, format);
     const QSqlRecord record = rows.record();
     QList<bool> money;
     QStringList names;
@@ -62,23 +92,16 @@ int exportDelimited(Statement& rows, const QString& path, const DelimitedFormat&
             isMoney = isMoney || column.compare(record.fieldName(i), Qt::CaseInsensitive) == 0;
         money << isMoney;
     }
-    if (format.header) {
-        QStringList cells;
-        for (const QString& name : names)
-            cells << quoted(name, format);
-        out << cells.join(format.delimiter) << format.lineEnd;
-    }
+    if (format.header)
+        writer.writeRow(names);
     int written = 0;
     while (rows.next()) {
         QStringList cells;
         for (int i = 0; i < names.size(); ++i)
-            cells << quoted(valueText(rows.value(i), money[i]), format);
-        out << cells.join(format.delimiter) << format.lineEnd;
+            cells << valueText(rows.value(i), money[i]);
+        writer.writeRow(cells);
         ++written;
     }
-    out.flush();
-    if (!file.commit())
-        throw std::runtime_error(
-            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    writer.commit();
     return written;
 }
