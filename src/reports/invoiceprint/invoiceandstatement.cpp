@@ -27,14 +27,14 @@ constexpr qreal kPriceX = 376, kPriceW = 74;
 constexpr qreal kTaxX = 456, kTaxW = 38;
 constexpr qreal kExtensionX = 498, kExtensionW = 76;
 
-QString money(Money amount)
+QString money(Money amount, const FormatSettings& settings)
 {
-    return formatFloat(kMoneyListFormat, amount);
+    return formatFloat(kMoneyListFormat, amount, settings);
 }
 
-QString quantityText(std::optional<double> quantity)
+QString quantityText(std::optional<double> quantity, const FormatSettings& settings)
 {
-    return quantity ? formatFloat(QStringLiteral("#,##0.####"), *quantity) : QString();
+    return quantity ? formatFloat(QStringLiteral("#,##0.####"), *quantity, settings) : QString();
 }
 
 // The selected invoices as rows: one per invoice line, or one for an invoice without lines. Each
@@ -178,8 +178,8 @@ void addHeading(Band& band, S& s, bool continuation)
     band.add(invoiceText({496, 70, 76, kRow}, [](auto& i) { return i.invoiceNo; })).bold().right();
     band.add(report::computed({406, 84, 90, kRow},
                               [&s](const ReportContext&) { return s.wording.captions.dateHeading; }));
-    band.add(invoiceText({496, 84, 76, kRow}, [](auto& i) {
-                 return formatDate(kListDateFormat, i.invoiceDate);
+    band.add(invoiceText({496, 84, 76, kRow}, [&s](auto& i) {
+                 return formatDate(kListDateFormat, i.invoiceDate, s.settings);
              })).right();
     if (continuation) {
         band.add(report::computed({406, 104, 166, kRow}, [&s](const ReportContext&) {
@@ -259,20 +259,20 @@ TrptARInvoiceAndStatement::TrptARInvoiceAndStatement(const InvoiceOrganization& 
     };
     d.detail.height = 14;
     d.detail.add(report::computed({kQuantityX, 1, kQuantityW, kRow},
-                                  line([](auto& l) { return quantityText(l.quantity); })))
+                                  line([&s](auto& l) { return quantityText(l.quantity, s.settings); })))
         .right();
     d.detail.add(report::computed({kDescriptionX, 1, kDescriptionW, kRow},
                                   line([](auto& l) { return l.description; })))
         .wrap();
-    d.detail.add(report::computed({kPriceX, 1, kPriceW, kRow}, line([](auto& l) {
-                                      return l.unitPrice ? money(*l.unitPrice) : QString();
+    d.detail.add(report::computed({kPriceX, 1, kPriceW, kRow}, line([&s](auto& l) {
+                                      return l.unitPrice ? money(*l.unitPrice, s.settings) : QString();
                                   })))
         .right();
     d.detail.add(report::computed({kTaxX, 1, kTaxW, kRow},
                                   line([](auto& l) { return l.applicableTaxCodes; })))
         .centre();
-    d.detail.add(report::computed({kExtensionX, 1, kExtensionW, kRow}, line([](auto& l) {
-                                      return l.extAmount ? money(*l.extAmount) : QString();
+    d.detail.add(report::computed({kExtensionX, 1, kExtensionW, kRow}, line([&s](auto& l) {
+                                      return l.extAmount ? money(*l.extAmount, s.settings) : QString();
                                   })))
         .right();
     d.detail.beforePrint = [](ReportContext& c) { return lineOf(c) != nullptr; };
@@ -321,8 +321,8 @@ TrptARInvoiceAndStatement::TrptARInvoiceAndStatement(const InvoiceOrganization& 
             .bold(row.bold)
             .when(shown);
         totals.add(report::computed({kExtensionX, y, kExtensionW, kRow},
-                                    [amount = row.amount](const ReportContext& c) {
-                                        return money(amount(invoiceOf(c)));
+                                    [&s, amount = row.amount](const ReportContext& c) {
+                                        return money(amount(invoiceOf(c)), s.settings);
                                     }))
             .bold(row.bold)
             .right()

@@ -11,6 +11,7 @@
 namespace report
 {
 class PageSink;
+class RowSource;
 }
 
 struct PdfInvoiceFiles {
