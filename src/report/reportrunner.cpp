@@ -93,6 +93,11 @@ LaidOutBand layOut(const Band& band, const ReportContext& context)
 
 } // namespace
 
+std::function<QVariant(const Row&)> byField(const QString& field)
+{
+    return [field](const Row& row) { return row.value(field); };
+}
+
 // One pass over the rows: keeps the page being filled and where the next band goes.
 class ReportRunner::Pass
 {
