@@ -158,8 +158,9 @@ private:
         endColumnRow();
         if (group.startsNewPage && hasBody())
             finishPage();
-        openGroups_[g] = true;
+        // Open only once its header is down: a page the header itself begins must not repeat it.
         print(group.header);
+        openGroups_[g] = true;
     }
 
     // Prints the footers of the groups from the innermost to group `outermost`, on the rows of

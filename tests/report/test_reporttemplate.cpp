@@ -169,6 +169,26 @@ private Q_SLOTS:
         QVERIFY(!shown.contains(QStringLiteral("0.00")));
     }
 
+    void groupHeaderRepeatsOnlyWhereTheGroupContinues()
+    {
+        const ReportTemplate t = readReportTemplate(
+            R"({"format": "tallywick-report", "source": "Customer",
+                "bands": {
+                  "groups": [{"field": "CustomerType", "repeatHeader": true,
+                              "header": {"height": 20, "elements": [
+                                {"type": "field", "field": "CustomerType", "prefix": "Type "}]}}],
+                  "detail": {"height": 200, "elements": [
+                    {"type": "field", "field": "CustomerNo"}]}}})",
+            QStringLiteral("repeat.rtm"));
+        std::vector<Row> rows;
+        for (int n = 1; n <= 5; ++n)
+            rows.push_back(customer(QString::number(n), {}, n < 5 ? "C" : "F", {}));
+        const auto pages = run(t, rows);
+        QCOMPARE(pages.size(), size_t(2));
+        QCOMPARE(texts(pages[0]), (QStringList{"Type C", "1", "2", "3"}));
+        QCOMPARE(texts(pages[1]), (QStringList{"Type C", "4", "Type F", "5"}));
+    }
+
     void labelsRunAcrossThenDownThenOntoTheNextPage()
     {
         const reports::NamedSources sources;
