@@ -147,7 +147,7 @@ int runPrintCommand(const QStringList& args, CliContext& context)
     PrintDialogs dialogs(context.dialogs);
     ConsoleProgress console(context.err, dialogs);
     PdfInvoiceOutput output({request.pdf, request.labelsPdf, request.mailMerge}, request.copies,
-                            &printLabelTemplate);
+                            console.dialogs);
     InvoicePrintOptions options;
     options.output = !request.labelsPdf.isEmpty()   ? PrintOutputChoice::InvoicesAndLabels
                      : !request.mailMerge.isEmpty() ? PrintOutputChoice::InvoicesAndMailMerge

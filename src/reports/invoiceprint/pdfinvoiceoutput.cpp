@@ -3,10 +3,13 @@
 #include "report/pdfoutput.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoicelabelrows.h"
+#include "reports/userdefinedreports.h"
+
+#include <QFileInfo>
 
 PdfInvoiceOutput::PdfInvoiceOutput(PdfInvoiceFiles files, std::optional<int> copies,
-                                   LabelPrinter labelPrinter)
-    : files_(std::move(files)), copies_(copies), labelPrinter_(std::move(labelPrinter))
+                                   Dialogs& dialogs)
+    : files_(std::move(files)), copies_(copies), dialogs_(dialogs)
 {
 }
 
@@ -38,6 +41,7 @@ void PdfInvoiceOutput::printLabels(PrintedInvoiceReader& invoices, const QString
     report::PdfOutput pdf(files_.labels, QStringLiteral("AR Labels"));
     InvoiceLabelRows rows(invoices);
     rows.rewind();
-    labelPages_ = labelPrinter_(templateFile, rows, pdf);
+    labelPages_ = reports::printLabels(QFileInfo(templateFile).absolutePath(), dialogs_, rows, pdf)
+                      .value_or(0);
     pdf.finish();
 }

@@ -6,13 +6,8 @@
 #include "reports/invoiceprint/invoiceprintoutput.h"
 
 #include <QString>
-#include <functional>
 
-namespace report
-{
-class PageSink;
-class RowSource;
-}
+class Dialogs;
 
 struct PdfInvoiceFiles {
     QString invoices;
@@ -23,11 +18,9 @@ struct PdfInvoiceFiles {
 class PdfInvoiceOutput final : public InvoicePrintOutput
 {
 public:
-    // `copies` replaces the organization's number of copies when given (0 or less prints one).
-    // `labelPrinter` runs the label template over the invoices into a sink.
-    using LabelPrinter =
-        std::function<int(const QString& templateFile, report::RowSource& rows, report::PageSink&)>;
-    PdfInvoiceOutput(PdfInvoiceFiles files, std::optional<int> copies, LabelPrinter labelPrinter);
+    // `copies` replaces the organization's number of copies when given (0 or less prints one);
+    // a label template that cannot be used is reported through `dialogs`.
+    PdfInvoiceOutput(PdfInvoiceFiles files, std::optional<int> copies, Dialogs& dialogs);
 
     std::optional<PrinterChoice> choosePrinter(const PrinterChoice& preset) override;
     void printInvoices(PrintedInvoiceReader& invoices, const InvoiceOrganization& organization,
@@ -41,7 +34,7 @@ public:
 private:
     PdfInvoiceFiles files_;
     std::optional<int> copies_;
-    LabelPrinter labelPrinter_;
+    Dialogs& dialogs_;
     int invoicePages_ = 0;
     int labelPages_ = 0;
 };

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QPrintDialog>
 
@@ -85,7 +86,7 @@ void ScreenInvoiceOutput::printLabels(PrintedInvoiceReader& invoices, const QStr
     InvoiceLabelRows rows(invoices);
     const auto produce = [&](report::PageSink& sink) {
         rows.rewind();
-        printLabelTemplate(templateFile, rows, sink);
+        reports::printLabels(QFileInfo(templateFile).absolutePath(), dialogs_, rows, sink);
     };
     if (device_.kind == report::OutputDevice::Kind::PdfFile) {
         const QString file = report::pdfFileFor(QFileInfo(device_.pdfFile).absolutePath(),
