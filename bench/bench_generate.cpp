@@ -11,6 +11,7 @@
 // On the embedded database it leaves DIR/baseline.db, a copy of the database as it was before
 // the run, for the baseline program, and prints the rows the run wrote as
 // "rows: INVOICES LINES HISTORY".
+#include "benchsupport.h"
 #include "billing/generationrun.h"
 #include "common/dialogs.h"
 #include "data/datamodule.h"
@@ -20,7 +21,6 @@
 #include "host/sampledata.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
-#include "benchsupport.h"
 #include "throwawayschema.h"
 
 #include <QCoreApplication>

@@ -10,11 +10,11 @@
 #include "data/datamodule.h"
 #include "engine/connectionparams.h"
 #include "host/sampledata.h"
+#include "report/pdfoutput.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoiceorganization.h"
 #include "reports/invoiceprint/invoiceselection.h"
 #include "reports/invoiceprint/printedinvoicereader.h"
-#include "report/pdfoutput.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
 #include "throwawayschema.h"
@@ -103,8 +103,8 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
     const auto rate = [](const Printed& p) { return p.pages / (double(p.ns) / 1e9); };
     out << "small: " << small.invoices << " invoices, " << small.pages << " pages in "
         << QString::number(double(small.ns) / 1e9, 'f', 2) << " s, "
-        << QString::number(rate(small), 'f', 0) << " pages/s; peak memory " << afterSmall
-        << " MB" << Qt::endl;
+        << QString::number(rate(small), 'f', 0) << " pages/s; peak memory " << afterSmall << " MB"
+        << Qt::endl;
     out << "whole: " << all.invoices << " invoices, " << all.pages << " pages in "
         << QString::number(double(all.ns) / 1e9, 'f', 2) << " s, "
         << QString::number(rate(all), 'f', 0) << " pages/s; peak memory " << afterAll << " MB ("

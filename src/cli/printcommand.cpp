@@ -125,15 +125,15 @@ int runPrintCommand(const QStringList& args, CliContext& context)
     }
 
     TDataModuleARSystem module(context.dialogs);
-    if (module.schemaReport().failed())
-        return 1;
+    if (!module.schemaReport().error.isEmpty())
+        return 1; // the creation sequence's error is already on standard error
     Database& db = module.database();
 
     InvoiceSelection selection;
     selection.setSortOrder(request.sortOrder);
     if (!request.invoiceNo.isEmpty()) {
-        Statement find = db.prepare(
-            QStringLiteral("SELECT ARInvoiceID FROM ARInv WHERE InvoiceNo = :no"));
+        Statement find =
+            db.prepare(QStringLiteral("SELECT ARInvoiceID FROM ARInv WHERE InvoiceNo = :no"));
         find.bind(QStringLiteral(":no"), request.invoiceNo).exec();
         if (!find.next()) {
             context.err << "There is no invoice " << request.invoiceNo << "." << Qt::endl;
@@ -158,8 +158,9 @@ int runPrintCommand(const QStringList& args, CliContext& context)
 
     const int batch = selection.count(db);
     context.out << invoicesToBePrintedText(batch) << Qt::endl;
+    console.progress().setCaption(QStringLiteral("Printing invoice(s)"));
     const InvoicePrintResult result =
-        InvoicePrintRun(db, console.dialogs, console.progress, output).run(selection, options);
+        InvoicePrintRun(db, console.dialogs, console.progress(), output).run(selection, options);
     if (result.outcome == InvoicePrintOutcome::NothingToPrint)
         return 0;
     context.out << "Printed " << result.printed << " invoice(s) on " << output.invoicePages()

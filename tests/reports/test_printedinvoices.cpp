@@ -2,6 +2,7 @@
 // batch from the database and compares the page model with its expected file, and checks the
 // rule the case is about in words of its own. Set TALLYWICK_INVOICE_PDFS to a folder to get
 // each case as a PDF as well, to look at.
+#include "common/dialogs.h"
 #include "common/formatsettings.h"
 #include "data/artables.h"
 #include "engine/database.h"
@@ -294,8 +295,9 @@ private Q_SLOTS:
                     {{QStringLiteral("Quantity"), 1.0},
                      {QStringLiteral("ItemID"), kHotMeal},
                      {QStringLiteral("UnitPrice"), money(650)},
-                     {QStringLiteral("ItemOvDesc"),
-                      QStringLiteral("Hot meal delivered %1/%2/2024").arg(seq % 3 + 3).arg(seq % 28 + 1)}});
+                     {QStringLiteral("ItemOvDesc"), QStringLiteral("Hot meal delivered %1/%2/2024")
+                                                        .arg(seq % 3 + 3)
+                                                        .arg(seq % 28 + 1)}});
         }
         // A second invoice starts afresh on page 1 of its own.
         addTaxedInvoice(*db, 2, kBaker, QStringLiteral("10002"));

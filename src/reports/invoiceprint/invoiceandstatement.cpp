@@ -93,8 +93,7 @@ const PrintedInvoiceLine* lineOf(const ReportContext& c)
 }
 
 // A text of the current invoice.
-report::Element invoiceText(const QRectF& rect,
-                            std::function<QString(const PrintedInvoice&)> text)
+report::Element invoiceText(const QRectF& rect, std::function<QString(const PrintedInvoice&)> text)
 {
     return report::computed(
         rect, [text = std::move(text)](const ReportContext& c) { return text(invoiceOf(c)); });
@@ -124,8 +123,7 @@ namespace
 // The top of an invoice's pages: letterhead, title, bill-to and delivered-to blocks, the
 // invoice's number, date and description, and the column captions. The first page shows the
 // prior balance where the format has one; later pages their page number within the invoice.
-template <typename S>
-void addHeading(Band& band, S& s, bool continuation)
+template <typename S> void addHeading(Band& band, S& s, bool continuation)
 {
     const InvoiceLetterhead& head = s.organization.letterhead;
     const qreal x0 = head.logo.isNull() ? 0 : 130;
@@ -151,7 +149,7 @@ void addHeading(Band& band, S& s, bool continuation)
     band.add(invoiceText({0, 104, 190, kRow}, [](auto& i) { return i.addressLine2P; }));
     band.add(invoiceText({0, 116, 190, kRow}, [](auto& i) { return i.addressLine3P; }));
     band.add(invoiceText({0, 128, 190, kRow}, [](auto& i) { return i.addressLine4P; }));
-    band.add(invoiceText({0, 142, 190, kRow}, [](auto& i) { return i.customerNo; })).bold();
+    band.add(invoiceText({100, 68, 90, kRow}, [](auto& i) { return i.customerNo; })).bold().right();
 
     // Delivered to: the recipient's ship-to lines, or a single label in their place.
     const auto shipTo = [&s](const ReportContext&) { return s.wording.showShipTo; };
@@ -168,7 +166,7 @@ void addHeading(Band& band, S& s, bool continuation)
     band.add(report::computed({200, 80, 190, kRow},
                               [&s](const ReportContext&) { return s.wording.deliveredToLabel; }))
         .when([&s](const ReportContext&) { return !s.wording.showShipTo; });
-    band.add(invoiceText({200, 142, 190, kRow}, [](auto& i) { return i.recipId; })).bold();
+    band.add(invoiceText({300, 68, 90, kRow}, [](auto& i) { return i.recipId; })).bold().right();
 
     // The document's number, date and, on the first page, the prior balance.
     band.add(report::box({400, 66, kWidth - 400, 58}, 0.5));
@@ -176,39 +174,47 @@ void addHeading(Band& band, S& s, bool continuation)
         return s.wording.captions.numberHeading;
     }));
     band.add(invoiceText({496, 70, 76, kRow}, [](auto& i) { return i.invoiceNo; })).bold().right();
-    band.add(report::computed({406, 84, 90, kRow},
-                              [&s](const ReportContext&) { return s.wording.captions.dateHeading; }));
-    band.add(invoiceText({496, 84, 76, kRow}, [&s](auto& i) {
-                 return formatDate(kListDateFormat, i.invoiceDate, s.settings);
-             })).right();
+    band.add(report::computed({406, 84, 90, kRow}, [&s](const ReportContext&) {
+        return s.wording.captions.dateHeading;
+    }));
+    band.add(invoiceText(
+                 {496, 84, 76, kRow},
+                 [&s](auto& i) { return formatDate(kListDateFormat, i.invoiceDate, s.settings); }))
+        .right();
     if (continuation) {
-        band.add(report::computed({406, 104, 166, kRow}, [&s](const ReportContext&) {
-                     return QStringLiteral("Page ") + QString::number(s.pageOfInvoice);
-                 })).right();
+        band.add(report::computed({406, 104, 166, kRow},
+                                  [&s](const ReportContext&) {
+                                      return QStringLiteral("Page ") +
+                                             QString::number(s.pageOfInvoice);
+                                  }))
+            .right();
     } else {
         const auto prior = [&s](const ReportContext&) { return s.wording.showPriorBalance; };
         band.add(report::label({406, 104, 90, kRow}, QStringLiteral("Prior Balance"))).when(prior);
-        band.add(report::computed({496, 104, 76, kRow},
-                                  [&s](const ReportContext&) { return s.wording.priorBalanceText; }))
+        band.add(
+                report::computed({496, 104, 76, kRow},
+                                 [&s](const ReportContext&) { return s.wording.priorBalanceText; }))
             .right()
             .when(prior);
     }
 
-    band.add(report::computed({0, 160, 130, kRow}, [&s](const ReportContext&) {
-                 return s.wording.captions.descriptionHeading;
-             })).bold();
-    band.add(invoiceText({130, 160, kWidth - 130, kRow}, [](auto& i) { return i.description; }));
+    band.add(report::computed(
+                 {0, 146, 130, kRow},
+                 [&s](const ReportContext&) { return s.wording.captions.descriptionHeading; }))
+        .bold();
+    band.add(invoiceText({130, 146, kWidth - 130, kRow}, [](auto& i) { return i.description; }));
 
-    band.add(report::box({0, 176, kWidth, 15}, 0.5, true));
-    band.add(report::label({kQuantityX, 178, kQuantityW + 6, kRow}, QStringLiteral(" Quantity")))
+    band.add(report::box({0, 164, kWidth, 15}, 0.5, true));
+    band.add(report::label({kQuantityX, 166, kQuantityW + 6, kRow}, QStringLiteral(" Quantity")))
         .bold();
-    band.add(report::label({kDescriptionX, 178, kDescriptionW, kRow}, QStringLiteral(" Description")))
+    band.add(report::label({kDescriptionX, 166, kDescriptionW, kRow},
+                           QStringLiteral(" Description")))
         .bold();
-    band.add(report::label({kPriceX, 178, kPriceW, kRow}, QStringLiteral(" Unit Price"))).bold();
-    band.add(report::label({kTaxX, 178, kTaxW, kRow}, QStringLiteral(" Tax"))).bold();
-    band.add(report::label({kExtensionX, 178, kExtensionW, kRow}, QStringLiteral(" Extension")))
+    band.add(report::label({kPriceX, 166, kPriceW, kRow}, QStringLiteral(" Unit Price"))).bold();
+    band.add(report::label({kTaxX, 166, kTaxW, kRow}, QStringLiteral(" Tax"))).bold();
+    band.add(report::label({kExtensionX, 166, kExtensionW, kRow}, QStringLiteral(" Extension")))
         .bold();
-    band.height = 196;
+    band.height = 184;
 }
 } // namespace
 
@@ -257,23 +263,28 @@ TrptARInvoiceAndStatement::TrptARInvoiceAndStatement(const InvoiceOrganization& 
             return l ? text(*l) : QString();
         };
     };
-    d.detail.height = 14;
-    d.detail.add(report::computed({kQuantityX, 1, kQuantityW, kRow},
-                                  line([&s](auto& l) { return quantityText(l.quantity, s.settings); })))
+    d.detail.height = 16;
+    d.detail
+        .add(report::computed({kQuantityX, 2, kQuantityW, kRow},
+                              line([&s](auto& l) { return quantityText(l.quantity, s.settings); })))
         .right();
-    d.detail.add(report::computed({kDescriptionX, 1, kDescriptionW, kRow},
-                                  line([](auto& l) { return l.description; })))
+    d.detail
+        .add(report::computed({kDescriptionX, 2, kDescriptionW, kRow},
+                              line([](auto& l) { return l.description; })))
         .wrap();
-    d.detail.add(report::computed({kPriceX, 1, kPriceW, kRow}, line([&s](auto& l) {
-                                      return l.unitPrice ? money(*l.unitPrice, s.settings) : QString();
-                                  })))
+    d.detail
+        .add(report::computed({kPriceX, 2, kPriceW, kRow}, line([&s](auto& l) {
+                                  return l.unitPrice ? money(*l.unitPrice, s.settings) : QString();
+                              })))
         .right();
-    d.detail.add(report::computed({kTaxX, 1, kTaxW, kRow},
-                                  line([](auto& l) { return l.applicableTaxCodes; })))
+    d.detail
+        .add(report::computed({kTaxX, 2, kTaxW, kRow},
+                              line([](auto& l) { return l.applicableTaxCodes; })))
         .centre();
-    d.detail.add(report::computed({kExtensionX, 1, kExtensionW, kRow}, line([&s](auto& l) {
-                                      return l.extAmount ? money(*l.extAmount, s.settings) : QString();
-                                  })))
+    d.detail
+        .add(report::computed({kExtensionX, 2, kExtensionW, kRow}, line([&s](auto& l) {
+                                  return l.extAmount ? money(*l.extAmount, s.settings) : QString();
+                              })))
         .right();
     d.detail.beforePrint = [](ReportContext& c) { return lineOf(c) != nullptr; };
     d.detail.afterPrint = [&s](ReportContext&) { ++s.linesPrinted; };
@@ -320,10 +331,11 @@ TrptARInvoiceAndStatement::TrptARInvoiceAndStatement(const InvoiceOrganization& 
         totals.add(report::computed({kPriceX, y, kExtensionX - kPriceX - 4, kRow}, caption))
             .bold(row.bold)
             .when(shown);
-        totals.add(report::computed({kExtensionX, y, kExtensionW, kRow},
-                                    [&s, amount = row.amount](const ReportContext& c) {
-                                        return money(amount(invoiceOf(c)), s.settings);
-                                    }))
+        totals
+            .add(report::computed({kExtensionX, y, kExtensionW, kRow},
+                                  [&s, amount = row.amount](const ReportContext& c) {
+                                      return money(amount(invoiceOf(c)), s.settings);
+                                  }))
             .bold(row.bold)
             .right()
             .when(shown);
@@ -345,7 +357,8 @@ TrptARInvoiceAndStatement::TrptARInvoiceAndStatement(const InvoiceOrganization& 
     // The organization's message after every invoice.
     auto footerMessage = std::make_shared<Band>();
     footerMessage->height = 20;
-    footerMessage->add(report::label({0, 4, kWidth, kRow}, s.organization.letterhead.invoiceMessage))
+    footerMessage
+        ->add(report::label({0, 4, kWidth, kRow}, s.organization.letterhead.invoiceMessage))
         .wrap();
     footerMessage->beforePrint = [&s](ReportContext&) {
         return !s.organization.letterhead.invoiceMessage.isEmpty();

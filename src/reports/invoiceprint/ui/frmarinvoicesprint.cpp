@@ -117,9 +117,8 @@ void TfrmARInvoicesPrint::showEvent(QShowEvent* event)
 void TfrmARInvoicesPrint::done(int result)
 {
     ScreenSettings settings(directory_);
-    writeInvoicePrintChoices(settings,
-                             {PrintOutputChoice(RzComboBoxPrintOption->currentIndex()),
-                              RzComboBoxSortOrder->currentIndex()});
+    writeInvoicePrintChoices(settings, {PrintOutputChoice(RzComboBoxPrintOption->currentIndex()),
+                                        RzComboBoxSortOrder->currentIndex()});
     QDialog::done(result);
 }
 
@@ -168,7 +167,8 @@ void TfrmARInvoicesPrint::btnOKClick()
     }
     if (!output.pdfFiles().isEmpty())
         dialogs_.inform(Dialogs::Kind::Information,
-                        QStringLiteral("Printed to:\r\n") + output.pdfFiles().join(QStringLiteral("\r\n")));
+                        QStringLiteral("Printed to:\r\n") +
+                            output.pdfFiles().join(QStringLiteral("\r\n")));
     switch (result.outcome) {
     case InvoicePrintOutcome::PrinterNotChosen:
     case InvoicePrintOutcome::InvoiceWindowOpen:

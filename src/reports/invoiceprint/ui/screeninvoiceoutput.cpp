@@ -12,8 +12,8 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 
 namespace
@@ -89,9 +89,9 @@ void ScreenInvoiceOutput::printLabels(PrintedInvoiceReader& invoices, const QStr
         reports::printLabels(QFileInfo(templateFile).absolutePath(), dialogs_, rows, sink);
     };
     if (device_.kind == report::OutputDevice::Kind::PdfFile) {
-        const QString file = report::pdfFileFor(QFileInfo(device_.pdfFile).absolutePath(),
-                                                QStringLiteral("AR Labels"),
-                                                QDateTime::currentDateTime());
+        const QString file =
+            report::pdfFileFor(QFileInfo(device_.pdfFile).absolutePath(),
+                               QStringLiteral("AR Labels"), QDateTime::currentDateTime());
         report::PdfOutput pdf(file, QStringLiteral("AR Labels"));
         produce(pdf);
         pdf.finish();
