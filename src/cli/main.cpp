@@ -1,6 +1,9 @@
 #include "cli/cliapp.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -8,6 +11,16 @@ int main(int argc, char** argv)
     // opens a window, so it needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session there is no runtime folder; a private one in the temporary
+    // folder spares every command a warning about it.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime =
+            QDir::temp().filePath(QStringLiteral("tallywick-runtime-%1").arg(getuid()));
+        if (QDir().mkpath(runtime)) {
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        }
+    }
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tallywick"));
     QTextStream out(stdout);
