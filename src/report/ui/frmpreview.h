@@ -19,7 +19,8 @@ class TfrmPreview : public QDialog
 public:
     // Shows pages already made; printing sends the same pages.
     explicit TfrmPreview(std::vector<report::Page> pages, QWidget* parent = nullptr);
-    // Runs the report once for the screen; printing runs it again for each set it prints.
+    // Runs the report once for the screen (an error of the run reaches the caller); printing
+    // runs it again for each set it prints.
     explicit TfrmPreview(report::ReportProducer producer, QWidget* parent = nullptr);
     ~TfrmPreview() override;
 
