@@ -18,14 +18,14 @@ std::function<QString()>& pdfOutputFolderSource()
     return source;
 }
 
-bool namesSomething(const std::function<QString()>& source)
+QString nameFrom(const std::function<QString()>& source)
 {
     if (!source)
-        return false;
+        return {};
     try {
-        return !source().trimmed().isEmpty();
+        return source().trimmed();
     } catch (...) {
-        return false;
+        return {};
     }
 }
 
@@ -33,7 +33,17 @@ bool namesSomething(const std::function<QString()>& source)
 
 bool PrinterDefined()
 {
-    return namesSomething(printerNameSource()) || namesSomething(pdfOutputFolderSource());
+    return !currentPrinterName().isEmpty() || !configuredPdfOutputFolder().isEmpty();
+}
+
+QString currentPrinterName()
+{
+    return nameFrom(printerNameSource());
+}
+
+QString configuredPdfOutputFolder()
+{
+    return nameFrom(pdfOutputFolderSource());
 }
 
 void setPrinterNameSource(std::function<QString()> source)

@@ -10,6 +10,11 @@
 // throws: a source that throws counts as no printer (or no folder).
 bool PrinterDefined();
 
+// What the sources name now, trimmed; empty when a source is missing or throws. Printing
+// decides its output device from these.
+QString currentPrinterName();
+QString configuredPdfOutputFolder();
+
 // Where the current printer's name comes from. An empty function restores the default, which
 // reports no printer.
 void setPrinterNameSource(std::function<QString()> source);

@@ -21,6 +21,9 @@
 #include "plugin/ui/formarsystem.h"
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/ui/frmarinvoice.h"
+#include "report/ui/frmpreview.h"
+#include "reports/ui/formarreportdestination.h"
+#include "samplereport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -225,6 +228,21 @@ int main(int argc, char** argv)
              search->setCurrentItem(3);
              return search;
          }},
+        {QStringLiteral("report-preview.png"),
+         [] {
+             auto* preview = new TfrmPreview(sampleReportPages());
+             preview->show(); // showing starts at page 1, actual size
+             return preview;
+         }},
+        {QStringLiteral("report-preview-page-2.png"),
+         [] {
+             auto* preview = new TfrmPreview(sampleReportPages());
+             preview->show();
+             preview->lastPage();
+             preview->setZoom(50); // the whole page, its footer too
+             return preview;
+         }},
+        {QStringLiteral("report-destination.png"), [] { return new TFormARReportDestination; }},
     };
     int failures = 0;
     for (const Shot& shot : shots) {

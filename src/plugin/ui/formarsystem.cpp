@@ -6,11 +6,13 @@
 #include "data/datamodule.h"
 #include "data/lookups.h"
 #include "data/registry.h"
+#include "data/reportoutput.h"
 #include "plugin/consolestartup.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/screenregistry.h"
+#include "report/ui/outputdevice.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
 
@@ -366,6 +368,9 @@ void TFormARSystem::FormARSystemShowModal()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     ArProcess& process = arProcess();
+    // Prints go to the desktop's printer or, without one, to the user's PDF folder.
+    report::useDesktopPrinter();
+    usePdfFolderSetting();
     try {
         if (!process.dataModule) {
             installHostOverride(hostWindow_);
