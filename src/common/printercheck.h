@@ -6,6 +6,11 @@
 #include <QString>
 #include <functional>
 
+// Shown when a report is asked for and there is nowhere to print it.
+inline const QString kNoPrinterDefined =
+    QStringLiteral("You do not have a default printer defined.\r\rTo preview or print reports a "
+                   "printer must be defined, though not necessarily attached.");
+
 // True when the printer source names a printer or the PDF folder source names a folder. Never
 // throws: a source that throws counts as no printer (or no folder).
 bool PrinterDefined();

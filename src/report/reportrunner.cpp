@@ -140,13 +140,15 @@ public:
         context_.title_ = definition.title;
         context_.parameters_ = options.parameters;
         openGroups_.assign(d_.groups.size(), false);
+        groupsOpened_.assign(d_.groups.size(), 0);
     }
 
     int run(RowSource& rows)
     {
         if (d_.onStart)
             d_.onStart();
-        print(d_.title_band);
+        if (!d_.title_band.isEmpty())
+            ensurePage();
         bool any = false;
         while (rows.next()) {
             current_ = rows.row();
@@ -183,8 +185,10 @@ private:
     {
         const Group& group = d_.groups[g];
         endColumnRow();
-        if (group.startsNewPage && hasBody())
+        // The first group begins where the report begins, below the title.
+        if (group.startsNewPage && groupsOpened_[g] > 0 && hasBody())
             finishPage();
+        ++groupsOpened_[g];
         print(group.header);
         openGroups_[g] = true; // from here on a new page repeats the header
     }
@@ -346,6 +350,8 @@ private:
         page_ = Page{pages_, d_.page.paper, {}};
         y_ = body_.top();
         printHeader(d_.pageHeader);
+        if (pages_ == 1)
+            printHeader(d_.title_band);
         printHeader(d_.columnHeader);
         for (int g = 0; g < int(d_.groups.size()); ++g) {
             if (openGroups_[g] && d_.groups[g].repeatHeader)
@@ -376,6 +382,7 @@ private:
     Row current_;
     Row previous_;
     std::vector<bool> openGroups_;
+    std::vector<int> groupsOpened_;
     Page page_;
     bool pageOpen_ = false;
     bool bodyPlaced_ = false;

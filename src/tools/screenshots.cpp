@@ -22,6 +22,11 @@
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/ui/frmarinvoice.h"
 #include "report/ui/frmpreview.h"
+#include "reports/invoiceprint/invoiceandstatement.h"
+#include "reports/invoiceprint/invoiceorganization.h"
+#include "reports/invoiceprint/invoiceselection.h"
+#include "reports/invoiceprint/printedinvoicereader.h"
+#include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 #include "reports/ui/formarreportdestination.h"
 #include "samplereport.h"
 
@@ -243,6 +248,26 @@ int main(int argc, char** argv)
              return preview;
          }},
         {QStringLiteral("report-destination.png"), [] { return new TFormARReportDestination; }},
+        {QStringLiteral("print-invoices.png"),
+         [&] {
+             auto* dialog = new TfrmARInvoicesPrint(module.database(), data.path());
+             dialog->show(); // showing restores the remembered choices
+             dialog->RzComboBoxPrintOption->setCurrentIndex(1);
+             return dialog;
+         }},
+        {QStringLiteral("invoice-preview.png"),
+         [&] {
+             InvoiceSelection selection;
+             PrintedInvoiceReader reader(module.database(), selection);
+             TrptARInvoiceAndStatement document(readInvoiceOrganization(module.database()));
+             report::PageList pages;
+             NoProgress quiet;
+             document.print(reader, pages, quiet);
+             auto* preview = new TfrmPreview(pages.pages);
+             preview->show();
+             preview->setZoom(75);
+             return preview;
+         }},
     };
     int failures = 0;
     for (const Shot& shot : shots) {

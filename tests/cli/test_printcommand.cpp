@@ -102,15 +102,14 @@ private Q_SLOTS:
 
         const QString text = pdfText(pdf);
         auto db = open();
-        Statement s = db->query(QStringLiteral(
-            "SELECT I.InvoiceNo, C.CustomerName, I.InvoiceAmount FROM ARInv I "
-            "JOIN Customer C ON C.CustomerID = I.CustomerID"));
+        Statement s = db->query(
+            QStringLiteral("SELECT I.InvoiceNo, C.CustomerName, I.InvoiceAmount FROM ARInv I "
+                           "JOIN Customer C ON C.CustomerID = I.CustomerID"));
         s.exec();
         int checked = 0;
         while (s.next()) {
-            const QString amount =
-                formatFloat(kMoneyListFormat, s.money(QStringLiteral("InvoiceAmount")),
-                            FormatSettings::us());
+            const QString amount = formatFloat(
+                kMoneyListFormat, s.money(QStringLiteral("InvoiceAmount")), FormatSettings::us());
             for (const QString& wanted : {s.text(0), s.text(1), amount})
                 QVERIFY2(text.contains(wanted), qPrintable(wanted));
             ++checked;
@@ -126,14 +125,14 @@ private Q_SLOTS:
         const QString two = file(QStringLiteral("two.pdf"));
         const QString none = file(QStringLiteral("none.pdf"));
         QCOMPARE(print({QStringLiteral("--pdf"), one}).exitCode, 0);
-        QCOMPARE(print({QStringLiteral("--pdf"), two, QStringLiteral("--copies"),
-                        QStringLiteral("2")})
-                     .exitCode,
-                 0);
-        QCOMPARE(print({QStringLiteral("--pdf"), none, QStringLiteral("--copies"),
-                        QStringLiteral("0")})
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            print({QStringLiteral("--pdf"), two, QStringLiteral("--copies"), QStringLiteral("2")})
+                .exitCode,
+            0);
+        QCOMPARE(
+            print({QStringLiteral("--pdf"), none, QStringLiteral("--copies"), QStringLiteral("0")})
+                .exitCode,
+            0);
         QCOMPARE(pdfPages(two), 2 * pdfPages(one));
         QCOMPARE(pdfPages(none), pdfPages(one));
     }
@@ -182,8 +181,8 @@ private Q_SLOTS:
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QFile f(csv);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"),
-                                                                        Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(lines.first(),
                  QStringLiteral("ShipToName,Contact,AddressLine1,AddressLine2,City,StateProv,"
                                 "ZIPCode,Country"));
@@ -224,9 +223,8 @@ private Q_SLOTS:
             QCOMPARE(run.exitCode, 2);
             QVERIFY2(run.err.contains(message), qPrintable(run.err));
         }
-        const ProgramRun missing =
-            print({QStringLiteral("--invoice"), QStringLiteral("1"), QStringLiteral("--pdf"),
-                   file(QStringLiteral("x.pdf"))});
+        const ProgramRun missing = print({QStringLiteral("--invoice"), QStringLiteral("1"),
+                                          QStringLiteral("--pdf"), file(QStringLiteral("x.pdf"))});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.contains(QStringLiteral("There is no invoice 1.")));
         const ProgramRun unwritable =

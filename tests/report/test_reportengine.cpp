@@ -183,15 +183,23 @@ private Q_SLOTS:
         QCOMPARE(texts(pages.pages.at(1)), QStringList({"Customer 3", "Customer 4"}));
     }
 
-    void groupsCanStartNewPages()
+    void groupsCanStartNewPagesAndTheTitleHeadsTheFirst()
     {
         ReportDefinition d = groupedList();
         d.groups[0].startsNewPage = true;
         d.groups[0].repeatHeader = false;
+        d.title_band.height = 20;
+        d.title_band.add(label({0, 0, 200, 14}, QStringLiteral("Title")));
+        d.columnHeader.height = 12;
+        d.columnHeader.add(label({0, 0, 200, 12}, QStringLiteral("Name")));
         ListRowSource rows(customerRows(6, 2));
         PageList pages;
         QCOMPARE(ReportRunner(d).run(rows, pages), 3);
-        QCOMPARE(texts(pages.pages.at(2)).at(1), QStringLiteral("G3"));
+        // The first group shares the page with the title, below the column header.
+        QCOMPARE(texts(pages.pages.at(0)).mid(0, 4),
+                 QStringList({"Owing by group page 1 of 3", "Title", "Name", "G1"}));
+        QCOMPARE(texts(pages.pages.at(2)).mid(0, 3),
+                 QStringList({"Owing by group page 3 of 3", "Name", "G3"}));
     }
 
     void wrappedTextGrowsItsBandAndPushesWhatIsBelow()

@@ -1,6 +1,7 @@
 #include "reports/invoiceprint/ui/screeninvoiceoutput.h"
 
 #include "common/dialogs.h"
+#include "common/printercheck.h"
 #include "report/pdfoutput.h"
 #include "report/ui/printdialogsetup.h"
 #include "report/ui/printeroutput.h"
@@ -18,10 +19,6 @@
 
 namespace
 {
-const QString kNoPrinter =
-    QStringLiteral("You do not have a default printer defined.\r\rTo preview or print reports a "
-                   "printer must be defined, though not necessarily attached.");
-
 // "Comma-Separated|*.csv|..." as a file dialog's filter list.
 QString fileDialogFilters(const QString& pairs)
 {
@@ -44,7 +41,7 @@ std::optional<PrinterChoice> ScreenInvoiceOutput::choosePrinter(const PrinterCho
 {
     device_ = report::currentOutputDevice(TrptARInvoiceAndStatement::title());
     if (device_.kind == report::OutputDevice::Kind::None) {
-        dialogs_.inform(Dialogs::Kind::Error, kNoPrinter);
+        dialogs_.inform(Dialogs::Kind::Error, kNoPrinterDefined);
         return std::nullopt;
     }
     if (device_.kind == report::OutputDevice::Kind::PdfFile)
