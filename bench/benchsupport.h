@@ -4,6 +4,7 @@
 #include "engine/database.h"
 #include "engine/statement.h"
 
+#include <QFile>
 #include <QStringList>
 #include <sys/resource.h>
 
@@ -35,4 +36,25 @@ inline long peakMegabytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024; // kilobytes on Linux
+}
+
+// Starts the peak resident memory afresh (Linux), so a step's own peak can be read after it.
+inline void resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// The peak resident memory since the last reset, from /proc/self/status (VmHWM), in MB.
+inline long peakMegabytesSinceReset()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return peakMegabytes();
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong() / 1024;
+    }
+    return peakMegabytes();
 }
