@@ -54,10 +54,12 @@ const char* const kHelp =
     "                             IDS host item numbers separated by commas; --yes answers Yes to\n"
     "                             every question no other option answers; --preview lists the\n"
     "                             invoices and leaves the database as it was\n"
-    "  print invoices [--invoice NO] [--reprint] [--sort number|id|name] --pdf FILE\n"
-    "           [--copies N] [--labels-pdf FILE] [--mail-merge FILE] [--mark-printed yes|no]\n"
+    "  print invoices [--invoice NO] [--reprint] [--sort number|id|name]\n"
+    "           (--pdf FILE | --printer NAME) [--copies N] [--labels-pdf FILE]\n"
+    "           [--mail-merge FILE] [--mark-printed yes|no]\n"
     "                             print the invoices not yet printed (all of them with\n"
-    "                             --reprint, or one) to a PDF file, with address labels or the\n"
+    "                             --reprint, or one) to a PDF file or a printer, with address\n"
+    "                             labels (to a PDF file) or the\n"
     "                             mail-merge file when asked; the invoices are marked printed\n"
     "                             only with --mark-printed yes, never on a reprint\n";
 

@@ -8,13 +8,17 @@
 #include "data/datamodule.h"
 #include "engine/database.h"
 #include "engine/statement.h"
+#include "report/ui/printeroutput.h"
 #include "reports/invoiceprint/invoiceorganization.h"
 #include "reports/invoiceprint/invoiceprintrun.h"
 #include "reports/invoiceprint/invoiceselection.h"
 #include "reports/invoiceprint/pdfinvoiceoutput.h"
+#include "reports/invoiceprint/ui/printerinvoiceoutput.h"
 #include "reports/userdefinedreports.h"
 
 #include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <optional>
 
 namespace
@@ -22,7 +26,8 @@ namespace
 
 const char* const kUsage =
     "Usage: tallywick print invoices [--invoice NO] [--reprint] [--sort number|id|name]\n"
-    "         [--pdf FILE] [--copies N] [--labels-pdf FILE] [--mail-merge FILE]\n"
+    "         (--pdf FILE | --printer NAME) [--copies N] [--labels-pdf FILE]\n"
+    "         [--mail-merge FILE]\n"
     "         [--mark-printed yes|no]";
 
 struct PrintRequest {
@@ -104,6 +109,34 @@ private:
     Dialogs& console_;
 };
 
+// The invoices to one output, the labels and the mail-merge file to the other.
+class SplitOutput final : public InvoicePrintOutput
+{
+public:
+    SplitOutput(InvoicePrintOutput& invoices, InvoicePrintOutput& files)
+        : invoices_(invoices), files_(files)
+    {
+    }
+    std::optional<PrinterChoice> choosePrinter(const PrinterChoice& preset) override
+    {
+        return invoices_.choosePrinter(preset);
+    }
+    void printInvoices(PrintedInvoiceReader& invoices, const InvoiceOrganization& organization,
+                       const PrinterChoice& choice, Progress& progress) override
+    {
+        invoices_.printInvoices(invoices, organization, choice, progress);
+    }
+    void printLabels(PrintedInvoiceReader& invoices, const QString& templateFile) override
+    {
+        files_.printLabels(invoices, templateFile);
+    }
+    QString chooseMailMergeFile() override { return files_.chooseMailMergeFile(); }
+
+private:
+    InvoicePrintOutput& invoices_;
+    InvoicePrintOutput& files_;
+};
+
 } // namespace
 
 int runPrintCommand(const QStringList& args, CliContext& context)
@@ -113,15 +146,14 @@ int runPrintCommand(const QStringList& args, CliContext& context)
         context.err << wrong << Qt::endl << kUsage << Qt::endl;
         return 2;
     }
-    if (!request.printer.isEmpty()) {
-        context.err << "Printing to a printer from the command line needs the desktop's print "
-                       "service; use --pdf FILE, or print from Print AR Invoices."
-                    << Qt::endl;
+    if (request.pdf.isEmpty() && request.printer.isEmpty()) {
+        context.err << "Name where the invoices go with --pdf FILE or --printer NAME." << Qt::endl;
         return 2;
     }
-    if (request.pdf.isEmpty()) {
-        context.err << "Name the file the invoices go to with --pdf FILE." << Qt::endl;
-        return 2;
+    if (!request.printer.isEmpty() &&
+        !QPrinterInfo::availablePrinterNames().contains(request.printer)) {
+        context.err << "There is no printer named " << request.printer << "." << Qt::endl;
+        return 1;
     }
 
     TDataModuleARSystem module(context.dialogs);
@@ -146,8 +178,18 @@ int runPrintCommand(const QStringList& args, CliContext& context)
 
     PrintDialogs dialogs(context.dialogs);
     ConsoleProgress console(context.err, dialogs);
-    PdfInvoiceOutput output({request.pdf, request.labelsPdf, request.mailMerge}, request.copies,
-                            console.dialogs);
+    // The labels and the mail-merge file always go to files; the invoices to the PDF file or
+    // the printer.
+    PdfInvoiceOutput files({request.pdf, request.labelsPdf, request.mailMerge}, request.copies,
+                           console.dialogs);
+    QPrinter printer(QPrinter::HighResolution);
+    std::optional<PrinterInvoiceOutput> onPrinter;
+    if (!request.printer.isEmpty()) {
+        printer.setPrinterName(request.printer);
+        report::prepareReportPrinter(printer);
+        onPrinter.emplace(printer, request.copies, request.mailMerge, console.dialogs);
+    }
+    SplitOutput output(onPrinter ? static_cast<InvoicePrintOutput&>(*onPrinter) : files, files);
     InvoicePrintOptions options;
     options.output = !request.labelsPdf.isEmpty()   ? PrintOutputChoice::InvoicesAndLabels
                      : !request.mailMerge.isEmpty() ? PrintOutputChoice::InvoicesAndMailMerge
@@ -163,10 +205,12 @@ int runPrintCommand(const QStringList& args, CliContext& context)
         InvoicePrintRun(db, console.dialogs, console.progress(), output).run(selection, options);
     if (result.outcome == InvoicePrintOutcome::NothingToPrint)
         return 0;
-    context.out << "Printed " << result.printed << " invoice(s) on " << output.invoicePages()
-                << " page(s) to " << QFileInfo(request.pdf).absoluteFilePath() << Qt::endl;
-    if (output.labelPages() > 0)
-        context.out << "Labels: " << output.labelPages() << " page(s) to "
+    const int pages = onPrinter ? onPrinter->invoicePages() : files.invoicePages();
+    context.out << "Printed " << result.printed << " invoice(s) on " << pages << " page(s) to "
+                << (onPrinter ? request.printer : QFileInfo(request.pdf).absoluteFilePath())
+                << Qt::endl;
+    if (files.labelPages() > 0)
+        context.out << "Labels: " << files.labelPages() << " page(s) to "
                     << QFileInfo(request.labelsPdf).absoluteFilePath() << Qt::endl;
     if (!request.mailMerge.isEmpty() && QFileInfo::exists(request.mailMerge))
         context.out << "Mail-merge file: " << QFileInfo(request.mailMerge).absoluteFilePath()

@@ -209,7 +209,9 @@ private Q_SLOTS:
     void refusesWhatItCannotDo()
     {
         const QList<QPair<QStringList, QString>> cases = {
-            {{}, "Name the file the invoices go to with --pdf FILE."},
+            {{}, "Name where the invoices go with --pdf FILE or --printer NAME."},
+            {{"--pdf", "a.pdf", "--printer", "Front desk"},
+             "Use either --pdf or --printer, not both."},
             {{"--pdf", "a.pdf", "--sort", "date"}, "--sort takes number, id or name, not date."},
             {{"--pdf", "a.pdf", "--copies", "two"}, "--copies takes a whole number, not two."},
             {{"--pdf", "a.pdf", "--mark-printed", "maybe"},
@@ -227,6 +229,12 @@ private Q_SLOTS:
                                           QStringLiteral("--pdf"), file(QStringLiteral("x.pdf"))});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.contains(QStringLiteral("There is no invoice 1.")));
+        const ProgramRun noPrinter =
+            print({QStringLiteral("--printer"), QStringLiteral("No such printer")});
+        QCOMPARE(noPrinter.exitCode, 1);
+        QVERIFY2(
+            noPrinter.err.contains(QStringLiteral("There is no printer named No such printer.")),
+            qPrintable(noPrinter.err));
         const ProgramRun unwritable =
             print({QStringLiteral("--pdf"), QStringLiteral("/nonexistent-folder/x.pdf")});
         QCOMPARE(unwritable.exitCode, 1);

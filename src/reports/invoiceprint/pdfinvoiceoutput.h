@@ -30,6 +30,7 @@ public:
 
     int invoicePages() const { return invoicePages_; }
     int labelPages() const { return labelPages_; }
+    QString labelsFile() const { return files_.labels; }
 
 private:
     PdfInvoiceFiles files_;

@@ -2,17 +2,14 @@
 
 #include "common/dialogs.h"
 #include "common/printercheck.h"
-#include "report/pdfoutput.h"
-#include "report/ui/printdialogsetup.h"
+#include "report/ui/outputdevice.h"
 #include "report/ui/printeroutput.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
-#include "reports/invoiceprint/invoicelabelrows.h"
 #include "reports/invoiceprint/mailmerge.h"
-#include "reports/invoiceprint/printedinvoicereader.h"
-#include "reports/userdefinedreports.h"
+#include "reports/invoiceprint/pdfinvoiceoutput.h"
+#include "reports/invoiceprint/ui/printerinvoiceoutput.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -39,21 +36,33 @@ ScreenInvoiceOutput::~ScreenInvoiceOutput() = default;
 
 std::optional<PrinterChoice> ScreenInvoiceOutput::choosePrinter(const PrinterChoice& preset)
 {
-    device_ = report::currentOutputDevice(TrptARInvoiceAndStatement::title());
-    if (device_.kind == report::OutputDevice::Kind::None) {
+    const report::OutputDevice device =
+        report::currentOutputDevice(TrptARInvoiceAndStatement::title());
+    if (device.kind == report::OutputDevice::Kind::None) {
         dialogs_.inform(Dialogs::Kind::Error, kNoPrinterDefined);
         return std::nullopt;
     }
-    if (device_.kind == report::OutputDevice::Kind::PdfFile)
-        return preset; // a file holds collated copies; there is no dialog to show
+    if (device.kind == report::OutputDevice::Kind::PdfFile) {
+        // No printer: the invoices and labels go to new files in the PDF folder, collated.
+        const QString labels =
+            report::pdfFileFor(QFileInfo(device.pdfFile).absolutePath(),
+                               QStringLiteral("AR Labels"), QDateTime::currentDateTime());
+        target_ = std::make_unique<PdfInvoiceOutput>(PdfInvoiceFiles{device.pdfFile, labels, {}},
+                                                     std::nullopt, dialogs_);
+        pdfFiles_ = {device.pdfFile};
+        return target_->choosePrinter(preset);
+    }
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    report::directPrinterTo(*printer_, device);
     report::prepareReportPrinter(*printer_);
-    report::directPrinterTo(*printer_, device_);
     printer_->setCopyCount(preset.copies);
     printer_->setCollateCopies(preset.collate);
     QPrintDialog dialog(printer_.get(), parent_);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    // A printer chosen in the dialog brings its own paper; the invoices are laid out for letter.
+    report::prepareReportPrinter(*printer_);
+    target_ = std::make_unique<PrinterInvoiceOutput>(*printer_, std::nullopt, QString(), dialogs_);
     const report::PrintRequest request = report::printRequestFrom(*printer_);
     return PrinterChoice{request.copies, request.collate};
 }
@@ -62,41 +71,14 @@ void ScreenInvoiceOutput::printInvoices(PrintedInvoiceReader& invoices,
                                         const InvoiceOrganization& organization,
                                         const PrinterChoice& choice, Progress& progress)
 {
-    TrptARInvoiceAndStatement document(organization);
-    const auto produce = [&](report::PageSink& sink) { document.print(invoices, sink, progress); };
-    if (device_.kind == report::OutputDevice::Kind::PdfFile) {
-        report::PdfOutput pdf(device_.pdfFile, TrptARInvoiceAndStatement::title());
-        for (int copy = 0; copy < std::max(choice.copies, 1); ++copy)
-            produce(pdf);
-        pdf.finish();
-        pdfFiles_ << device_.pdfFile;
-        return;
-    }
-    report::PrintRequest request = report::printRequestFrom(*printer_);
-    request.copies = choice.copies;
-    request.collate = choice.collate;
-    report::printReport(*printer_, produce, request);
+    target_->printInvoices(invoices, organization, choice, progress);
 }
 
 void ScreenInvoiceOutput::printLabels(PrintedInvoiceReader& invoices, const QString& templateFile)
 {
-    InvoiceLabelRows rows(invoices);
-    const auto produce = [&](report::PageSink& sink) {
-        rows.rewind();
-        reports::printLabels(QFileInfo(templateFile).absolutePath(), dialogs_, rows, sink);
-    };
-    if (device_.kind == report::OutputDevice::Kind::PdfFile) {
-        const QString file =
-            report::pdfFileFor(QFileInfo(device_.pdfFile).absolutePath(),
-                               QStringLiteral("AR Labels"), QDateTime::currentDateTime());
-        report::PdfOutput pdf(file, QStringLiteral("AR Labels"));
-        produce(pdf);
-        pdf.finish();
-        pdfFiles_ << file;
-        return;
-    }
-    report::PrintRequest once;
-    report::printReport(*printer_, produce, once);
+    target_->printLabels(invoices, templateFile);
+    if (auto* files = dynamic_cast<PdfInvoiceOutput*>(target_.get()); files && files->labelPages())
+        pdfFiles_ << files->labelsFile();
 }
 
 QString ScreenInvoiceOutput::chooseMailMergeFile()

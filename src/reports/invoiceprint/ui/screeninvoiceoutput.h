@@ -3,10 +3,10 @@
 // printer is installed and a PDF folder is set up, new PDF files in that folder; the label
 // template printed on the same device; the file dialog for the mail-merge file.
 
-#include "report/ui/outputdevice.h"
 #include "reports/invoiceprint/invoiceprintoutput.h"
 
 #include <QPrinter>
+#include <QStringList>
 #include <memory>
 
 class Dialogs;
@@ -31,7 +31,8 @@ private:
     QWidget* parent_;
     Dialogs& dialogs_;
     QString dataDirectory_;
-    report::OutputDevice device_;
     std::unique_ptr<QPrinter> printer_;
+    // The printer or the PDF files the invoices and labels go to, once chosen.
+    std::unique_ptr<InvoicePrintOutput> target_;
     QStringList pdfFiles_;
 };
