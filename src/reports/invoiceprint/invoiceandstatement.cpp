@@ -293,42 +293,43 @@ TrptARInvoiceAndStatement::TrptARInvoiceAndStatement(const InvoiceOrganization& 
     Band& totals = invoice.footer;
     totals.closeUpEmptyRows = true;
     totals.add(report::rule(kPriceX, kWidth, 2, 0.5));
+    // Each amount with its caption; a row that does not show closes up.
     struct AmountRow {
-        std::function<QString(const State&)> caption;
+        std::function<QString(const State&, const PrintedInvoice&)> caption;
         std::function<Money(const PrintedInvoice&)> amount;
         std::function<bool(const State&)> shown;
         bool bold = false;
+        bool ruleAbove = false;
     };
+    const auto always = [](const State&) { return true; };
+    const auto paymentsShown = [](const State& s) { return s.wording.showPaymentsAndBalance; };
     const std::vector<AmountRow> rows = {
-        {[](auto&) { return QStringLiteral("Subtotal"); }, [](auto& i) { return i.subtotal; },
-         [](auto&) { return true; }},
-        {[](auto&) { return QString(); }, [](auto& i) { return i.tax1Amount; },
+        {[](auto&, auto&) { return QStringLiteral("Subtotal"); },
+         [](auto& i) { return i.subtotal; }, always},
+        {[](auto&, auto& i) { return i.tax1DescriptionRate; }, [](auto& i) { return i.tax1Amount; },
          [](auto& s) { return s.wording.showTax1; }},
-        {[](auto&) { return QString(); }, [](auto& i) { return i.tax2Amount; },
+        {[](auto&, auto& i) { return i.tax2DescriptionRate; }, [](auto& i) { return i.tax2Amount; },
          [](auto& s) { return s.wording.showTax2; }},
-        {[](auto& s) { return s.wording.captions.total; }, [](auto& i) { return i.invoiceAmount; },
-         [](auto&) { return true; }, true},
-        {[](auto& s) { return s.wording.captions.payments; }, [](auto& i) { return i.payments; },
-         [](auto& s) { return s.wording.showPaymentsAndBalance; }},
-        {[](auto& s) { return s.wording.captions.balance; }, [](auto& i) { return i.owing; },
-         [](auto& s) { return s.wording.showPaymentsAndBalance; }},
-        {[](auto&) { return QStringLiteral("Current Balance"); },
+        {[](auto& s, auto&) { return s.wording.captions.total; },
+         [](auto& i) { return i.invoiceAmount; }, always, true},
+        {[](auto& s, auto&) { return s.wording.captions.payments; },
+         [](auto& i) { return i.payments; }, paymentsShown},
+        {[](auto& s, auto&) { return s.wording.captions.balance; }, [](auto& i) { return i.owing; },
+         paymentsShown, false, true},
+        {[](auto&, auto&) { return QStringLiteral("Current Balance"); },
          [](auto& i) { return i.currentBalance; },
          [](auto& s) { return s.wording.showCurrentBalance; }},
     };
     qreal y = 6;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const AmountRow& row = rows[r];
+    for (const AmountRow& row : rows) {
         const auto shown = [&s, show = row.shown](const ReportContext&) { return show(s); };
-        // The two taxes are captioned with their own description and rate.
-        const auto caption = [&s, r, caption = row.caption](const ReportContext& c) {
-            if (r == 1)
-                return invoiceOf(c).tax1DescriptionRate;
-            if (r == 2)
-                return invoiceOf(c).tax2DescriptionRate;
-            return caption(s);
-        };
-        totals.add(report::computed({kPriceX, y, kExtensionX - kPriceX - 4, kRow}, caption))
+        if (row.ruleAbove)
+            totals.add(report::rule(kExtensionX, kWidth, y - 1, 0.5)).when(shown);
+        totals
+            .add(report::computed({kPriceX, y, kExtensionX - kPriceX - 4, kRow},
+                                  [&s, caption = row.caption](const ReportContext& c) {
+                                      return caption(s, invoiceOf(c));
+                                  }))
             .bold(row.bold)
             .when(shown);
         totals
