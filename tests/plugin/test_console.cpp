@@ -16,6 +16,9 @@
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/formarsystem.h"
 #include "plugin/ui/screenregistry.h"
+#include "report/ui/frmpreview.h"
+#include "reports/invoiceprint/ui/frmarinvoicesprint.h"
+#include "reports/ui/formarreportdestination.h"
 #include "scripteddialogs.h"
 
 #include <QCheckBox>
@@ -318,6 +321,67 @@ private Q_SLOTS:
         QVERIFY(customer.next());
         QCOMPARE(customer.text(0), QStringLiteral("Turner, Evelyn"));
         QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // "Report 1" and "Report 2" ask where the report goes: Cancel prints nothing and says
+    // nothing, a missing template is named in full, a template in the data folder is previewed.
+    // "Print Invoices..." opens Print AR Invoices over the unprinted invoices.
+    void printingFromTheConsole()
+    {
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        QList<bool> destinationAnswers{false, true, true};
+        QStringList printDialogCounts;
+        bool ran = false;
+        watcher.onDialog = [&](QDialog* d) {
+            if (qobject_cast<TFormARReportDestination*>(d)) {
+                if (destinationAnswers.takeFirst())
+                    d->accept();
+                else
+                    d->reject();
+            } else if (auto* print = qobject_cast<TfrmARInvoicesPrint*>(d)) {
+                printDialogCounts << print->LabelCount->text();
+                d->reject();
+            } else if (d == &console) {
+                if (ran)
+                    return;
+                ran = true;
+                // From the console's own event loop, so the watcher answers what opens.
+                QTimer::singleShot(0, &console, [&] {
+                    console.mnuReport2->trigger(); // cancelled
+                    QVERIFY(watcher.messages.isEmpty());
+                    console.mnuReport2->trigger(); // no template
+                    QVERIFY(QFile::copy(
+                        QStringLiteral(TALLYWICK_DOCS_DIR "/UserDefinedTallywickReport01.rtm"),
+                        QDir(data_->path())
+                            .filePath(QStringLiteral("UserDefinedTallywickReport01.rtm"))));
+                    console.mnuReport1->trigger(); // previewed
+                    console.ActionPrintInvoices->trigger();
+                    console.accept();
+                });
+            } else {
+                d->accept();
+            }
+        };
+        modules.actions().first()->trigger();
+        QVERIFY(ran);
+        QCOMPARE(watcher.messages,
+                 QStringList({QStringLiteral("Could not locate the report template file:\n") +
+                              QDir(data_->path())
+                                  .filePath(QStringLiteral("UserDefinedTallywickReport02.rtm"))}));
+        TfrmPreview* preview = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* p = qobject_cast<TfrmPreview*>(w); p && p->isVisible())
+                preview = p;
+        }
+        QVERIFY(preview);
+        QVERIFY(preview->pageCount() >= 1);
+        preview->close();
+        QCOMPARE(printDialogCounts, QStringList({QStringLiteral("0 invoice(s) to be printed")}));
     }
 
     void screensAreSingleInstances()
