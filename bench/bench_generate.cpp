@@ -44,12 +44,9 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
               QTextStream& out, QTextStream& err)
 {
     YesDialogs dialogs;
-    generateSampleData(*connection, options.sample);
-    TDataModuleARSystem module(std::move(connection), dir, dialogs);
-    Database& db = module.database();
+    const auto module = preparedSample(std::move(connection), dir, options.sample, dialogs);
+    Database& db = module->database();
     NoProgress progress;
-    synchronizeCustomers(db, dialogs, progress);
-    synchronizeItems(db, dialogs, progress);
     if (!options.postgres)
         db.exec(QStringLiteral("VACUUM INTO '%1'")
                     .arg(QDir(dir).filePath(QStringLiteral("baseline.db"))));
@@ -59,12 +56,7 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
         return 1;
     }
 
-    billing::GenerationSettings settings;
-    settings.period = {options.sample.periodStart, options.sample.periodEnd()};
-    settings.invoiceDate = options.sample.periodEnd().addDays(1);
-    settings.billing = BillingChoice::MealsAndPledges;
-    settings.payers = PayerChoice::PrivatePayAndFunders;
-    settings.userName = QStringLiteral("bench");
+    const billing::GenerationSettings settings = monthRunSettings(options.sample);
     dialogs.problems.clear();
     const qint64 historyBefore = count(db, QStringLiteral("History"));
     const long memoryBefore = peakMegabytes();

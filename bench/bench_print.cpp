@@ -69,18 +69,10 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
               QTextStream& out, QTextStream& err)
 {
     YesDialogs dialogs;
-    generateSampleData(*connection, options.sample);
-    TDataModuleARSystem module(std::move(connection), dir, dialogs);
-    Database& db = module.database();
+    const auto module = preparedSample(std::move(connection), dir, options.sample, dialogs);
+    Database& db = module->database();
     NoProgress progress;
-    synchronizeCustomers(db, dialogs, progress);
-    synchronizeItems(db, dialogs, progress);
-    billing::GenerationSettings settings;
-    settings.period = {options.sample.periodStart, options.sample.periodEnd()};
-    settings.invoiceDate = options.sample.periodEnd().addDays(1);
-    settings.billing = BillingChoice::MealsAndPledges;
-    settings.payers = PayerChoice::PrivatePayAndFunders;
-    settings.userName = QStringLiteral("bench");
+    const billing::GenerationSettings settings = monthRunSettings(options.sample);
     if (billing::GenerationRun(db, dialogs, progress, settings).run().outcome !=
         billing::RunOutcome::Completed) {
         err << "Generating the invoices failed: " << dialogs.problems.join('\n') << Qt::endl;

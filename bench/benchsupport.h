@@ -1,11 +1,17 @@
 #pragma once
 // What the timing programs share: questions answered Yes, row counts and peak memory.
+#include "billing/generationrun.h"
 #include "common/dialogs.h"
+#include "data/datamodule.h"
 #include "engine/database.h"
 #include "engine/statement.h"
+#include "host/sampledata.h"
+#include "sync/customersync.h"
+#include "sync/itemsync.h"
 
 #include <QFile>
 #include <QStringList>
+#include <memory>
 #include <sys/resource.h>
 
 // Yes to every question; warnings and errors are kept for the report.
@@ -57,4 +63,32 @@ inline long peakMegabytesSinceReset()
             return line.mid(6).trimmed().split(' ').value(0).toLong() / 1024;
     }
     return peakMegabytes();
+}
+
+// The run the timing programs make over the sample's month: billing and pledges, every payer,
+// invoices dated the day after the month.
+inline billing::GenerationSettings monthRunSettings(const SampleDataOptions& sample)
+{
+    billing::GenerationSettings settings;
+    settings.period = {sample.periodStart, sample.periodEnd()};
+    settings.invoiceDate = sample.periodEnd().addDays(1);
+    settings.billing = BillingChoice::MealsAndPledges;
+    settings.payers = PayerChoice::PrivatePayAndFunders;
+    settings.userName = QStringLiteral("bench");
+    return settings;
+}
+
+// The sample program made on the connection, the AR tables created and the customers and items
+// synchronized: what every timed run starts from.
+inline std::unique_ptr<TDataModuleARSystem> preparedSample(std::unique_ptr<Database> connection,
+                                                           const QString& dir,
+                                                           const SampleDataOptions& sample,
+                                                           Dialogs& dialogs)
+{
+    generateSampleData(*connection, sample);
+    auto module = std::make_unique<TDataModuleARSystem>(std::move(connection), dir, dialogs);
+    NoProgress progress;
+    synchronizeCustomers(module->database(), dialogs, progress);
+    synchronizeItems(module->database(), dialogs, progress);
+    return module;
 }

@@ -7,37 +7,13 @@
 #include "engine/connectionparams.h"
 #include "engine/database.h"
 #include "engine/statement.h"
+#include "pdfreading.h"
 #include "programrun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace
-{
-
-QString pdfText(const QString& file)
-{
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    text.waitForFinished();
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
-
-int pdfPages(const QString& file)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {file});
-    info.waitForFinished();
-    const QString out = QString::fromUtf8(info.readAllStandardOutput());
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(out);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-} // namespace
 
 class TestPrintCommand : public QObject
 {
@@ -115,7 +91,7 @@ private Q_SLOTS:
             ++checked;
         }
         QCOMPARE(checked, int(invoices));
-        QVERIFY(pdfPages(pdf) >= invoices);
+        QVERIFY(pdfPageCount(pdf) >= invoices);
     }
 
     // Two copies are two collated sets in one file; copies of 0 print one.
@@ -133,8 +109,8 @@ private Q_SLOTS:
             print({QStringLiteral("--pdf"), none, QStringLiteral("--copies"), QStringLiteral("0")})
                 .exitCode,
             0);
-        QCOMPARE(pdfPages(two), 2 * pdfPages(one));
-        QCOMPARE(pdfPages(none), pdfPages(one));
+        QCOMPARE(pdfPageCount(two), 2 * pdfPageCount(one));
+        QCOMPARE(pdfPageCount(none), pdfPageCount(one));
     }
 
     // One invoice; a reprint leaves the flags alone; marking makes the next run empty, which
@@ -202,7 +178,7 @@ private Q_SLOTS:
         run = print({QStringLiteral("--pdf"), file(QStringLiteral("l2.pdf")),
                      QStringLiteral("--labels-pdf"), labels});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        QVERIFY(pdfPages(labels) >= 1);
+        QVERIFY(pdfPageCount(labels) >= 1);
         QVERIFY(run.out.contains(QStringLiteral("Labels: ")));
     }
 

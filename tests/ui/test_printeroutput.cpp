@@ -1,6 +1,8 @@
 // Reports on paper: the copies rule, what reaches the printer (written here as PDF and read
 // back with poppler's tools), and where a print goes when the desktop has no printer.
 #include "common/printercheck.h"
+#include "numberedpages.h"
+#include "pdfreading.h"
 #include "programrun.h"
 #include "report/page.h"
 #include "report/pagesetup.h"
@@ -25,19 +27,6 @@ using report::PrintRequest;
 namespace
 {
 
-// A page that says which page it is, in the body's top left corner.
-Page numberedPage(int number)
-{
-    Page page;
-    page.number = number;
-    page.size = report::PageSetup().paper;
-    PageItem text;
-    text.rect = QRectF(report::PageSetup().body().topLeft(), QSizeF(200, 14));
-    text.text = QStringLiteral("Folio%1").arg(number);
-    page.items.push_back(text);
-    return page;
-}
-
 // A report of `pages` pages that counts how often it is run.
 struct CountedReport {
     int pages = 3;
@@ -50,24 +39,6 @@ struct CountedReport {
         sink.finish();
     }
 };
-
-int pdfPageCount(const QString& file)
-{
-    const ProgramRun run = runProgram(QStringLiteral("pdfinfo"), {file});
-    if (run.exitCode != 0)
-        return -1;
-    const auto match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
-                                          QRegularExpression::MultilineOption)
-                           .match(run.out);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// The words of the PDF in reading order, page after page.
-QStringList pdfWords(const QString& file)
-{
-    const ProgramRun run = runProgram(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-    return run.out.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-}
 
 void pdfPrinter(QPrinter& printer, const QString& file)
 {

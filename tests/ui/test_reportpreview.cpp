@@ -2,6 +2,8 @@
 // what every showing starts from, the print dialog's preset and printing what is shown.
 #include "common/printercheck.h"
 #include "modalwatcher.h"
+#include "numberedpages.h"
+#include "pdfreading.h"
 #include "programrun.h"
 #include "report/page.h"
 #include "report/pagesetup.h"
@@ -26,36 +28,6 @@ using report::PageItem;
 
 namespace
 {
-
-Page numberedPage(int number)
-{
-    Page page;
-    page.number = number;
-    page.size = report::PageSetup().paper;
-    PageItem text;
-    text.rect = QRectF(report::PageSetup().body().topLeft(), QSizeF(200, 14));
-    text.text = QStringLiteral("Folio%1").arg(number);
-    text.font.pointSize = 12;
-    page.items.push_back(text);
-    return page;
-}
-
-std::vector<Page> pages(int count)
-{
-    std::vector<Page> list;
-    for (int n = 1; n <= count; ++n)
-        list.push_back(numberedPage(n));
-    return list;
-}
-
-int pdfPageCount(const QString& file)
-{
-    const ProgramRun run = runProgram(QStringLiteral("pdfinfo"), {file});
-    const auto match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
-                                          QRegularExpression::MultilineOption)
-                           .match(run.out);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
 
 QString navigation(const TfrmPreview& preview)
 {
@@ -87,13 +59,13 @@ private Q_SLOTS:
 
     void captionNamesTheApplication()
     {
-        TfrmPreview preview(pages(1));
+        TfrmPreview preview(numberedPages(1));
         QCOMPARE(preview.windowTitle(), QStringLiteral("Hearthtable Reports"));
     }
 
     void pagingStopsAtBothEnds()
     {
-        TfrmPreview preview(pages(3));
+        TfrmPreview preview(numberedPages(3));
         preview.show();
         QCOMPARE(navigation(preview), QStringLiteral("Page 1 of 3 [--++]"));
         preview.previousPage();
@@ -120,7 +92,7 @@ private Q_SLOTS:
 
     void singleAndEmptyReports()
     {
-        TfrmPreview one(pages(1));
+        TfrmPreview one(numberedPages(1));
         one.show();
         QCOMPARE(navigation(one), QStringLiteral("Page 1 of 1 [----]"));
         one.nextPage();
@@ -137,7 +109,7 @@ private Q_SLOTS:
 
     void zoomStaysWithinTwentyAndTwoHundred()
     {
-        TfrmPreview preview(pages(2));
+        TfrmPreview preview(numberedPages(2));
         preview.show();
         QCOMPARE(preview.zoom(), 100);
         QCOMPARE(preview.spnZoom->value(), 100);
@@ -173,7 +145,7 @@ private Q_SLOTS:
 
     void everyShowingStartsAtPageOneActualSize()
     {
-        TfrmPreview preview(pages(3));
+        TfrmPreview preview(numberedPages(3));
         preview.show();
         preview.lastPage();
         preview.setZoom(50);
@@ -187,7 +159,7 @@ private Q_SLOTS:
 
     void keyboard()
     {
-        TfrmPreview preview(pages(4));
+        TfrmPreview preview(numberedPages(4));
         preview.show();
         QApplication::setActiveWindow(&preview);
         QVERIFY(QTest::qWaitForWindowActive(&preview));
@@ -270,7 +242,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("preview.pdf"));
-        TfrmPreview preview(pages(3));
+        TfrmPreview preview(numberedPages(3));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
@@ -284,7 +256,7 @@ private Q_SLOTS:
         int runs = 0;
         TfrmPreview preview([&](report::PageSink& sink) {
             ++runs;
-            for (Page& page : pages(2))
+            for (Page& page : numberedPages(2))
                 sink.addPage(page);
             sink.finish();
         });
@@ -300,7 +272,7 @@ private Q_SLOTS:
 
     void closingLetsGoOfThePages()
     {
-        TfrmPreview preview(pages(3));
+        TfrmPreview preview(numberedPages(3));
         preview.show();
         preview.nextPage();
         preview.close();
@@ -318,7 +290,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         setPdfOutputFolderSource([&] { return dir.path(); });
-        TfrmPreview preview(pages(3));
+        TfrmPreview preview(numberedPages(3));
         preview.setReportName(QStringLiteral("AR Invoices"));
         preview.show();
         ModalWatcher watcher;
