@@ -35,8 +35,12 @@ bool QueryRowSource::next()
         open();
     if (!statement_->next())
         return false;
-    for (int i = 0; i < fields_.size(); ++i)
-        row_.set(fields_.at(i), statement_->value(i));
+    // A NULL reads alike on both engines: no value (PostgreSQL's driver gives a typed null,
+    // which would print as 0).
+    for (int i = 0; i < fields_.size(); ++i) {
+        const QVariant value = statement_->value(i);
+        row_.set(fields_.at(i), value.isNull() ? QVariant() : value);
+    }
     return true;
 }
 

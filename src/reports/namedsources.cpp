@@ -192,7 +192,8 @@ QStringList NamedSources::sourceNames() const
 }
 
 QString NamedSources::selectSql(const Dialect& dialect, const QString& sourceName,
-                                const QStringList& orderBy) const
+                                const QStringList& orderBy,
+                                const std::optional<QString>& condition) const
 {
     const NamedSource* source = find(sourceName);
     if (!source)
@@ -223,8 +224,9 @@ QString NamedSources::selectSql(const Dialect& dialect, const QString& sourceNam
 
     QString sql = QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
                   QStringLiteral(" FROM ") + source->from;
-    if (!source->where.isEmpty())
-        sql += QStringLiteral(" WHERE ") + source->where;
+    const QString where = condition.value_or(source->where);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
     return sql + QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
 }
 
@@ -232,12 +234,6 @@ std::unique_ptr<report::RowSource> NamedSources::open(Database& db, const QStrin
                                                       const QStringList& orderBy) const
 {
     return std::make_unique<report::QueryRowSource>(db, selectSql(db.dialect(), source, orderBy));
-}
-
-std::unique_ptr<report::RowSource> labelRows(Database& db, const QString& selectSql,
-                                             const QList<std::pair<QString, QVariant>>& bindings)
-{
-    return std::make_unique<report::QueryRowSource>(db, selectSql, bindings);
 }
 
 } // namespace reports

@@ -55,20 +55,17 @@ public:
     const NamedSource* find(const QString& source) const;
 
     // The statement of a source in an order. Raises report::TemplateError for an unknown
-    // source or a field the source does not declare.
+    // source or a field the source does not declare. `condition`, the program's own (never a
+    // template's), replaces the rows the source chooses by itself (the labels of the invoices
+    // a print run prints rather than of every unprinted one).
     QString selectSql(const Dialect& dialect, const QString& source,
-                      const QStringList& orderBy = {}) const;
+                      const QStringList& orderBy = {},
+                      const std::optional<QString>& condition = std::nullopt) const;
     std::unique_ptr<report::RowSource> open(Database& db, const QString& source,
                                             const QStringList& orderBy = {}) const;
 
 private:
     std::vector<NamedSource> sources_;
 };
-
-// The label rows over the selection a caller made itself (the invoice print run passes its
-// own statement, in its own order); its columns should be those of the "ARLabels" source.
-std::unique_ptr<report::RowSource>
-labelRows(Database& db, const QString& selectSql,
-          const QList<std::pair<QString, QVariant>>& bindings = {});
 
 } // namespace reports

@@ -6,6 +6,7 @@
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "printfixture.h"
+#include "reports/invoiceprint/invoicelabelrows.h"
 #include "reports/invoiceprint/invoiceorganization.h"
 #include "reports/invoiceprint/invoiceselection.h"
 #include "reports/invoiceprint/invoicewording.h"
@@ -264,6 +265,43 @@ private Q_SLOTS:
         reader.rewind();
         QCOMPARE(invoiceNos(reader), QStringList({"10001", "10002", "10004", "10005", "10006"}));
         QCOMPARE(reader.count(), 7);
+    }
+
+    // The labels of a batch are its invoices in print order, with every field the label
+    // template may name; an invoice deleted meanwhile has none.
+    void labelsFollowTheBatch_data() { testdb::addEngineRows(); }
+    void labelsFollowTheBatch()
+    {
+        QFETCH(QString, engine);
+        auto db = ledger(engine);
+        addInvoice(*db, 1, kCounty, QStringLiteral("10001"), cents(100),
+                   {{QStringLiteral("Recip_ID"), QStringLiteral("1002")},
+                    {QStringLiteral("PurchaseOrderNo"), QStringLiteral("PO-9")},
+                    {QStringLiteral("GLYear"), 2024}});
+        addInvoice(*db, 2, kAmes, QStringLiteral("10002"), cents(200));
+        addInvoice(*db, 3, kBaker, QStringLiteral("10003"), cents(300));
+        addInvoice(*db, 4, kCole, QStringLiteral("10004"), cents(400),
+                   {{QStringLiteral("Printed"), true}});
+        InvoiceSelection byName;
+        byName.setSortOrder(InvoiceSelection::ByCustomerName);
+        PrintedInvoiceReader reader(*db, byName, FormatSettings::us());
+        InvoiceLabelRows labels(*db, reader.keys());
+        const auto read = [&labels](const QString& field) {
+            QStringList values;
+            while (labels.next())
+                values << labels.row().value(field).toString();
+            labels.rewind();
+            return values;
+        };
+        // Ames, baker (names compared without case), County; Cole is printed already.
+        QCOMPARE(read(QStringLiteral("InvoiceNo")), QStringList({"10002", "10003", "10001"}));
+        QCOMPARE(read(QStringLiteral("ShipToName")), QStringList({"", "", "Ruth Ames"}));
+        QCOMPARE(read(QStringLiteral("CustomerType_1")), QStringList({"C", "C", "F"}));
+        QCOMPARE(read(QStringLiteral("PurchaseOrderNo")), QStringList({"", "", "PO-9"}));
+        // A number left empty reads as nothing on both engines, not as 0.
+        QCOMPARE(read(QStringLiteral("GLYear")), QStringList({"", "", "2024"}));
+        db->exec(QStringLiteral("DELETE FROM ARInv WHERE ARInvoiceID = 3"));
+        QCOMPARE(read(QStringLiteral("InvoiceNo")), QStringList({"10002", "10001"}));
     }
 
     void organization_data() { testdb::addEngineRows(); }

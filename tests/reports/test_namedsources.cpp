@@ -166,14 +166,6 @@ private Q_SLOTS:
         // The invoice's customer kind, and the customer's own beside it.
         QCOMPARE(column(*rows, QStringLiteral("CustomerType")), (QStringList{"C", "C"}));
         QCOMPARE(column(*rows, QStringLiteral("CustomerType_1")), (QStringList{"C", "F"}));
-
-        // The print run's own selection, with its parameter.
-        auto chosen = labelRows(*db,
-                                sources.selectSql(db->dialect(), kLabelSource)
-                                    .replace(QStringLiteral("I.Printed = false"),
-                                             QStringLiteral("I.ARInvoiceID = :id")),
-                                {{QStringLiteral(":id"), 3}});
-        QCOMPARE(column(*chosen, QStringLiteral("InvoiceNo")), (QStringList{"10001"}));
     }
 };
 

@@ -1,48 +1,55 @@
 #include "reports/invoiceprint/invoicelabelrows.h"
 
-#include "reports/invoiceprint/printedinvoicereader.h"
+#include "engine/database.h"
+#include "reports/namedsources.h"
+
+namespace
+{
+constexpr std::size_t kBlockSize = 200;
+}
+
+InvoiceLabelRows::InvoiceLabelRows(Database& db, std::vector<qint64> keys)
+    : db_(db), keys_(std::move(keys))
+{
+    QStringList names;
+    for (std::size_t i = 0; i < kBlockSize; ++i)
+        names << QStringLiteral(":k%1").arg(i);
+    blockSql_ = reports::NamedSources().selectSql(
+        db.dialect(), reports::kLabelSource, {},
+        QStringLiteral("I.ARInvoiceID IN (%1)").arg(names.join(QStringLiteral(", "))));
+}
 
 bool InvoiceLabelRows::next()
 {
-    if (!invoices_.next())
-        return false;
-    const PrintedInvoice& i = invoices_.current();
-    const auto set = [this](const char* name, const QVariant& value) {
-        row_.set(QLatin1String(name), value);
-    };
-    set("ARInvoiceID", i.arInvoiceId);
-    set("CustomerID", i.customerId);
-    set("InvoiceNo", i.invoiceNo);
-    set("Description", i.description);
-    set("InvoiceDate", i.invoiceDate);
-    set("InvoiceAmount", i.invoiceAmount.raw());
-    set("Owing", i.owing.raw());
-    set("PurchaseOrderNo", i.purchaseOrderNo);
-    set("Recip_ID", i.recipId);
-    set("Printed", i.printed);
-    set("CustomerNo", i.customerNo);
-    set("CustomerName", i.customerName);
-    set("Contact", i.contact);
-    set("AddressLine1", i.addressLine1);
-    set("AddressLine2", i.addressLine2);
-    set("City", i.city);
-    set("StateProv", i.stateProv);
-    set("ZipCode", i.zipCode);
-    set("Country", i.country);
-    set("CustomerMessage", i.customerMessage);
-    set("TaxNo", i.taxNo);
-    set("CustomerType", i.customerType);
-    set("ShipToName", i.shipToName);
-    set("ShipToAddressLine1", i.shipToAddressLine1);
-    set("ShipToAddressLine2", i.shipToAddressLine2);
-    set("ShipToCity", i.shipToCity);
-    set("ShipToStateProv", i.shipToStateProv);
-    set("ShipToZipCode", i.shipToZipCode);
-    set("ShipToCountry", i.shipToCountry);
-    return true;
+    // An invoice deleted since the batch was chosen has no label.
+    while (position_ < keys_.size()) {
+        if (position_ >= blockEnd_)
+            loadBlock(position_);
+        const auto found = block_.constFind(keys_[position_++]);
+        if (found != block_.constEnd()) {
+            row_ = *found;
+            return true;
+        }
+    }
+    return false;
 }
 
 void InvoiceLabelRows::rewind()
 {
-    invoices_.rewind();
+    position_ = 0;
+    blockEnd_ = 0;
+    block_.clear();
+}
+
+void InvoiceLabelRows::loadBlock(std::size_t first)
+{
+    blockEnd_ = std::min(keys_.size(), first + kBlockSize);
+    // The list always has the block's full length, filled up with the last key again.
+    QList<std::pair<QString, QVariant>> bindings;
+    for (std::size_t i = 0; i < kBlockSize; ++i)
+        bindings.append({QStringLiteral(":k%1").arg(i), keys_[std::min(first + i, blockEnd_ - 1)]});
+    report::QueryRowSource rows(db_, blockSql_, bindings);
+    block_.clear();
+    while (rows.next())
+        block_.insert(rows.row().value(QStringLiteral("ARInvoiceID")).toLongLong(), rows.row());
 }

@@ -3,6 +3,7 @@
 #include "report/pdfoutput.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoicelabelrows.h"
+#include "reports/invoiceprint/printedinvoicereader.h"
 #include "reports/userdefinedreports.h"
 
 #include <QFileInfo>
@@ -39,7 +40,7 @@ void PdfInvoiceOutput::printLabels(PrintedInvoiceReader& invoices, const QString
     if (files_.labels.isEmpty())
         return;
     report::PdfOutput pdf(files_.labels, QStringLiteral("AR Labels"));
-    InvoiceLabelRows rows(invoices);
+    InvoiceLabelRows rows(invoices.database(), invoices.keys());
     rows.rewind();
     labelPages_ = reports::printLabels(QFileInfo(templateFile).absolutePath(), dialogs_, rows, pdf)
                       .value_or(0);

@@ -27,6 +27,7 @@ public:
                          const FormatSettings& settings = currentFormatSettings(),
                          int blockSize = kDefaultBlockSize);
 
+    Database& database() const { return db_; }
     // The batch size: the invoices the selection held when the reader was made.
     int count() const { return int(keys_.size()); }
     // The keys of the batch in print order.

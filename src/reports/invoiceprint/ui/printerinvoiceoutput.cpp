@@ -3,6 +3,7 @@
 #include "report/ui/printeroutput.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoicelabelrows.h"
+#include "reports/invoiceprint/printedinvoicereader.h"
 #include "reports/userdefinedreports.h"
 
 #include <QFileInfo>
@@ -38,7 +39,7 @@ void PrinterInvoiceOutput::printInvoices(PrintedInvoiceReader& invoices,
 
 void PrinterInvoiceOutput::printLabels(PrintedInvoiceReader& invoices, const QString& templateFile)
 {
-    InvoiceLabelRows rows(invoices);
+    InvoiceLabelRows rows(invoices.database(), invoices.keys());
     const QString folder = QFileInfo(templateFile).absolutePath();
     labelPages_ = report::printReport(
         printer_,
