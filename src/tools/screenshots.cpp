@@ -21,6 +21,7 @@
 #include "plugin/ui/formarsystem.h"
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/ui/frmarinvoice.h"
+#include "receivables/invoices/ui/frmarinvoicesetup.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoiceorganization.h"
@@ -254,6 +255,12 @@ int main(int argc, char** argv)
              dialog->show(); // showing restores the remembered choices
              dialog->RzComboBoxPrintOption->setCurrentIndex(1);
              return dialog;
+         }},
+        {QStringLiteral("invoice-print-setup.png"),
+         [&] {
+             auto* setup = new TfrmARInvoiceSetup(module.database());
+             setup->edtMessage->setText(QStringLiteral("Thank you for supporting our meals."));
+             return setup;
          }},
         {QStringLiteral("invoice-preview.png"),
          [&] {

@@ -2,7 +2,9 @@
 
 #include "common/ui/messageboxdialogs.h"
 #include "data/datamodule.h"
+#include "data/datasets.h"
 #include "plugin/ui/arprocess.h"
+#include "receivables/invoices/ui/frmarinvoicesetup.h"
 #include "report/ui/desktopprint.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
@@ -10,6 +12,16 @@
 #include "reports/userdefinedreports.h"
 
 #include <memory>
+
+void editInvoicePrintSetup(QWidget* console)
+{
+    TDataModuleARSystem* module = arProcess().dataModule;
+    if (!module)
+        return;
+    TfrmARInvoiceSetup setup(module->database(), console);
+    if (setup.exec() == QDialog::Accepted)
+        module->tblCompany()->refresh();
+}
 
 void printUnprintedInvoices(QWidget* console)
 {

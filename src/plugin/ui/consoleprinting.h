@@ -4,6 +4,8 @@
 
 class QWidget;
 
+// Invoice Print Setup: the organization's invoice message, copies, terms, wording and logo.
+void editInvoicePrintSetup(QWidget* console);
 // Print AR Invoices over every invoice not yet printed.
 void printUnprintedInvoices(QWidget* console);
 // "Report 1" (1) or "Report 2" (2): the destination is asked, then the template in the data

@@ -171,6 +171,7 @@ void TFormARSystem::buildActions()
     wire(ActionSynchronizeItems, [this] { synchronizeWith(*this, synchronizeItems); });
     wire(ActionGenerateInvoices, [this] { openGenerateInvoices(*this); });
     wire(ActionPrintInvoices, [this] { printUnprintedInvoices(this); });
+    wire(ActionEditInvoicePrintSetup, [this] { editInvoicePrintSetup(this); });
     wire(mnuReport1, [this] { printUserDefinedReport(this, 1); });
     wire(mnuReport2, [this] { printUserDefinedReport(this, 2); });
     wire(mnuHelpTopics, [this] { ShowHelpTopics(); });
