@@ -183,7 +183,7 @@ private Q_SLOTS:
         const RegisterRow& gone = rows.at(2);
         QCOMPARE(gone.invoiceId, qint64(6));
         QVERIFY(gone.customerNo.isEmpty());
-        const RegisterRow& credit = rows.at(1);
+        const RegisterRow& credit = rows.at(0);
         QCOMPARE(credit.customerNo, QStringLiteral("1002"));
         QCOMPARE(credit.customerName, QStringLiteral("Ames, Ruth"));
         QCOMPARE(credit.owing, Money::fromCents(-3000));
