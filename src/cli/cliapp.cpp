@@ -61,7 +61,18 @@ const char* const kHelp =
     "                             --reprint, or one) to a PDF file or a printer, with address\n"
     "                             labels (to a PDF file) or the\n"
     "                             mail-merge file when asked; the invoices are marked printed\n"
-    "                             only with --mark-printed yes, never on a reprint\n";
+    "                             only with --mark-printed yes, never on a reprint\n"
+    "  invoices list [--outstanding] [--customer NO] [--posted yes|no] [--printed yes|no]\n"
+    "           [--description TEXT] [--sort date|number] [--format table|csv|json]\n"
+    "                             the invoice register's list, newest first (csv and json give\n"
+    "                             dates as yyyy-mm-dd and amounts with a decimal point)\n"
+    "  invoices delete --invoice NO [--yes|--no]\n"
+    "  invoices delete-date DATE [--yes|--no]\n"
+    "                             delete an unposted invoice with its lines, or every unposted\n"
+    "                             invoice of a date (yyyy-mm-dd), as the register does\n"
+    "  invoices copy --invoice NO [--prices current|invoice] [--yes|--no]\n"
+    "                             a new invoice made from one, at the items' current prices or\n"
+    "                             at the invoice's own where they differ\n";
 
 } // namespace
 
@@ -129,6 +140,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runGenerateCommand(rest, context);
         if (command == QLatin1String("print"))
             return runPrintCommand(rest, context);
+        if (command == QLatin1String("invoices"))
+            return runInvoicesCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

@@ -28,3 +28,8 @@ int runGenerateCommand(const QStringList& args, CliContext& context);
 // tallywick print invoices [--invoice NO] [--reprint] [--sort number|id|name] [--pdf FILE]
 // [--copies N] [--labels-pdf FILE] [--mail-merge FILE] [--mark-printed yes|no]
 int runPrintCommand(const QStringList& args, CliContext& context);
+// tallywick invoices list [--outstanding] [--customer NO] [--posted yes|no] [--printed yes|no]
+// [--description TEXT] [--sort date|number] [--format table|csv|json];
+// invoices delete --invoice NO; invoices delete-date DATE; invoices copy --invoice NO
+// [--prices current|invoice]
+int runInvoicesCommand(const QStringList& args, CliContext& context);

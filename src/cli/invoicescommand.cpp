@@ -1,0 +1,373 @@
+// tallywick invoices: the invoice register from a terminal. list shows the register's list with
+// its Outstanding toggle and filter; delete, delete-date and copy run the register's commands,
+// asking their questions as the register does and refusing what it refuses.
+#include "cli/commands.h"
+#include "cli/consoledialogs.h"
+#include "common/formats.h"
+#include "data/datamodule.h"
+#include "engine/database.h"
+#include "receivables/invoices/invoicedocument.h"
+#include "receivables/invoices/invoicerefusal.h"
+#include "receivables/invoices/register/registercolumns.h"
+#include "receivables/invoices/register/registercopy.h"
+#include "receivables/invoices/register/registerdelete.h"
+#include "receivables/invoices/register/registerlist.h"
+#include "receivables/invoices/register/registermessages.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <optional>
+
+namespace
+{
+
+const char* const kUsage =
+    "Usage: tallywick invoices list [--outstanding] [--customer NO] [--posted yes|no]\n"
+    "                              [--printed yes|no] [--description TEXT]\n"
+    "                              [--sort date|number] [--format table|csv|json]\n"
+    "       tallywick invoices delete --invoice NO [--yes|--no]\n"
+    "       tallywick invoices delete-date DATE [--yes|--no]\n"
+    "       tallywick invoices copy --invoice NO [--prices current|invoice] [--yes|--no]";
+
+struct Request {
+    QString action;
+    RegisterView view;
+    QString customerNo;
+    QString format = QStringLiteral("table");
+    QString invoiceNo;
+    QDate date;
+    std::optional<Dialogs::Button> answer;      // --yes / --no
+    std::optional<Dialogs::Button> priceAnswer; // --prices: Yes takes the current prices
+};
+
+QString readFlag(const QString& option, const QString& value, FlagChoice& choice)
+{
+    if (value == QLatin1String("yes") || value == QLatin1String("no")) {
+        choice = value == QLatin1String("yes") ? FlagChoice::Yes : FlagChoice::No;
+        return {};
+    }
+    return QStringLiteral("%1 takes yes or no, not %2.").arg(option, value);
+}
+
+// The option's value, checked against the words it may take.
+QString readWord(const QString& option, const QString& value, const QStringList& words)
+{
+    if (words.contains(value))
+        return {};
+    return QStringLiteral("%1 takes %2, not %3.")
+        .arg(option, words.join(QStringLiteral(" or ")), value);
+}
+
+QString readRequest(const QStringList& args, Request& r)
+{
+    r.action = args.value(0);
+    const QStringList actions{QStringLiteral("list"), QStringLiteral("delete"),
+                              QStringLiteral("delete-date"), QStringLiteral("copy")};
+    if (!actions.contains(r.action))
+        return QStringLiteral("Name what to do: list, delete, delete-date or copy.");
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& option = args[i];
+        if (option == QLatin1String("--yes") || option == QLatin1String("--no")) {
+            r.answer = option == QLatin1String("--yes") ? Dialogs::Yes : Dialogs::No;
+            continue;
+        }
+        if (option == QLatin1String("--outstanding")) {
+            r.view.outstanding = true;
+            continue;
+        }
+        if (r.action == QLatin1String("delete-date") && !option.startsWith(QLatin1String("--")) &&
+            !r.date.isValid()) {
+            static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+            r.date =
+                iso.match(option).hasMatch() ? QDate::fromString(option, Qt::ISODate) : QDate();
+            if (!r.date.isValid())
+                return QStringLiteral("The date is written yyyy-mm-dd, such as 2025-03-31, not "
+                                      "%1.")
+                    .arg(option);
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return QStringLiteral("%1 needs a value.").arg(option);
+        const QString value = args[++i];
+        QString wrong;
+        if (option == QLatin1String("--customer")) {
+            r.customerNo = value;
+        } else if (option == QLatin1String("--posted")) {
+            wrong = readFlag(option, value, r.view.filter.posted);
+        } else if (option == QLatin1String("--printed")) {
+            wrong = readFlag(option, value, r.view.filter.printed);
+        } else if (option == QLatin1String("--description")) {
+            r.view.filter.description = value;
+        } else if (option == QLatin1String("--sort")) {
+            wrong = readWord(option, value, {QStringLiteral("date"), QStringLiteral("number")});
+            if (value == QLatin1String("number"))
+                r.view.order = RegisterOrder::InvoiceNo;
+        } else if (option == QLatin1String("--format")) {
+            wrong =
+                readWord(option, value,
+                         {QStringLiteral("table"), QStringLiteral("csv"), QStringLiteral("json")});
+            r.format = value;
+        } else if (option == QLatin1String("--invoice")) {
+            r.invoiceNo = value;
+        } else if (option == QLatin1String("--prices")) {
+            wrong = readWord(option, value, {QStringLiteral("current"), QStringLiteral("invoice")});
+            r.priceAnswer = value == QLatin1String("current") ? Dialogs::Yes : Dialogs::No;
+        } else {
+            wrong = QStringLiteral("Unknown option %1.").arg(option);
+        }
+        if (!wrong.isEmpty())
+            return wrong;
+    }
+    if ((r.action == QLatin1String("delete") || r.action == QLatin1String("copy")) &&
+        r.invoiceNo.isEmpty())
+        return QStringLiteral("Name the invoice with --invoice NO.");
+    if (r.action == QLatin1String("delete-date") && !r.date.isValid())
+        return QStringLiteral("Name the invoice date as yyyy-mm-dd.");
+    return {};
+}
+
+// Answers every question with the command's own answer, shown as the console shows an answered
+// question; without one, the console answers (from the global --yes/--no) or refuses to guess.
+class AnsweringDialogs final : public Dialogs
+{
+public:
+    AnsweringDialogs(Dialogs& console, std::optional<Button> answer)
+        : console_(console), answer_(answer)
+    {
+    }
+    void inform(Kind kind, const QString& text) override { console_.inform(kind, text); }
+    Button ask(Kind kind, const QString& text, Buttons buttons) override
+    {
+        if (!answer_ || !buttons.testFlag(*answer_))
+            return console_.ask(kind, text, buttons);
+        console_.inform(kind, text);
+        return *answer_;
+    }
+
+private:
+    Dialogs& console_;
+    std::optional<Button> answer_;
+};
+
+// ----- list
+
+const QStringList kFileColumns{QStringLiteral("InvoiceNo"),      QStringLiteral("CustomerNo"),
+                               QStringLiteral("CustomerType"),   QStringLiteral("InvoiceDate"),
+                               QStringLiteral("Description"),    QStringLiteral("InvoiceAmount"),
+                               QStringLiteral("PaidAmount"),     QStringLiteral("DiscTakenAmount"),
+                               QStringLiteral("WriteOffAmount"), QStringLiteral("Owing"),
+                               QStringLiteral("Printed"),        QStringLiteral("Posted")};
+
+QStringList fileValues(const RegisterRow& r)
+{
+    const auto yesNo = [](bool v) { return v ? QStringLiteral("Yes") : QStringLiteral("No"); };
+    return {r.invoiceNo,
+            r.customerNo,
+            r.customerType,
+            r.invoiceDate.toString(Qt::ISODate),
+            r.description,
+            r.invoiceAmount.toPlainString(),
+            r.paidAmount.toPlainString(),
+            r.discTakenAmount.toPlainString(),
+            r.writeOffAmount.toPlainString(),
+            r.owing.toPlainString(),
+            yesNo(r.printed),
+            yesNo(r.posted)};
+}
+
+// A value holding a comma, a quote or a line break is quoted, its quotes doubled.
+QString csvValue(QString value)
+{
+    static const QRegularExpression special(QStringLiteral("[,\"\r\n]"));
+    if (!value.contains(special))
+        return value;
+    value.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + value + QLatin1Char('"');
+}
+
+void writeCsv(QTextStream& out, const QList<RegisterRow>& rows)
+{
+    out << kFileColumns.join(QLatin1Char(',')) << '\n';
+    for (const RegisterRow& r : rows) {
+        QStringList values = fileValues(r);
+        for (QString& v : values)
+            v = csvValue(v);
+        out << values.join(QLatin1Char(',')) << '\n';
+    }
+}
+
+void writeJson(QTextStream& out, const QList<RegisterRow>& rows)
+{
+    QJsonArray invoices;
+    for (const RegisterRow& r : rows) {
+        const QStringList values = fileValues(r);
+        QJsonObject o;
+        for (qsizetype i = 0; i < kFileColumns.size(); ++i)
+            o.insert(kFileColumns[i], values[i]);
+        o.insert(QStringLiteral("Printed"), r.printed);
+        o.insert(QStringLiteral("Posted"), r.posted);
+        invoices.append(o);
+    }
+    out << QJsonDocument(invoices).toJson(QJsonDocument::Indented);
+}
+
+// The register's columns, padded; amounts and the age right-aligned.
+void writeTable(QTextStream& out, const QList<RegisterRow>& rows)
+{
+    using namespace registercolumns;
+    const QDate today = QDate::currentDate();
+    QList<QStringList> cells{{}};
+    for (int c = 0; c < Count; ++c)
+        cells[0] << title(Column(c));
+    for (const RegisterRow& r : rows) {
+        QStringList line;
+        for (int c = 0; c < Count; ++c)
+            line << text(r, Column(c), today);
+        cells << line;
+    }
+    QList<qsizetype> widths(Count, 0);
+    for (const QStringList& line : cells)
+        for (int c = 0; c < Count; ++c)
+            widths[c] = std::max(widths[c], line[c].size());
+    for (const QStringList& line : cells) {
+        QStringList padded;
+        for (int c = 0; c < Count; ++c) {
+            const bool right = c == Age || c == Amount || c == Owing;
+            padded << (right ? line[c].rightJustified(widths[c])
+                             : line[c].leftJustified(widths[c]));
+        }
+        out << padded.join(QStringLiteral("  ")).trimmed() << '\n';
+    }
+    out << rows.size() << " invoice(s)" << '\n';
+}
+
+int list(Database& db, Request& r, CliContext& context)
+{
+    if (!r.customerNo.isEmpty()) {
+        Statement s =
+            db.prepare(QStringLiteral("SELECT CustomerID FROM Customer WHERE CustomerNo = :no"));
+        s.bind(QStringLiteral(":no"), r.customerNo).exec();
+        if (!s.next()) {
+            context.err << registermsg::customerNoNotFound(r.customerNo) << Qt::endl;
+            return 1;
+        }
+        r.view.filter.customerId = s.integer(0);
+    }
+    const QList<RegisterRow> rows = readRegister(db, r.view);
+    if (r.format == QLatin1String("csv"))
+        writeCsv(context.out, rows);
+    else if (r.format == QLatin1String("json"))
+        writeJson(context.out, rows);
+    else
+        writeTable(context.out, rows);
+    context.out.flush();
+    return 0;
+}
+
+// ----- delete and copy
+
+// The invoice the number names; the message when it names none or more than one.
+std::optional<qint64> invoiceNamed(Database& db, const QString& invoiceNo, CliContext& context)
+{
+    Statement s = db.prepare(
+        QStringLiteral("SELECT ARInvoiceID FROM ARInv WHERE InvoiceNo = :no ORDER BY ARInvoiceID"));
+    s.bind(QStringLiteral(":no"), invoiceNo).exec();
+    QList<qint64> ids;
+    while (s.next())
+        ids << s.integer(0);
+    if (ids.size() == 1)
+        return ids.first();
+    if (ids.isEmpty())
+        context.err << "There is no invoice " << invoiceNo << "." << Qt::endl;
+    else
+        context.err << "Invoice no. " << invoiceNo << " names " << ids.size()
+                    << " invoices; open the register to choose one." << Qt::endl;
+    return std::nullopt;
+}
+
+int exitFor(DeleteOutcome outcome, CliContext& context)
+{
+    switch (outcome) {
+    case DeleteOutcome::Deleted:
+        return 0;
+    case DeleteOutcome::Abandoned:
+        context.out << "Nothing was deleted." << Qt::endl;
+        return 0;
+    case DeleteOutcome::NotFound:
+        context.err << "The invoice is no longer there." << Qt::endl;
+        return 1;
+    case DeleteOutcome::Refused:
+        break;
+    }
+    return 1;
+}
+
+int deleteOne(Database& db, const Request& r, CliContext& context)
+{
+    const auto id = invoiceNamed(db, r.invoiceNo, context);
+    if (!id)
+        return 1;
+    AnsweringDialogs dialogs(context.dialogs, r.answer);
+    const DeleteOutcome outcome = deleteSelectedInvoice(db, dialogs, *id);
+    if (outcome == DeleteOutcome::Deleted)
+        context.out << "Deleted invoice " << r.invoiceNo << "." << Qt::endl;
+    return exitFor(outcome, context);
+}
+
+int deleteDate(Database& db, const Request& r, CliContext& context)
+{
+    AnsweringDialogs dialogs(context.dialogs, r.answer);
+    const DateDeletion done = deleteInvoicesOfDate(db, dialogs, r.date, context.userName);
+    if (done.outcome == DeleteOutcome::Deleted)
+        context.out << "Deleted " << done.invoices << " invoice(s)." << Qt::endl;
+    return exitFor(done.outcome, context);
+}
+
+int copy(Database& db, const Request& r, CliContext& context)
+{
+    const auto id = invoiceNamed(db, r.invoiceNo, context);
+    if (!id)
+        return 1;
+    AnsweringDialogs dialogs(context.dialogs, r.priceAnswer ? r.priceAnswer : r.answer);
+    try {
+        const auto copied = copyInvoice(db, dialogs, *id);
+        if (!copied) {
+            context.err << "The invoice is no longer there." << Qt::endl;
+            return 1;
+        }
+        copied->ok();
+        context.out << "Copied invoice " << r.invoiceNo << " to new invoice "
+                    << copied->header().invoiceNo << " of "
+                    << formatFloat(kMoneyListFormat, copied->header().invoiceAmount) << "."
+                    << Qt::endl;
+    } catch (const InvoiceRefusal& refusal) {
+        context.err << refusal.message().replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                    << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int runInvoicesCommand(const QStringList& args, CliContext& context)
+{
+    Request request;
+    if (const QString wrong = readRequest(args, request); !wrong.isEmpty()) {
+        context.err << wrong << Qt::endl << kUsage << Qt::endl;
+        return 2;
+    }
+    TDataModuleARSystem module(context.dialogs);
+    if (!module.schemaReport().error.isEmpty())
+        return 1; // the creation sequence's error is already on standard error
+    Database& db = module.database();
+    if (request.action == QLatin1String("list"))
+        return list(db, request, context);
+    if (request.action == QLatin1String("delete"))
+        return deleteOne(db, request, context);
+    if (request.action == QLatin1String("delete-date"))
+        return deleteDate(db, request, context);
+    return copy(db, request, context);
+}

@@ -1,0 +1,156 @@
+#include "receivables/invoices/register/registerlist.h"
+
+#include "engine/database.h"
+#include "engine/statement.h"
+
+namespace
+{
+
+const QString kFrom = QStringLiteral(" FROM ARInv I LEFT JOIN Customer C ON C.CustomerID = "
+                                     "I.CustomerID");
+
+const QString kColumns = QStringLiteral(
+    "I.ARInvoiceID, I.CustomerID, I.InvoiceNo, I.InvoiceDate, I.Description, I.CustomerType, "
+    "I.InvoiceAmount, I.PaidAmount, I.DiscTakenAmount, I.WriteOffAmount, I.Owing, I.Printed, "
+    "I.Posted, I.GLPeriod, I.GLYear, C.CustomerNo, C.CustomerName, C.CurrencyID, C.Phone, "
+    "C.EMail");
+
+QString flagCondition(const QString& column, FlagChoice choice)
+{
+    switch (choice) {
+    case FlagChoice::Yes:
+        return QStringLiteral("(%1 = true)").arg(column);
+    case FlagChoice::No:
+        return QStringLiteral("(%1 <> true)").arg(column);
+    case FlagChoice::All:
+        break;
+    }
+    return {};
+}
+
+std::optional<int> optionalInt(const Statement& s, const QString& column)
+{
+    if (s.isNull(column))
+        return std::nullopt;
+    return int(s.integer(column));
+}
+
+} // namespace
+
+bool RegisterFilter::narrows() const
+{
+    return customerId || currencyId || !description.isEmpty() || posted != FlagChoice::All ||
+           printed != FlagChoice::All;
+}
+
+std::optional<qint64> RegisterRow::age(const QDate& today) const
+{
+    if (!invoiceDate.isValid())
+        return std::nullopt;
+    return invoiceDate.daysTo(today);
+}
+
+QString RegisterRow::periodText() const
+{
+    const QString period = glPeriod ? QString::number(*glPeriod) : QString();
+    const QString year = glYear ? QString::number(*glYear) : QString();
+    return (period + QLatin1Char('/') + year).left(7);
+}
+
+QString containsPattern(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size() + 2);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
+RegisterQuery::RegisterQuery(const RegisterView& view)
+{
+    const RegisterFilter& f = view.filter;
+    if (f.customerId)
+        addCondition(QStringLiteral("(I.CustomerID = :customer)"), QStringLiteral(":customer"),
+                     *f.customerId);
+    // Both sides lowered: SQLite's LIKE ignores case and PostgreSQL's does not.
+    if (!f.description.isEmpty())
+        addCondition(QStringLiteral("(lower(I.Description) LIKE :description ESCAPE '\\')"),
+                     QStringLiteral(":description"), containsPattern(f.description.toLower()));
+    if (const QString posted = flagCondition(QStringLiteral("I.Posted"), f.posted);
+        !posted.isEmpty())
+        addCondition(posted);
+    if (const QString printed = flagCondition(QStringLiteral("I.Printed"), f.printed);
+        !printed.isEmpty())
+        addCondition(printed);
+    if (view.outstanding)
+        addCondition(QStringLiteral("(I.Owing <> 0)"));
+    if (f.currencyId)
+        addCondition(QStringLiteral("(C.CurrencyID = :currency)"), QStringLiteral(":currency"),
+                     *f.currencyId);
+    // The key last, so invoices that share a date and number keep one order on both engines.
+    orderBy_ = view.order == RegisterOrder::InvoiceNo
+                   ? QStringLiteral("I.InvoiceNo, I.ARInvoiceID")
+                   : QStringLiteral("I.InvoiceDate DESC, I.InvoiceNo DESC, I.ARInvoiceID DESC");
+}
+
+void RegisterQuery::addCondition(const QString& condition, const QString& name,
+                                 const QVariant& value)
+{
+    conditions_ << condition;
+    if (!name.isEmpty())
+        parameters_.insert(name, value);
+}
+
+QString RegisterQuery::sql(const QString& columns, const QString& limit) const
+{
+    QString text = QStringLiteral("SELECT ") + columns + kFrom;
+    if (!conditions_.isEmpty())
+        text += QStringLiteral(" WHERE ") + conditions_.join(QStringLiteral(" AND "));
+    text += QStringLiteral(" ORDER BY ") + orderBy_;
+    if (!limit.isEmpty())
+        text += QStringLiteral(" LIMIT ") + limit;
+    return text;
+}
+
+void RegisterQuery::bind(Statement& statement) const
+{
+    for (auto it = parameters_.constBegin(); it != parameters_.constEnd(); ++it)
+        statement.bind(it.key(), it.value());
+}
+
+QList<RegisterRow> readRegister(Database& db, const RegisterView& view)
+{
+    const RegisterQuery query(view);
+    Statement s = db.prepare(query.sql(kColumns));
+    query.bind(s);
+    s.exec();
+    QList<RegisterRow> rows;
+    while (s.next()) {
+        RegisterRow r;
+        r.invoiceId = s.integer(QStringLiteral("ARInvoiceID"));
+        r.customerId = s.optionalInteger(QStringLiteral("CustomerID"));
+        r.invoiceNo = s.text(QStringLiteral("InvoiceNo"));
+        r.invoiceDate = s.date(QStringLiteral("InvoiceDate"));
+        r.description = s.text(QStringLiteral("Description"));
+        r.customerType = s.text(QStringLiteral("CustomerType"));
+        r.invoiceAmount = s.money(QStringLiteral("InvoiceAmount"));
+        r.paidAmount = s.money(QStringLiteral("PaidAmount"));
+        r.discTakenAmount = s.money(QStringLiteral("DiscTakenAmount"));
+        r.writeOffAmount = s.money(QStringLiteral("WriteOffAmount"));
+        r.owing = s.money(QStringLiteral("Owing"));
+        r.printed = s.boolean(QStringLiteral("Printed"));
+        r.posted = s.boolean(QStringLiteral("Posted"));
+        r.glPeriod = optionalInt(s, QStringLiteral("GLPeriod"));
+        r.glYear = optionalInt(s, QStringLiteral("GLYear"));
+        r.customerNo = s.text(QStringLiteral("CustomerNo"));
+        r.customerName = s.text(QStringLiteral("CustomerName"));
+        r.currencyId = s.optionalInteger(QStringLiteral("CurrencyID"));
+        r.phone = s.text(QStringLiteral("Phone"));
+        r.email = s.text(QStringLiteral("EMail"));
+        rows << r;
+    }
+    return rows;
+}
