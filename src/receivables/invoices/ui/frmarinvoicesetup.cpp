@@ -37,7 +37,7 @@ TfrmARInvoiceSetup::TfrmARInvoiceSetup(Database& db, QWidget* parent)
     chkAustralia->setChecked(setup_.australia);
     cboStyle = new QComboBox(this);
     cboStyle->setObjectName(QStringLiteral("cboStyle"));
-    cboStyle->addItems({QStringLiteral("Classic"), QStringLiteral("Professional")});
+    cboStyle->addItems({InvoicePrintSetup::styleName(0), InvoicePrintSetup::styleName(1)});
     cboStyle->setCurrentIndex(setup_.style == 1 ? 1 : 0);
     cboStyle->setEnabled(false);
 

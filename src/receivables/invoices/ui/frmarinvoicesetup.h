@@ -4,7 +4,7 @@
 // Cancel or closing the window discards the changes.
 
 #include "common/ui/messageboxdialogs.h"
-#include "receivables/invoices/invoiceprintsetup.h"
+#include "receivables/invoices/register/invoiceprintsetup.h"
 
 #include <QDialog>
 
