@@ -20,8 +20,12 @@
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/formarsystem.h"
 #include "receivables/invoices/invoicedocument.h"
+#include "receivables/invoices/ui/formselectdeletedate.h"
 #include "receivables/invoices/ui/frmarinvoice.h"
+#include "receivables/invoices/ui/frmarinvoices.h"
 #include "receivables/invoices/ui/frmarinvoicesetup.h"
+#include "receivables/invoices/ui/frmarinvoicesfilter.h"
+#include "receivables/invoices/ui/frmarinvoicesfind.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoiceorganization.h"
@@ -35,6 +39,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -256,6 +261,32 @@ int main(int argc, char** argv)
              dialog->RzComboBoxPrintOption->setCurrentIndex(1);
              return dialog;
          }},
+        {QStringLiteral("invoice-register.png"),
+         [&] {
+             auto* screen = new TfrmARInvoices(*db, lookups, data.path());
+             screen->show();
+             return screen;
+         }},
+        {QStringLiteral("invoice-register-outstanding-filtered.png"),
+         [&] {
+             auto* screen = new TfrmARInvoices(*db, lookups, data.path());
+             screen->show();
+             screen->setOutstanding(true);
+             RegisterFilter filter;
+             filter.description = QStringLiteral("meals");
+             screen->setFilter(filter);
+             return screen;
+         }},
+        {QStringLiteral("invoice-register-filter.png"),
+         [&] {
+             auto* filter = new TfrmARInvoicesFilter(*db);
+             filter->edtDescription->setText(QStringLiteral("meals"));
+             filter->rbPostedNo->setChecked(true);
+             return filter;
+         }},
+        {QStringLiteral("invoice-register-find.png"), [&] { return new TfrmARInvoicesFind(*db); }},
+        {QStringLiteral("invoice-register-delete-date.png"),
+         [] { return new TFormSelectDeleteDate; }},
         {QStringLiteral("invoice-print-setup.png"),
          [&] {
              auto* setup = new TfrmARInvoiceSetup(module.database());

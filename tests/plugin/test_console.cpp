@@ -328,6 +328,9 @@ private Q_SLOTS:
     // "Print Invoices..." opens Print AR Invoices over the unprinted invoices.
     void printingFromTheConsole()
     {
+        // A desktop without a printer that prints into a PDF folder.
+        QTemporaryDir pdfs;
+        registry_->write(reg::PdfFolder, reg::ValueName, pdfs.path());
         TestHost host;
         TFormARSystem console;
         console.Init(&host);

@@ -17,6 +17,7 @@
 #include "receivables/invoices/register/registerfind.h"
 #include "receivables/invoices/register/registerlist.h"
 #include "receivables/invoices/register/registermessages.h"
+#include "registersample.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 
@@ -24,76 +25,12 @@
 #include <functional>
 
 using namespace invoicefixture;
+using namespace registersample;
 
 namespace
 {
 
-const QDate kMarch1(2025, 3, 1);
-const QDate kMarch2(2025, 3, 2);
 const FormatSettings kUs = FormatSettings::us();
-
-struct Invoice {
-    qint64 id;
-    QString no;
-    qint64 customer;
-    QDate date;
-    qint64 owingCents;
-    bool printed = false;
-    bool posted = false;
-    QString description;
-};
-
-// An invoice as the register finds it, with two lines.
-void add(Database& db, const Invoice& i)
-{
-    records::insert(db, ar::arInv(),
-                    {{QStringLiteral("ARInvoiceID"), i.id},
-                     {QStringLiteral("InvoiceNo"), i.no},
-                     {QStringLiteral("CustomerID"), i.customer},
-                     {QStringLiteral("InvoiceDate"), i.date},
-                     {QStringLiteral("Description"), i.description},
-                     {QStringLiteral("InvoiceAmount"), QVariant::fromValue(Money::fromCents(5000))},
-                     {QStringLiteral("PaidAmount"), QVariant::fromValue(Money())},
-                     {QStringLiteral("DiscTakenAmount"), QVariant::fromValue(Money())},
-                     {QStringLiteral("WriteOffAmount"), QVariant::fromValue(Money())},
-                     {QStringLiteral("Owing"), QVariant::fromValue(Money::fromCents(i.owingCents))},
-                     {QStringLiteral("GLPeriod"), 3},
-                     {QStringLiteral("GLYear"), 2025},
-                     {QStringLiteral("Printed"), i.printed},
-                     {QStringLiteral("Posted"), i.posted}});
-    for (int seq : {1, 2})
-        records::insert(db, ar::arInvDet(),
-                        {{QStringLiteral("ARInvoiceID"), i.id},
-                         {QStringLiteral("Seq"), seq},
-                         {QStringLiteral("Quantity"), 1.0},
-                         {QStringLiteral("ItemID"), kGoods},
-                         {QStringLiteral("UnitPrice"), QVariant::fromValue(Money::fromCents(2500))},
-                         {QStringLiteral("TaxCodes"), QStringLiteral("G")}});
-}
-
-std::unique_ptr<Database> ledger(const QString& engine)
-{
-    auto db = testdb::fresh(engine);
-    create(*db);
-    schema::createTable(*db, host::history());
-    schema::createTable(*db, ar::logo());
-    return db;
-}
-
-// Six invoices: two customers, a credit, a posted and a printed one, one of a customer since
-// removed (99), and two dates.
-void addSample(Database& db)
-{
-    add(db,
-        {1, QStringLiteral("10001"), kAmes, kMarch1, 5000, true, true, QStringLiteral("March")});
-    add(db, {2, QStringLiteral("10002"), kAmes, kMarch2, -3000, false, false,
-             QStringLiteral("Credit")});
-    add(db, {3, QStringLiteral("10003"), kCounty, kMarch1, 0, true, false, QStringLiteral("Paid")});
-    add(db, {4, QStringLiteral("10004"), kAmes, kMarch1, 0, false, false, QStringLiteral("none")});
-    add(db,
-        {5, QStringLiteral("09999"), kCounty, kMarch2, 700, false, false, QStringLiteral("Old")});
-    add(db, {6, QStringLiteral("10005"), 99, kMarch1, 100, true, false, QStringLiteral("Gone")});
-}
 
 QList<qint64> ids(Database& db, const RegisterView& view)
 {

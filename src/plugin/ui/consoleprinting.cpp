@@ -4,10 +4,10 @@
 #include "data/datamodule.h"
 #include "data/datasets.h"
 #include "plugin/ui/arprocess.h"
-#include "receivables/invoices/ui/frmarinvoicesetup.h"
+#include "plugin/ui/invoiceregister.h"
+#include "receivables/invoices/ui/frmarinvoices.h"
 #include "report/ui/desktopprint.h"
 #include "report/ui/frmpreview.h"
-#include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 #include "reports/ui/formarreportdestination.h"
 #include "reports/userdefinedreports.h"
 
@@ -15,21 +15,16 @@
 
 void editInvoicePrintSetup(QWidget* console)
 {
-    TDataModuleARSystem* module = arProcess().dataModule;
-    if (!module)
-        return;
-    TfrmARInvoiceSetup setup(module->database(), console);
-    if (setup.exec() == QDialog::Accepted)
-        module->tblCompany()->refresh();
+    if (TfrmARInvoices* invoices = invoiceRegister(console)) {
+        invoices->printSetup();
+        arProcess().dataModule->tblCompany()->refresh();
+    }
 }
 
 void printUnprintedInvoices(QWidget* console)
 {
-    TDataModuleARSystem* module = arProcess().dataModule;
-    if (!module)
-        return;
-    TfrmARInvoicesPrint dialog(module->database(), module->databaseDirectory(), console);
-    dialog.exec();
+    if (TfrmARInvoices* invoices = invoiceRegister(console))
+        invoices->printUnprintedInvoices();
 }
 
 void printUserDefinedReport(QWidget* console, int report)

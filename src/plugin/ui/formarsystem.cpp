@@ -12,6 +12,7 @@
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/consoleprinting.h"
 #include "plugin/ui/fontfactor.h"
+#include "plugin/ui/invoiceregister.h"
 #include "plugin/ui/screenregistry.h"
 #include "report/ui/outputdevice.h"
 #include "sync/customersync.h"
@@ -170,6 +171,7 @@ void TFormARSystem::buildActions()
     wire(ActionSynchronizeClients, [this] { synchronizeWith(*this, synchronizeCustomers); });
     wire(ActionSynchronizeItems, [this] { synchronizeWith(*this, synchronizeItems); });
     wire(ActionGenerateInvoices, [this] { openGenerateInvoices(*this); });
+    wire(ActionEditInvoices, [this] { openInvoiceRegister(this); });
     wire(ActionPrintInvoices, [this] { printUnprintedInvoices(this); });
     wire(ActionEditInvoicePrintSetup, [this] { editInvoicePrintSetup(this); });
     wire(mnuReport1, [this] { printUserDefinedReport(this, 1); });

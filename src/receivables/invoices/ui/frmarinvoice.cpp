@@ -295,6 +295,13 @@ void TfrmARInvoice::openNew()
     editCustomerNo->setFocus();
 }
 
+void TfrmARInvoice::openCopy(std::unique_ptr<InvoiceDocument> document, const QString& caption)
+{
+    copyCaption_ = caption;
+    attach(std::move(document));
+    editCustomerNo->setFocus();
+}
+
 bool TfrmARInvoice::openExisting(qint64 invoiceId)
 {
     auto document = InvoiceDocument::openExisting(db_, invoiceId);
@@ -332,7 +339,9 @@ void TfrmARInvoice::showDocument()
     showing_ = true;
     const InvoiceHeader& h = document_->header();
     const bool posted = document_->isPosted();
-    setWindowTitle(invoiceview::caption(*document_));
+    setWindowTitle(copyCaption_.isEmpty() || document_->hasBeenStored()
+                       ? invoiceview::caption(*document_)
+                       : copyCaption_);
     {
         const QSignalBlocker a(editCustomerNo), b(cboCustomer), c(spinPeriod), d(chkPrinted),
             e(cboLocation);

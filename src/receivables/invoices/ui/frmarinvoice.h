@@ -33,6 +33,8 @@ public:
     void openNew();
     // A stored invoice; false when there is none with that key.
     bool openExisting(qint64 invoiceId);
+    // A new invoice made elsewhere (the register's copy), captioned so until it is stored.
+    void openCopy(std::unique_ptr<InvoiceDocument> document, const QString& caption);
     InvoiceDocument* document() const { return document_.get(); }
     Dialogs& dialogs() { return dialogs_; }
 
@@ -101,4 +103,5 @@ private:
     InvoiceLinesModel* lines_ = nullptr;
     bool closing_ = false;
     bool showing_ = false;
+    QString copyCaption_;
 };
