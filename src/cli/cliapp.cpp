@@ -61,7 +61,10 @@ const char* const kHelp =
     "                             --reprint, or one) to a PDF file or a printer, with address\n"
     "                             labels (to a PDF file) or the\n"
     "                             mail-merge file when asked; the invoices are marked printed\n"
-    "                             only with --mark-printed yes, never on a reprint\n";
+    "                             only with --mark-printed yes, never on a reprint\n"
+    "  post invoices              post every printed invoice not yet posted and add it to its\n"
+    "                             customer's balance; a table another job holds is retried\n"
+    "                             with --yes and given up with --no\n";
 
 } // namespace
 
@@ -129,6 +132,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runGenerateCommand(rest, context);
         if (command == QLatin1String("print"))
             return runPrintCommand(rest, context);
+        if (command == QLatin1String("post"))
+            return runPostCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

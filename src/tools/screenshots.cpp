@@ -21,6 +21,7 @@
 #include "plugin/ui/formarsystem.h"
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/ui/frmarinvoice.h"
+#include "receivables/invoices/ui/frmarinvoicespost.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoiceorganization.h"
@@ -267,6 +268,13 @@ int main(int argc, char** argv)
              preview->show();
              preview->setZoom(75);
              return preview;
+         }},
+        {QStringLiteral("post-invoices.png"),
+         [&] {
+             // Last, since it marks the sample's invoices printed.
+             module.database().exec(
+                 QStringLiteral("UPDATE ARInv SET Printed = true WHERE Posted = false"));
+             return new TfrmARInvoicesPost(module.database());
          }},
     };
     int failures = 0;

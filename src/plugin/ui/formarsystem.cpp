@@ -10,6 +10,7 @@
 #include "plugin/consolestartup.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/consoleposting.h"
 #include "plugin/ui/consoleprinting.h"
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/screenregistry.h"
@@ -171,6 +172,7 @@ void TFormARSystem::buildActions()
     wire(ActionSynchronizeItems, [this] { synchronizeWith(*this, synchronizeItems); });
     wire(ActionGenerateInvoices, [this] { openGenerateInvoices(*this); });
     wire(ActionPrintInvoices, [this] { printUnprintedInvoices(this); });
+    wire(ActionPostInvoices, [this] { postInvoices(this); });
     wire(mnuReport1, [this] { printUserDefinedReport(this, 1); });
     wire(mnuReport2, [this] { printUserDefinedReport(this, 2); });
     wire(mnuHelpTopics, [this] { ShowHelpTopics(); });
