@@ -62,7 +62,7 @@ const char* const kHelp =
     "                             labels (to a PDF file) or the\n"
     "                             mail-merge file when asked; the invoices are marked printed\n"
     "                             only with --mark-printed yes, never on a reprint\n"
-    "  post invoices              post every printed invoice not yet posted and add it to its\n"
+    "  post invoices [--yes|--no] post every printed invoice not yet posted and add it to its\n"
     "                             customer's balance; a table another job holds is retried\n"
     "                             with --yes and given up with --no\n";
 

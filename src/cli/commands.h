@@ -28,5 +28,5 @@ int runGenerateCommand(const QStringList& args, CliContext& context);
 // tallywick print invoices [--invoice NO] [--reprint] [--sort number|id|name] [--pdf FILE]
 // [--copies N] [--labels-pdf FILE] [--mail-merge FILE] [--mark-printed yes|no]
 int runPrintCommand(const QStringList& args, CliContext& context);
-// tallywick [--yes|--no] post invoices
+// tallywick post invoices [--yes|--no]
 int runPostCommand(const QStringList& args, CliContext& context);

@@ -10,20 +10,31 @@
 #include "receivables/invoices/posting/invoicepostingrun.h"
 #include "receivables/invoices/posting/invoicestopost.h"
 
+#include <optional>
+
 int runPostCommand(const QStringList& args, CliContext& context)
 {
-    if (args != QStringList{QStringLiteral("invoices")}) {
-        context.err << "Usage: tallywick [--yes|--no] post invoices" << Qt::endl;
+    const QStringList answers{QStringLiteral("--yes"), QStringLiteral("--no")};
+    if (args.value(0) != QLatin1String("invoices") || args.size() > 2 ||
+        (args.size() == 2 && !answers.contains(args[1]))) {
+        context.err << "Usage: tallywick post invoices [--yes|--no]" << Qt::endl;
         return 2;
     }
-    TDataModuleARSystem module(context.dialogs);
+    // An answer given after the command counts as one given before it.
+    std::optional<ConsoleDialogs> ownAnswer;
+    if (args.size() == 2)
+        ownAnswer.emplace(context.out, context.err,
+                          args[1] == answers[0] ? ConsoleDialogs::Answer::Yes
+                                                : ConsoleDialogs::Answer::No);
+    Dialogs& dialogs = ownAnswer ? static_cast<Dialogs&>(*ownAnswer) : context.dialogs;
+    TDataModuleARSystem module(dialogs);
     if (!module.schemaReport().error.isEmpty())
         return 1; // the creation sequence's error is already on standard error
     Database& db = module.database();
 
     context.out << invoiceposting::toBePostedText(invoiceposting::countInvoicesToPost(db))
                 << Qt::endl;
-    ConsoleProgress console(context.err, context.dialogs);
+    ConsoleProgress console(context.err, dialogs);
     console.progress().setCaption(QStringLiteral("Posting invoice(s)"));
     const InvoicePostingResult result =
         InvoicePostingRun(db, console.dialogs, console.progress()).run();
