@@ -6,6 +6,7 @@
 #include "postingfixture.h"
 #include "receivables/invoices/posting/invoicepostingrun.h"
 #include "receivables/invoices/posting/invoicestopost.h"
+#include "receivables/invoices/posting/postingwriter.h"
 #include "recordingprogress.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
@@ -246,6 +247,33 @@ private Q_SLOTS:
         // Both tables are free again.
         QVERIFY(other->tryLockTable(QStringLiteral("ARInv")));
         QVERIFY(other->tryLockTable(QStringLiteral("CBalance")));
+    }
+
+    // Invoices another workstation posted after they were read are neither posted again nor
+    // added to a balance twice, even without the table locks.
+    void invoicesPostedMeanwhileAreLeftAlone_data() { testdb::addEngineRows(); }
+    void invoicesPostedMeanwhileAreLeftAlone()
+    {
+        QFETCH(QString, engine);
+        auto db = freshLedger(engine);
+        addCustomer(*db, 1);
+        addCustomer(*db, 2, kCanadian, Money{});
+        addInvoice(*db, {1, 1, Money::fromCents(1000)});
+        addInvoice(*db, {2, 2, Money::fromCents(2000)});
+        addInvoice(*db, {3, 1, Money::fromCents(-300)});
+        const std::vector<qint64> keys = invoicesToPost(*db);
+        QCOMPARE(keys, std::vector<qint64>({1, 2, 3}));
+        auto other = testdb::reopen(*db);
+        PostingTally first;
+        PostingWriter(*other).post(std::span(keys).first(2), first);
+        QCOMPARE(first.invoices, 2);
+        PostingTally second;
+        PostingWriter(*db).post(keys, second);
+        QCOMPARE(second.invoices, 1);
+        QCOMPARE(second.amount, Money::fromCents(-300));
+        QCOMPARE(balance(*db, 1), Money::fromCents(700));
+        QCOMPARE(balance(*db, 2), Money::fromCents(2000));
+        QCOMPARE(untiedBalances(*db), 0);
     }
 
     // The engine refuses one customer's balance in the middle of a block: the invoices before
