@@ -72,7 +72,10 @@ const char* const kHelp =
     "                             invoice of a date (yyyy-mm-dd), as the register does\n"
     "  invoices copy --invoice NO [--prices current|invoice] [--yes|--no]\n"
     "                             a new invoice made from one, at the items' current prices or\n"
-    "                             at the invoice's own where they differ\n";
+    "                             at the invoice's own where they differ\n"
+    "  post invoices [--yes|--no] post every printed invoice not yet posted and add it to its\n"
+    "                             customer's balance; a table another job holds is retried\n"
+    "                             with --yes and given up with --no\n";
 
 } // namespace
 
@@ -142,6 +145,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runPrintCommand(rest, context);
         if (command == QLatin1String("invoices"))
             return runInvoicesCommand(rest, context);
+        if (command == QLatin1String("post"))
+            return runPostCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

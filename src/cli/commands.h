@@ -33,3 +33,5 @@ int runPrintCommand(const QStringList& args, CliContext& context);
 // invoices delete --invoice NO; invoices delete-date DATE; invoices copy --invoice NO
 // [--prices current|invoice]
 int runInvoicesCommand(const QStringList& args, CliContext& context);
+// tallywick post invoices [--yes|--no]
+int runPostCommand(const QStringList& args, CliContext& context);

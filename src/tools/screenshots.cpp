@@ -26,6 +26,7 @@
 #include "receivables/invoices/ui/frmarinvoicesetup.h"
 #include "receivables/invoices/ui/frmarinvoicesfilter.h"
 #include "receivables/invoices/ui/frmarinvoicesfind.h"
+#include "receivables/invoices/ui/frmarinvoicespost.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoiceorganization.h"
@@ -305,6 +306,13 @@ int main(int argc, char** argv)
              preview->show();
              preview->setZoom(75);
              return preview;
+         }},
+        {QStringLiteral("post-invoices.png"),
+         [&] {
+             // Last, since it marks the sample's invoices printed.
+             module.database().exec(
+                 QStringLiteral("UPDATE ARInv SET Printed = true WHERE Posted = false"));
+             return new TfrmARInvoicesPost(module.database());
          }},
     };
     int failures = 0;

@@ -16,6 +16,7 @@
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/formarsystem.h"
 #include "plugin/ui/screenregistry.h"
+#include "receivables/invoices/ui/frmarinvoicespost.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 #include "reports/ui/formarreportdestination.h"
@@ -385,6 +386,40 @@ private Q_SLOTS:
         QVERIFY(preview->pageCount() >= 1);
         preview->close();
         QCOMPARE(printDialogCounts, QStringList({QStringLiteral("0 invoice(s) to be printed")}));
+    }
+
+    // "Post Invoices..." opens Post AR Invoices over the printed invoices waiting.
+    void postingFromTheConsole()
+    {
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        QStringList counts;
+        bool ran = false;
+        watcher.onDialog = [&](QDialog* d) {
+            if (auto* post = qobject_cast<TfrmARInvoicesPost*>(d)) {
+                counts << post->windowTitle() << post->LabelCount->text();
+                d->reject();
+            } else if (d == &console) {
+                if (ran)
+                    return;
+                ran = true;
+                QTimer::singleShot(0, &console, [&] {
+                    QVERIFY(console.ActionPostInvoices->isEnabled());
+                    console.ActionPostInvoices->trigger();
+                    console.accept();
+                });
+            } else {
+                d->accept();
+            }
+        };
+        modules.actions().first()->trigger();
+        QVERIFY(ran);
+        QCOMPARE(counts, QStringList({QStringLiteral("Post AR Invoices"),
+                                      QStringLiteral("0 printed invoice(s) to be posted")}));
     }
 
     void screensAreSingleInstances()

@@ -174,6 +174,7 @@ void TFormARSystem::buildActions()
     wire(ActionEditInvoices, [this] { openInvoiceRegister(this); });
     wire(ActionPrintInvoices, [this] { printUnprintedInvoices(this); });
     wire(ActionEditInvoicePrintSetup, [this] { editInvoicePrintSetup(this); });
+    wire(ActionPostInvoices, [this] { postFromInvoiceRegister(this); });
     wire(mnuReport1, [this] { printUserDefinedReport(this, 1); });
     wire(mnuReport2, [this] { printUserDefinedReport(this, 2); });
     wire(mnuHelpTopics, [this] { ShowHelpTopics(); });

@@ -4,6 +4,7 @@
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/invoices/ui/frmarinvoices.h"
+#include "receivables/invoices/ui/frmarinvoicespost.h"
 
 namespace
 {
@@ -17,6 +18,10 @@ QWidget* makeRegister()
     invoices->userName = [] {
         return arProcess().dataModule ? arProcess().dataModule->CurrentUserName : QString();
     };
+    invoices->openPosting = [invoices] {
+        TfrmARInvoicesPost dialog(arProcess().dataModule->database(), invoices);
+        return dialog.exec() == QDialog::Accepted;
+    };
     invoices->updateCommands();
     return invoices;
 }
@@ -27,6 +32,12 @@ TfrmARInvoices* invoiceRegister(QWidget*)
     if (!arProcess().dataModule || !arProcess().lookups)
         return nullptr;
     return qobject_cast<TfrmARInvoices*>(ensureScreen(kName, makeRegister));
+}
+
+void postFromInvoiceRegister(QWidget* console)
+{
+    if (TfrmARInvoices* invoices = invoiceRegister(console))
+        invoices->post();
 }
 
 void openInvoiceRegister(QWidget*)

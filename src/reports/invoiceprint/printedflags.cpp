@@ -2,12 +2,10 @@
 
 #include "common/dialogs.h"
 #include "engine/database.h"
+#include "engine/keyblocks.h"
 #include "engine/transaction.h"
-#include "reports/invoiceprint/keyblocks.h"
 
 #include <algorithm>
-
-using namespace invoiceprint;
 
 namespace
 {
@@ -22,7 +20,7 @@ int markInvoicesPrinted(Database& db, const std::vector<qint64>& keys, Progress&
     unique.erase(std::unique(unique.begin(), unique.end()), unique.end());
 
     const QString sql = QStringLiteral("UPDATE ARInv SET Printed = true WHERE ARInvoiceID IN (") +
-                        keyPlaceholders(kBlockSize) + QLatin1Char(')');
+                        sql::keyPlaceholders(kBlockSize) + QLatin1Char(')');
     int marked = 0;
     int done = 0;
     Transaction transaction(db);
@@ -30,7 +28,7 @@ int markInvoicesPrinted(Database& db, const std::vector<qint64>& keys, Progress&
         const auto block =
             std::span(unique).subspan(first, std::min<size_t>(kBlockSize, unique.size() - first));
         Statement s = db.prepare(sql);
-        bindKeyBlock(s, block, kBlockSize);
+        sql::bindKeyBlock(s, block, kBlockSize);
         s.exec();
         marked += s.rowsAffected();
         done += int(block.size());

@@ -1,9 +1,9 @@
 #include "reports/invoiceprint/printedinvoicereader.h"
 
 #include "engine/database.h"
+#include "engine/keyblocks.h"
 #include "reports/invoiceprint/invoiceprintfields.h"
 #include "reports/invoiceprint/invoiceselection.h"
-#include "reports/invoiceprint/keyblocks.h"
 
 #include <QHash>
 #include <QSet>
@@ -158,7 +158,7 @@ QString PrintedInvoiceReader::invoicesSql() const
     return kInvoiceColumns + QLatin1Char('\n') + customerColumns_.join(QLatin1Char('\n')) +
            kLookedUpColumns + QLatin1Char('\n') + joins_.join(QLatin1Char('\n')) +
            QLatin1Char('\n') + kLookUpJoins + QStringLiteral("WHERE I.ARInvoiceID IN (") +
-           keyPlaceholders(blockSize_) + QLatin1Char(')');
+           sql::keyPlaceholders(blockSize_) + QLatin1Char(')');
 }
 
 void PrintedInvoiceReader::loadBlock(int first)
@@ -174,7 +174,7 @@ void PrintedInvoiceReader::loadBlock(int first)
     QHash<qint64, Loaded> loaded;
     {
         Statement s = db_.prepare(invoicesSql());
-        bindKeyBlock(s, keys, blockSize_);
+        sql::bindKeyBlock(s, keys, blockSize_);
         s.exec();
         while (s.next()) {
             const qint64 id = s.integer(QStringLiteral("ARInvoiceID"));
@@ -187,8 +187,8 @@ void PrintedInvoiceReader::loadBlock(int first)
         }
     }
     if (!loaded.isEmpty()) {
-        Statement s = db_.prepare(kLinesSql.arg(keyPlaceholders(blockSize_)));
-        bindKeyBlock(s, keys, blockSize_);
+        Statement s = db_.prepare(kLinesSql.arg(sql::keyPlaceholders(blockSize_)));
+        sql::bindKeyBlock(s, keys, blockSize_);
         s.exec();
         while (s.next()) {
             const auto it = loaded.find(s.integer(QStringLiteral("ARInvoiceID")));
@@ -204,8 +204,8 @@ void PrintedInvoiceReader::loadBlock(int first)
                 customers.push_back(l.invoice.customerId);
             }
         }
-        Statement b = db_.prepare(kBalancesSql.arg(keyPlaceholders(blockSize_)));
-        bindKeyBlock(b, customers, blockSize_);
+        Statement b = db_.prepare(kBalancesSql.arg(sql::keyPlaceholders(blockSize_)));
+        sql::bindKeyBlock(b, customers, blockSize_);
         b.exec();
         QHash<qint64, Money> balances;
         while (b.next())

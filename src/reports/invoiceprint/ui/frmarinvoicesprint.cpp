@@ -3,6 +3,7 @@
 #include "data/screensettings.h"
 #include "engine/dberror.h"
 #include "engine/tablelock.h"
+#include "receivables/invoices/ui/invoicewindowopen.h"
 #include "reports/invoiceprint/invoiceprintchoices.h"
 #include "reports/invoiceprint/invoiceprintrun.h"
 #include "reports/invoiceprint/ui/screeninvoiceoutput.h"
@@ -131,21 +132,12 @@ void TfrmARInvoicesPrint::applySortOrder()
         OpenQuery();
 }
 
-bool TfrmARInvoicesPrint::invoiceWindowOpen()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("frmARInvoice") && widget->isVisible())
-            return true;
-    }
-    return false;
-}
-
 void TfrmARInvoicesPrint::btnOKClick()
 {
     InvoicePrintOptions options;
     options.output = PrintOutputChoice(RzComboBoxPrintOption->currentIndex());
     options.reprint = windowTitle().startsWith(QLatin1String("Reprint"));
-    options.invoiceWindowOpen = invoiceWindowOpen();
+    options.invoiceWindowOpen = ::invoiceWindowOpen();
     options.dataDirectory = directory_;
 
     auto* status = findChild<QLabel*>(QStringLiteral("LabelStatus"));

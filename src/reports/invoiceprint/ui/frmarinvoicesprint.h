@@ -38,8 +38,6 @@ protected:
 private:
     void btnOKClick();
     void applySortOrder();
-    // Whether the invoice window is open in this program: nothing may print meanwhile.
-    static bool invoiceWindowOpen();
 
     Database& db_;
     QString directory_;

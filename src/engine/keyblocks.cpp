@@ -1,11 +1,11 @@
-#include "reports/invoiceprint/keyblocks.h"
+#include "engine/keyblocks.h"
 
 #include "engine/statement.h"
 
 #include <QStringList>
 #include <algorithm>
 
-namespace invoiceprint
+namespace sql
 {
 
 QString keyPlaceholders(int size)
@@ -22,4 +22,4 @@ void bindKeyBlock(Statement& statement, std::span<const qint64> keys, int size, 
         statement.bind(first + i, keys[std::min<size_t>(i, keys.size() - 1)]);
 }
 
-} // namespace invoiceprint
+} // namespace sql

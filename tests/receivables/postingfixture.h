@@ -1,0 +1,39 @@
+#pragma once
+// A ledger for posting tests: customers in two currencies, their balance rows, and invoices
+// made straight into ARInv in the state a test needs (printed or not, posted or not).
+
+#include "common/money.h"
+
+#include <QString>
+
+class Database;
+
+namespace postingfixture
+{
+constexpr qint64 kDollars = 1;  // rate 1.0
+constexpr qint64 kCanadian = 2; // rate 0.7325
+constexpr double kCanadianRate = 0.7325;
+
+// Creates ARInv, Customer, Currency and CBalance with the two currencies.
+void create(Database& db);
+// A customer in a currency; with `balance`, a balance row holding it.
+void addCustomer(Database& db, qint64 id, qint64 currencyId = kDollars,
+                 std::optional<Money> balance = std::nullopt);
+struct InvoiceRow {
+    qint64 id;
+    qint64 customerId;
+    Money amount;
+    bool printed = true;
+    bool posted = false;
+};
+void addInvoice(Database& db, const InvoiceRow& invoice);
+// `count` printed, unposted invoices numbered from `firstId`, shared out over the customers
+// 1..customers, of amounts that vary and include credits; one transaction.
+void addPrintedInvoices(Database& db, qint64 firstId, int count, int customers);
+
+// How many customers' balances differ from the sum of Owing over their posted invoices (a
+// missing balance row counts as 0).
+qint64 untiedBalances(Database& db);
+Money balance(Database& db, qint64 customerId);
+qint64 count(Database& db, const QString& sql);
+} // namespace postingfixture

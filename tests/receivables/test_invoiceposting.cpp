@@ -1,0 +1,327 @@
+// Invoice posting on both engines: which invoices are posted, what reaches the balances and the
+// exchange rates, the messages, the table locks with Retry and Cancel, and an engine refusal in
+// the middle of a pass.
+#include "engine/database.h"
+#include "engine/dberror.h"
+#include "postingfixture.h"
+#include "receivables/invoices/posting/invoicepostingrun.h"
+#include "receivables/invoices/posting/invoicestopost.h"
+#include "receivables/invoices/posting/postingwriter.h"
+#include "recordingprogress.h"
+#include "scripteddialogs.h"
+#include "testdatabases.h"
+
+#include <QTest>
+#include <functional>
+
+using namespace postingfixture;
+using namespace invoiceposting;
+
+namespace
+{
+
+// Answers the lock questions through a function, so a test can free a lock between tries.
+class LockDialogs final : public Dialogs
+{
+public:
+    explicit LockDialogs(std::function<Button(const QString&)> answer) : answer_(std::move(answer))
+    {
+    }
+    void inform(Kind, const QString& text) override { shown << text; }
+    Button ask(Kind, const QString& text, Buttons buttons) override
+    {
+        asked << text;
+        if (buttons != (Retry | Cancel))
+            throw std::logic_error("a lock question asks Retry or Cancel");
+        return answer_(text);
+    }
+    QStringList shown;
+    QStringList asked;
+
+private:
+    std::function<Button(const QString&)> answer_;
+};
+
+// A second workstation that gives up on a lock at once.
+std::unique_ptr<Database> impatient(const Database& db)
+{
+    ConnectionParams quick = db.params();
+    quick.lockRetry = {2, 10};
+    return Database::open(quick);
+}
+
+std::unique_ptr<Database> freshLedger(const QString& engine)
+{
+    ConnectionParams params = testdb::freshParams(engine);
+    params.lockRetry = {2, 10};
+    auto db = Database::open(params);
+    create(*db);
+    return db;
+}
+
+qint64 posted(Database& db)
+{
+    return count(db, QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE Posted = true"));
+}
+
+// The engine refuses to change the balance of one customer.
+void refuseBalanceOf(Database& db, qint64 customerId)
+{
+    if (db.isSqlite()) {
+        for (const char* change : {"INSERT", "UPDATE"})
+            db.exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON CBalance WHEN "
+                                   "NEW.CustomerID = %2 BEGIN SELECT RAISE(ABORT, 'balance "
+                                   "refused'); END")
+                        .arg(QLatin1String(change))
+                        .arg(customerId));
+    } else {
+        db.exec(QStringLiteral("CREATE FUNCTION refuse_balance() RETURNS trigger AS $$ BEGIN IF "
+                               "NEW.CustomerID = %1 THEN RAISE EXCEPTION 'balance refused'; END "
+                               "IF; RETURN NEW; END $$ LANGUAGE plpgsql")
+                    .arg(customerId));
+        db.exec(QStringLiteral("CREATE TRIGGER refuse_balance BEFORE INSERT OR UPDATE ON CBalance "
+                               "FOR EACH ROW EXECUTE FUNCTION refuse_balance()"));
+    }
+}
+
+void allowBalances(Database& db)
+{
+    if (db.isSqlite()) {
+        db.exec(QStringLiteral("DROP TRIGGER refuse_INSERT"));
+        db.exec(QStringLiteral("DROP TRIGGER refuse_UPDATE"));
+    } else {
+        db.exec(QStringLiteral("DROP TRIGGER refuse_balance ON CBalance"));
+    }
+}
+
+} // namespace
+
+class TestInvoicePosting : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Printed, unposted invoices of existing customers are posted with their currency's rate
+    // and added to the balances: a missing balance row is made, a credit lowers the balance.
+    // Unprinted, already posted and orphaned invoices are left as they are.
+    void postsPrintedInvoicesIntoBalances_data() { testdb::addEngineRows(); }
+    void postsPrintedInvoicesIntoBalances()
+    {
+        QFETCH(QString, engine);
+        auto db = freshLedger(engine);
+        addCustomer(*db, 1, kDollars, Money::fromCents(777)); // invoice 6's
+        addCustomer(*db, 2);                                  // no balance row yet
+        addCustomer(*db, 3, kCanadian, Money{});
+        addCustomer(*db, 4, 99); // a currency that is not there
+        addInvoice(*db, {1, 1, Money::fromCents(10000)});
+        addInvoice(*db, {2, 1, Money::fromCents(-3000)}); // a credit
+        addInvoice(*db, {3, 2, Money::fromRaw(200005)});
+        addInvoice(*db, {4, 3, Money::fromCents(4000)});
+        addInvoice(*db, {5, 1, Money::fromCents(999), false});      // not printed
+        addInvoice(*db, {6, 1, Money::fromCents(777), true, true}); // posted before
+        addInvoice(*db, {7, 42, Money::fromCents(1234)});           // its customer is gone
+        addInvoice(*db, {8, 4, Money::fromCents(100)});
+        QCOMPARE(toBePostedText(countInvoicesToPost(*db)),
+                 QStringLiteral("5 printed invoice(s) to be posted"));
+
+        ScriptedDialogs dialogs;
+        RecordingProgress progress;
+        const InvoicePostingResult result = InvoicePostingRun(*db, dialogs, progress).run();
+        QCOMPARE(result.outcome, InvoicePostingOutcome::Posted);
+        QVERIFY(result.accepted());
+        QCOMPARE(result.waiting, 5);
+        QCOMPARE(result.posted, 5);
+        QCOMPARE(result.amount,
+                 Money::fromCents(10000 - 3000 + 4000 + 100) + Money::fromRaw(200005));
+        QVERIFY(dialogs.shown().isEmpty());
+        QCOMPARE(progress.minimum, 0);
+        QCOMPARE(progress.maximum, 5);
+        QCOMPARE(progress.values.last(), 5);
+
+        QCOMPARE(balance(*db, 1), Money::fromCents(777 + 10000 - 3000));
+        QCOMPARE(balance(*db, 2), Money::fromRaw(200005));
+        QCOMPARE(balance(*db, 3), Money::fromCents(4000));
+        QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM CBalance WHERE CustomerID = 2")),
+                 1);
+        QCOMPARE(testdb::integers(*db, QStringLiteral("SELECT ARInvoiceID FROM ARInv WHERE "
+                                                      "Posted = true ORDER BY 1")),
+                 QList<qint64>({1, 2, 3, 4, 6, 8}));
+        QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM CBalance WHERE CustomerID = 42")),
+                 0);
+        // The rate is the customer's currency's; none when the currency is gone.
+        QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE ARInvoiceID IN (1, "
+                                           "2, 3) AND ExchangeRate = 1")),
+                 3);
+        QCOMPARE(count(*db, QStringLiteral("SELECT CAST(ROUND(ExchangeRate * 10000) AS BIGINT) "
+                                           "FROM ARInv WHERE ARInvoiceID = 4")),
+                 7325);
+        QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE ExchangeRate IS "
+                                           "NULL AND ARInvoiceID IN (5, 6, 7, 8)")),
+                 4);
+        // Customer 4's balance row is made too; only the posted invoices count.
+        QCOMPARE(untiedBalances(*db), 0);
+
+        // A second pass finds nothing and changes nothing.
+        const InvoicePostingResult again = InvoicePostingRun(*db, dialogs, progress).run();
+        QCOMPARE(again.outcome, InvoicePostingOutcome::NothingToPost);
+        QVERIFY(!again.accepted());
+        QCOMPARE(balance(*db, 1), Money::fromCents(7777));
+    }
+
+    // Nothing waiting: no question, no lock, no change. An open invoice window refuses posting
+    // with the conflicting-program error.
+    void refusalsBeforePosting_data() { testdb::addEngineRows(); }
+    void refusalsBeforePosting()
+    {
+        QFETCH(QString, engine);
+        auto db = freshLedger(engine);
+        addCustomer(*db, 1);
+        addInvoice(*db, {1, 1, Money::fromCents(500), false});
+        ScriptedDialogs dialogs;
+        NoProgress quiet;
+        QCOMPARE(toBePostedText(countInvoicesToPost(*db)),
+                 QStringLiteral("0 printed invoice(s) to be posted"));
+        auto other = impatient(*db);
+        QVERIFY(other->tryLockTable(QStringLiteral("ARInv"))); // never asked about
+        QCOMPARE(InvoicePostingRun(*db, dialogs, quiet).run().outcome,
+                 InvoicePostingOutcome::NothingToPost);
+        other->unlockTable(QStringLiteral("ARInv"));
+
+        addInvoice(*db, {2, 1, Money::fromCents(700)});
+        const InvoicePostingResult refused =
+            InvoicePostingRun(*db, dialogs, quiet).run({.invoiceWindowOpen = true});
+        QCOMPARE(refused.outcome, InvoicePostingOutcome::InvoiceWindowOpen);
+        QVERIFY(!refused.accepted());
+        QCOMPARE(dialogs.texts(),
+                 QStringList({QStringLiteral(
+                     "A conflicting program is running...\rPlease close 'AR Invoice' form")}));
+        QCOMPARE(dialogs.shown().first().kind, Dialogs::Kind::Error);
+        QCOMPARE(posted(*db), 0);
+        QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM CBalance")), 0);
+    }
+
+    // A table another workstation holds asks Retry or Cancel: Retry tries again, Cancel on the
+    // invoices gives up with nothing posted, Cancel on the balances gives the invoices back.
+    void lockedTablesAskRetryOrCancel_data() { testdb::addEngineRows(); }
+    void lockedTablesAskRetryOrCancel()
+    {
+        QFETCH(QString, engine);
+        auto db = freshLedger(engine);
+        addCustomer(*db, 1);
+        addInvoice(*db, {1, 1, Money::fromCents(2500)});
+        auto other = impatient(*db);
+        NoProgress quiet;
+
+        QVERIFY(other->tryLockTable(QStringLiteral("ARInv")));
+        LockDialogs cancel([](const QString&) { return Dialogs::Cancel; });
+        try {
+            InvoicePostingRun(*db, cancel, quiet).run();
+            QFAIL("posting went ahead on a locked table");
+        } catch (const LockError& e) {
+            QCOMPARE(e.message(), kInvoicesLocked);
+        }
+        QCOMPARE(cancel.asked,
+                 QStringList({QStringLiteral("Unable to lock Invoices table... this table is "
+                                             "being updated by another job.")}));
+        QCOMPARE(posted(*db), 0);
+        other->unlockTable(QStringLiteral("ARInv"));
+
+        QVERIFY(other->tryLockTable(QStringLiteral("CBalance")));
+        LockDialogs cancelBalances([](const QString&) { return Dialogs::Cancel; });
+        QVERIFY_THROWS_EXCEPTION(LockError, InvoicePostingRun(*db, cancelBalances, quiet).run());
+        QCOMPARE(cancelBalances.asked,
+                 QStringList({QStringLiteral("Unable to lock Customer Balance table... this "
+                                             "table is being updated by another job.")}));
+        QCOMPARE(posted(*db), 0);
+        QVERIFY(other->tryLockTable(QStringLiteral("ARInv"))); // given back
+        other->unlockTable(QStringLiteral("ARInv"));
+
+        // Retry after the other workstation lets go: posted.
+        LockDialogs retry([&](const QString&) {
+            other->unlockTable(QStringLiteral("CBalance"));
+            return Dialogs::Retry;
+        });
+        const InvoicePostingResult result = InvoicePostingRun(*db, retry, quiet).run();
+        QCOMPARE(retry.asked.size(), 1);
+        QCOMPARE(result.posted, 1);
+        QCOMPARE(balance(*db, 1), Money::fromCents(2500));
+        // Both tables are free again.
+        QVERIFY(other->tryLockTable(QStringLiteral("ARInv")));
+        QVERIFY(other->tryLockTable(QStringLiteral("CBalance")));
+    }
+
+    // Invoices another workstation posted after they were read are neither posted again nor
+    // added to a balance twice, even without the table locks.
+    void invoicesPostedMeanwhileAreLeftAlone_data() { testdb::addEngineRows(); }
+    void invoicesPostedMeanwhileAreLeftAlone()
+    {
+        QFETCH(QString, engine);
+        auto db = freshLedger(engine);
+        addCustomer(*db, 1);
+        addCustomer(*db, 2, kCanadian, Money{});
+        addInvoice(*db, {1, 1, Money::fromCents(1000)});
+        addInvoice(*db, {2, 2, Money::fromCents(2000)});
+        addInvoice(*db, {3, 1, Money::fromCents(-300)});
+        const std::vector<qint64> keys = invoicesToPost(*db);
+        QCOMPARE(keys, std::vector<qint64>({1, 2, 3}));
+        auto other = testdb::reopen(*db);
+        PostingTally first;
+        PostingWriter(*other).post(std::span(keys).first(2), first);
+        QCOMPARE(first.invoices, 2);
+        PostingTally second;
+        PostingWriter(*db).post(keys, second);
+        QCOMPARE(second.invoices, 1);
+        QCOMPARE(second.amount, Money::fromCents(-300));
+        QCOMPARE(balance(*db, 1), Money::fromCents(700));
+        QCOMPARE(balance(*db, 2), Money::fromCents(2000));
+        QCOMPARE(untiedBalances(*db), 0);
+    }
+
+    // The engine refuses one customer's balance in the middle of a block: the invoices before
+    // it stay posted with their balances, the refused invoice and those after it stay unposted,
+    // the error is shown, and posting again after the fault is put right finishes the work.
+    void engineRefusalKeepsWhatWasPosted_data() { testdb::addEngineRows(); }
+    void engineRefusalKeepsWhatWasPosted()
+    {
+        QFETCH(QString, engine);
+        auto db = freshLedger(engine);
+        for (qint64 c = 1; c <= 4; ++c)
+            addCustomer(*db, c, kDollars, c == 2 ? std::optional<Money>() : Money{});
+        // 1..599 over customers 1, 3, 4; customer 2's first invoice is 520, in the second block.
+        const qint64 others[] = {1, 3, 4};
+        for (qint64 id = 1; id <= 600; ++id)
+            addInvoice(*db,
+                       {id, id == 520 || id == 560 ? 2 : others[id % 3], Money::fromCents(id)});
+        refuseBalanceOf(*db, 2);
+
+        ScriptedDialogs dialogs;
+        RecordingProgress progress;
+        const InvoicePostingResult result = InvoicePostingRun(*db, dialogs, progress).run();
+        QCOMPARE(result.outcome, InvoicePostingOutcome::Stopped);
+        QVERIFY(result.accepted());
+        QCOMPARE(result.waiting, 600);
+        QCOMPARE(result.posted, 519);
+        QCOMPARE(dialogs.shown().size(), 1);
+        QCOMPARE(dialogs.shown().first().kind, Dialogs::Kind::Error);
+        QVERIFY2(dialogs.texts().first().contains(QStringLiteral("balance refused")),
+                 qPrintable(dialogs.texts().first()));
+        QVERIFY(result.stoppedBy.contains(QStringLiteral("balance refused")));
+        QCOMPARE(posted(*db), 519);
+        QCOMPARE(count(*db, QStringLiteral("SELECT MAX(ARInvoiceID) FROM ARInv WHERE Posted = "
+                                           "true")),
+                 519);
+        QCOMPARE(untiedBalances(*db), 0);
+        QCOMPARE(result.amount, Money::fromCents(519 * 520 / 2));
+        QCOMPARE(progress.values, QList<int>({0, 500}));
+
+        allowBalances(*db);
+        const InvoicePostingResult rest = InvoicePostingRun(*db, dialogs, progress).run();
+        QCOMPARE(rest.outcome, InvoicePostingOutcome::Posted);
+        QCOMPARE(rest.posted, 81);
+        QCOMPARE(posted(*db), 600);
+        QCOMPARE(untiedBalances(*db), 0);
+        QCOMPARE(balance(*db, 2), Money::fromCents(520 + 560));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInvoicePosting)
+#include "test_invoiceposting.moc"
