@@ -322,6 +322,9 @@ bool TfrmARInvoice::openExisting(qint64 invoiceId)
     if (!document)
         return false;
     attach(std::move(document));
+    // The cursor starts on the first line, as the grid's keys expect one.
+    if (lines_->rowCount() > 0)
+        grid->setCurrentIndex(lines_->index(0, int(LineColumn::Quantity)));
     return true;
 }
 
