@@ -694,6 +694,56 @@ private Q_SLOTS:
         QCOMPARE(storedRows(*db, stored), before);
         QVERIFY(!doc->hasBeenStored());
     }
+
+    void invoiceDeletedElsewhereIsNotWrittenAgain_data() { testdb::addEngineRows(); }
+    void invoiceDeletedElsewhereIsNotWrittenAgain()
+    {
+        QFETCH(QString, engine);
+        auto db = ledger(engine);
+        const qint64 kept = storedThreeLineInvoice(*db);
+        const QStringList keptRows = storedRows(*db, kept);
+        auto other = testdb::reopen(*db);
+
+        // Changed here while another workstation deletes the whole invoice.
+        const qint64 gone = storedThreeLineInvoice(*db);
+        auto doc = reopen(*db, gone);
+        doc->editLine(0);
+        doc->setLineQuantity(4);
+        doc->storeLine();
+        addLine(*doc, 1, kServices);
+        doc->setDescription(QStringLiteral("changed"));
+        other->exec(QStringLiteral("DELETE FROM ARInvDet WHERE ARInvoiceID = %1").arg(gone));
+        other->exec(QStringLiteral("DELETE FROM ARInv WHERE ARInvoiceID = %1").arg(gone));
+        const Refused r = refusalOf([&] { doc->ok(); });
+        QCOMPARE(r.message,
+                 QStringLiteral("This invoice was deleted by another user; it was not saved."));
+        QCOMPARE(storedRows(*db, gone), QStringList());
+        QVERIFY(doc->isEditing());                                  // still open here, for Cancel
+        QCOMPARE(refusalOf([&] { doc->ok(); }).message, r.message); // and again on a second OK
+        doc->cancel();
+        QCOMPARE(storedRows(*db, gone), QStringList());
+
+        // A new invoice written here once, then deleted elsewhere before the next OK; only its
+        // header row went, so its stray lines stay as the other workstation left them.
+        auto fresh = newInvoice(*db);
+        fresh->setCustomerNoText(QStringLiteral("1004"));
+        addLine(*fresh, 2, kUntaxed);
+        fresh->ok();
+        QVERIFY(fresh->hasBeenStored());
+        addLine(*fresh, 1, kUntaxed);
+        other->exec(
+            QStringLiteral("DELETE FROM ARInv WHERE ARInvoiceID = %1").arg(fresh->invoiceId()));
+        QCOMPARE(refusalOf([&] { fresh->ok(); }).message, r.message);
+        QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE ARInvoiceID = %1")
+                                .arg(fresh->invoiceId())),
+                 0);
+        QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM ARInvDet WHERE ARInvoiceID = %1")
+                                .arg(fresh->invoiceId())),
+                 1);
+
+        // The invoice nobody touched is as it was.
+        QCOMPARE(storedRows(*db, kept), keptRows);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestInvoiceDocument)

@@ -187,7 +187,9 @@ public:
 
     // OK: leaves the line being changed, checks the header (InvoiceRefusal with the field to go
     // back to) and writes the header and all lines in one transaction; a key already taken is
-    // refused with "Invoice no. already exists". Nothing is written while the header is not
+    // refused with "Invoice no. already exists", a stored invoice that another workstation
+    // posted or deleted in the meantime with the posted-invoice message or "This invoice was
+    // deleted by another user; it was not saved.". Nothing is written while the header is not
     // being changed (a posted invoice never is), and nothing at all when it fails.
     void ok();
     // Cancel: drops every change since the invoice was opened or last written, lines included.

@@ -44,6 +44,9 @@ inline const QString kPostedLocked = QStringLiteral(
     "Posted invoices cannot be changed...\r\rTo undo an invoice after posting, you must "
     "\"reverse\" it (enter it again with the opposite amount). You can then remove the invoice "
     "and credit if desired by entering a \"dummy\" payment for zero amount.");
+// OK on an invoice that another workstation deleted while it was open here.
+inline const QString kInvoiceDeletedMeanwhile =
+    QStringLiteral("This invoice was deleted by another user; it was not saved.");
 
 // Period fields.
 inline const QString kYearInvalid = QStringLiteral("Period invalid...\rEnter year as 2 digits");

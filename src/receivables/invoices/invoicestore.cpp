@@ -223,8 +223,10 @@ void write(Database& db, const InvoiceHeader& header, const QList<InvoiceLine>& 
             bool exists = false;
             if (isPostedNow(db, header.invoiceId, &exists))
                 throw InvoiceRefusal(invoicemsg::kPostedLocked);
+            // Another workstation deleted the invoice while this one had it open: writing it
+            // again would bring back an invoice the other user meant to remove.
             if (!exists)
-                records::insert(db, arInv, headerValues(header));
+                throw InvoiceRefusal(invoicemsg::kInvoiceDeletedMeanwhile);
         }
     }
     // A new invoice's key was just drawn: it has no stored lines to clear.

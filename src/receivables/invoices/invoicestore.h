@@ -24,7 +24,8 @@ std::optional<StoredInvoice> load(Database& db, qint64 invoiceId);
 int maxStoredSeq(Database& db, qint64 invoiceId);
 // Stores the header (a new row, or the existing one) and replaces the invoice's stored lines
 // with these, in one transaction. An invoice that another workstation posted in the meantime
-// is refused with the posted-invoice message; one removed in the meantime is stored anew.
+// is refused with the posted-invoice message, one it deleted in the meantime with "This invoice
+// was deleted by another user; it was not saved."; either way nothing is written.
 // Engine failures raise DbError (a key already taken: 9729) and leave the database as it was.
 // Adds a new invoice's header and lines to the unit of work being gathered (unitbatch.h), to be
 // written with the other units of a run.

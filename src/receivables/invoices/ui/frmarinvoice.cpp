@@ -10,6 +10,7 @@
 #include "masterdata/ui/itemsearch.h"
 #include "masterdata/ui/recipientlookup.h"
 #include "receivables/invoices/invoicedocument.h"
+#include "receivables/invoices/invoicemessages.h"
 #include "receivables/invoices/periodfields.h"
 #include "receivables/invoices/ui/invoicegrid.h"
 #include "receivables/invoices/ui/invoicelinecolumns.h"
@@ -82,7 +83,8 @@ void TfrmARInvoice::buildHeader()
 
     btnCustomer = new QPushButton(QStringLiteral("Client/Funder"), this);
     btnCustomer->setObjectName(QStringLiteral("btnCustomer"));
-    btnCustomer->setEnabled(false); // until the customer list exists
+    btnCustomer->setEnabled(false); // until the window is told how to open the customer list
+    btnCustomer->setToolTip(QStringLiteral("The customer list is not available here"));
     editCustomerNo = new QLineEdit(this);
     editCustomerNo->setObjectName(QStringLiteral("editCustomerNo"));
     editCustomerNo->setMaxLength(10);
@@ -166,15 +168,23 @@ void TfrmARInvoice::buildHeader()
     header->setColumnStretch(1, 1);
     static_cast<QVBoxLayout*>(layout())->addLayout(header);
 
-    for (QWidget* w : std::initializer_list<QWidget*>{editInvoiceNo, editDescription, editYear,
-                                                      spinPeriod, cboLocation})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{editInvoiceNo, editDescription, editYear, spinPeriod,
+                                         cboLocation, cboCustomer, chkPrinted})
         enterMovesToNextControl(w);
-    editCustomerNo->installEventFilter(this);
-    dateInvoice->installEventFilter(this);
+    // Page Down from any header field, Enter in the customer number and the date, and keys
+    // typed into a posted invoice are the window's.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             editCustomerNo, cboCustomer, editInvoiceNo, cboLocation, dateInvoice, spinPeriod,
+             editYear, editDescription, chkPrinted, btnRecipient})
+        w->installEventFilter(this);
 
     connect(editCustomerNo, &QLineEdit::editingFinished, this, [this] {
-        if (document_ && editCustomerNo->text() != document_->customerNo())
-            apply([this] { document_->setCustomerNoText(editCustomerNo->text().trimmed()); });
+        // Taken once the focus has settled where the user sent it, so that a refusal brings it
+        // back from there cleanly instead of in the middle of the move (the date box would
+        // otherwise lose the focus it never got and read its shown text as a typed date).
+        QMetaObject::invokeMethod(
+            this, [this] { takeCustomerNo(); }, Qt::QueuedConnection);
     });
     connect(cboCustomer, &QComboBox::activated, this, [this](int index) {
         const QVariant id = cboCustomer->itemData(index);
@@ -219,9 +229,18 @@ void TfrmARInvoice::buildHeader()
     });
     connect(btnRecipient, &QPushButton::clicked, this, &TfrmARInvoice::lookupRecipient);
     connect(btnCustomer, &QPushButton::clicked, this, [this] {
-        if (openCustomerList && SecurityCheck(kAccessCustomers))
-            openCustomerList(document_ ? document_->header().customerId.value_or(0) : 0);
+        if (openCustomerList_ && SecurityCheck(kAccessCustomers))
+            openCustomerList_(document_ ? document_->header().customerId.value_or(0) : 0);
     });
+}
+
+void TfrmARInvoice::setOpenCustomerList(std::function<void(qint64 customerId)> open)
+{
+    openCustomerList_ = std::move(open);
+    btnCustomer->setEnabled(bool(openCustomerList_));
+    btnCustomer->setToolTip(openCustomerList_
+                                ? QStringLiteral("Open the customer list at this customer")
+                                : QStringLiteral("The customer list is not available here"));
 }
 
 void TfrmARInvoice::buildGridAndTotals()
@@ -233,6 +252,8 @@ void TfrmARInvoice::buildGridAndTotals()
     connect(grid, &InvoiceGrid::itemSearchRequested, this, &TfrmARInvoice::searchItem);
     connect(grid, &InvoiceGrid::advanceRequested, this, &TfrmARInvoice::advanceInGrid);
     connect(grid, &InvoiceGrid::rowLeft, this, [this](int fromRow, int) { leaveRow(fromRow); });
+    connect(grid, &InvoiceGrid::cancelLineRequested, this, &TfrmARInvoice::cancelLine);
+    connect(grid, &InvoiceGrid::lockedChangeAttempted, this, &TfrmARInvoice::refusePostedChange);
 
     lblTaxLine = new QLabel(this);
     lblTaxLine->setObjectName(QStringLiteral("lblTaxLine"));
@@ -308,6 +329,9 @@ bool TfrmARInvoice::openExisting(qint64 invoiceId)
     if (!document)
         return false;
     attach(std::move(document));
+    // The cursor starts on the first line, as the grid's keys expect one.
+    if (lines_->rowCount() > 0)
+        grid->setCurrentIndex(lines_->index(0, int(LineColumn::Quantity)));
     return true;
 }
 
@@ -325,10 +349,7 @@ void TfrmARInvoice::attach(std::unique_ptr<InvoiceDocument> document)
     grid->setColumnWidth(4, 100);
     grid->horizontalHeader()->setStretchLastSection(true);
     connect(lines_, &InvoiceLinesModel::documentChanged, this, &TfrmARInvoice::showDocument);
-    connect(lines_, &InvoiceLinesModel::refused, this, [this](const QModelIndex& index) {
-        grid->setCurrentIndex(index);
-        grid->edit(index);
-    });
+    connect(lines_, &InvoiceLinesModel::refused, grid, &InvoiceGrid::valueRefused);
     showDocument();
 }
 
@@ -457,35 +478,107 @@ void TfrmARInvoice::focusOn(InvoiceField field)
     }
 }
 
+namespace
+{
+
+// Keys that would change what a field holds (not those that only move around).
+bool changesField(const QKeyEvent& key, const QObject* field, const QObject* spin)
+{
+    if (key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut) ||
+        key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo))
+        return true;
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+        return field == spin;
+    default:
+        break;
+    }
+    return !key.text().isEmpty() && key.text().at(0).isPrint();
+}
+
+} // namespace
+
 bool TfrmARInvoice::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        // Enter with a customer number typed goes straight to the invoice date.
-        if (watched == editCustomerNo && enter) {
-            if (!editCustomerNo->text().trimmed().isEmpty())
-                dateInvoice->setFocus();
-            else
-                focusNextChild();
+    if (event->type() != QEvent::KeyPress || !document_)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                       !(key->modifiers() & ~Qt::KeypadModifier);
+    // Page Down from the header goes into the lines.
+    if (key->key() == Qt::Key_PageDown && key->modifiers() == Qt::NoModifier) {
+        enterLines();
+        return true;
+    }
+    if (document_->isPosted() && watched != btnRecipient &&
+        changesField(*key, watched, spinPeriod)) {
+        refusePostedChange();
+        return true;
+    }
+    // Enter with a customer number typed goes straight to the invoice date, once the number
+    // is taken; a refused number keeps the cursor in the box.
+    if (watched == editCustomerNo && enter) {
+        if (!takeCustomerNo())
             return true;
-        }
-        if (watched == dateInvoice && enter) {
+        if (!editCustomerNo->text().trimmed().isEmpty())
+            dateInvoice->setFocus();
+        else
             focusNextChild();
-            return true;
-        }
-        // Page Down from the header goes into the lines.
-        if (key->key() == Qt::Key_PageDown &&
-            (watched == editCustomerNo || watched == dateInvoice)) {
-            grid->setFocus();
-            if (document_->lineCount() == 0)
-                appendLine();
-            else
-                grid->setCurrentIndex(lines_->index(0, 0));
-            return true;
-        }
+        return true;
+    }
+    if (watched == dateInvoice && enter) {
+        focusNextChild();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool TfrmARInvoice::takeCustomerNo()
+{
+    // The refusal's message box takes the focus from the box, which finishes its editing once
+    // more: that must not refuse the same number again.
+    if (takingCustomerNo_ || !document_ ||
+        editCustomerNo->text().trimmed() == document_->customerNo())
+        return true;
+    takingCustomerNo_ = true;
+    const bool taken =
+        apply([this] { document_->setCustomerNoText(editCustomerNo->text().trimmed()); });
+    takingCustomerNo_ = false;
+    return taken;
+}
+
+void TfrmARInvoice::enterLines()
+{
+    grid->setFocus();
+    if (document_->lineCount() == 0)
+        appendLine();
+    else
+        grid->setCurrentIndex(lines_->index(0, int(LineColumn::Quantity)));
+}
+
+void TfrmARInvoice::refusePostedChange()
+{
+    dialogs_.inform(Dialogs::Kind::Error, invoicemsg::kPostedLocked);
+}
+
+void TfrmARInvoice::cancelLine()
+{
+    if (!document_ || document_->editingRow() < 0)
+        return;
+    const int row = document_->editingRow();
+    const int column = std::max(0, grid->currentIndex().column());
+    apply([this] { document_->cancelLine(); });
+    // The cursor stays on the line, or goes to the last one when the new line was dropped.
+    const int rows = lines_->rowCount();
+    if (rows > 0)
+        grid->setCurrentIndex(lines_->index(std::min(row, rows - 1), column));
 }
 
 void TfrmARInvoice::appendLine()
@@ -553,15 +646,20 @@ void TfrmARInvoice::advanceInGrid()
 
 void TfrmARInvoice::searchItem()
 {
-    if (!document_ || document_->isPosted())
+    if (!document_ || document_->isPosted() || searching_)
         return;
     const int row = grid->currentIndex().row();
     if (row < 0)
         return;
+    // What was typed into the Item cell so far gives way to the search.
+    grid->discardEditor();
+    searching_ = true;
     TfrmItemSearch search(db_, this);
     if (const auto item = document_->lineItem(row))
         search.setCurrentItem(int(item->itemId));
-    if (search.exec() != QDialog::Accepted || search.selectedItemId() == 0)
+    const bool chosen = search.exec() == QDialog::Accepted && search.selectedItemId() != 0;
+    searching_ = false;
+    if (!chosen)
         return;
     const qint64 itemId = search.selectedItemId();
     if (apply([this, row, itemId] {
@@ -585,6 +683,8 @@ void TfrmARInvoice::lookupRecipient()
 
 void TfrmARInvoice::btnOKClick()
 {
+    if (!takeCustomerNo())
+        return;
     if (!apply([this] { document_->ok(); }))
         return;
     if (document_->hasBeenStored())

@@ -38,8 +38,9 @@ public:
     InvoiceDocument* document() const { return document_.get(); }
     Dialogs& dialogs() { return dialogs_; }
 
-    // How the customer list is opened from the "Client/Funder" button, once that screen exists.
-    std::function<void(qint64 customerId)> openCustomerList;
+    // How the customer list is opened from the "Client/Funder" button, positioned on the
+    // invoice's customer (0: none). Until it is given the button stays disabled.
+    void setOpenCustomerList(std::function<void(qint64 customerId)> open);
 
     QPushButton* btnCustomer;
     QLineEdit* editCustomerNo;
@@ -93,6 +94,13 @@ private:
     void appendLine();
     void deleteLine();
     void searchItem();
+    void cancelLine();
+    // The customer number typed so far, taken as on leaving the box; false when refused.
+    bool takeCustomerNo();
+    // Page Down from the header: into the lines.
+    void enterLines();
+    // A key that would change a posted invoice: the posted-invoice message.
+    void refusePostedChange();
     void lookupRecipient();
     void leaveRow(int fromRow);
 
@@ -101,7 +109,10 @@ private:
     MessageBoxDialogs dialogs_;
     std::unique_ptr<InvoiceDocument> document_;
     InvoiceLinesModel* lines_ = nullptr;
+    std::function<void(qint64 customerId)> openCustomerList_;
     bool closing_ = false;
     bool showing_ = false;
     QString copyCaption_;
+    bool searching_ = false;
+    bool takingCustomerNo_ = false;
 };

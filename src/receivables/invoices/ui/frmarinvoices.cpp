@@ -294,7 +294,7 @@ TfrmARInvoice* TfrmARInvoices::openInvoiceWindow()
 {
     auto* window = new TfrmARInvoice(db_, lookups_);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->openCustomerList = openCustomerList;
+    window->setOpenCustomerList(openCustomerList);
     connect(window, &TfrmARInvoice::invoiceStored, this, [this](qint64 id) {
         refresh();
         moveTo(id);
