@@ -1,0 +1,26 @@
+#pragma once
+// Proves that the books tie: balances against invoices, invoices against their lines, the keys
+// and numbers that hold the documents together, and the counters they are drawn from. Each
+// check reads a table in one pass (an aggregate query or one read in key order), so the whole
+// check stays quick on a large ledger and over a server connection.
+
+#include "common/formatsettings.h"
+#include "receivables/bookcheck/bookdiscrepancy.h"
+
+#include <functional>
+
+class Database;
+
+struct BookCheck {
+    QString name; // what it proves, for a progress caption
+    std::function<BookDiscrepancies(Database&, const FormatSettings&)> run;
+};
+
+// Every check, in the order they run; a document kind that brings its own tables (payments)
+// adds its checks here.
+const QList<BookCheck>& bookChecks();
+
+// Runs every check and gives all that does not tie, in the checks' order; empty when the books
+// tie. Only reads. Raises DbError when the engine fails.
+BookDiscrepancies checkBooks(Database& db,
+                             const FormatSettings& settings = currentFormatSettings());
