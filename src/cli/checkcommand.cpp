@@ -33,6 +33,12 @@ int runCheckCommand(const QStringList& args, CliContext& context)
     context.out << "Tables: " << tables << Qt::endl;
     context.out << "User: " << context.userName << Qt::endl;
 
+    if (missingBookTables(db) == bookTables()) {
+        context.out << "No books yet: the AR tables have not been created (tallywick init creates "
+                       "them)."
+                    << Qt::endl;
+        return 0;
+    }
     const BookDiscrepancies found = checkBooks(db);
     if (found.isEmpty()) {
         context.out << "The books tie." << Qt::endl;

@@ -81,6 +81,20 @@ private Q_SLOTS:
         QVERIFY(run.out.contains(QStringLiteral("Mode: file server\n")));
     }
 
+    // A folder whose AR tables were never made: nothing to tie, and nothing is created.
+    void aDatabaseWithoutBooks()
+    {
+        const QString empty = scratch_.filePath(QStringLiteral("empty"));
+        QVERIFY(QDir().mkpath(empty));
+        const ProgramRun run = check(empty);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        QVERIFY2(run.out.endsWith(QStringLiteral(
+                     "No books yet: the AR tables have not been created (tallywick init "
+                     "creates them).\n")),
+                 qPrintable(run.out));
+        QVERIFY(run.out.contains(QStringLiteral("Tables: 0\n")));
+    }
+
     // An invoice a cent off its lines, posted without its balance, a number on two invoices
     // and an invoice key counter set back: each listed, and nothing else.
     void plantedDamageIsListed()

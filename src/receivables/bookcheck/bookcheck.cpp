@@ -1,9 +1,13 @@
 #include "receivables/bookcheck/bookcheck.h"
 
+#include "engine/database.h"
+#include "engine/dialect.h"
 #include "receivables/bookcheck/controlcountercheck.h"
 #include "receivables/bookcheck/customerbalancecheck.h"
 #include "receivables/bookcheck/documentkeycheck.h"
 #include "receivables/bookcheck/invoiceamountcheck.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -20,20 +24,66 @@ BookDiscrepancies withoutAmounts(Database& db, const FormatSettings&)
 const QList<BookCheck>& bookChecks()
 {
     static const QList<BookCheck> checks{
-        {QStringLiteral("Duplicate keys"), withoutAmounts<checkDuplicateKeys>},
-        {QStringLiteral("Invoice numbers"), withoutAmounts<checkDuplicateInvoiceNumbers>},
-        {QStringLiteral("Invoice lines"), withoutAmounts<checkOrphanLines>},
-        {QStringLiteral("Invoice amounts"), checkInvoiceAmounts},
-        {QStringLiteral("Customer balances"), checkCustomerBalances},
-        {QStringLiteral("Control counters"), withoutAmounts<checkControlCounters>},
+        {QStringLiteral("Duplicate keys"),
+         {QStringLiteral("Customer"), QStringLiteral("CBalance"), QStringLiteral("Item"),
+          QStringLiteral("ARInv"), QStringLiteral("ARInvDet"), QStringLiteral("ARPmt"),
+          QStringLiteral("ARInvPmt")},
+         withoutAmounts<checkDuplicateKeys>},
+        {QStringLiteral("Invoice numbers"),
+         {QStringLiteral("ARInv")},
+         withoutAmounts<checkDuplicateInvoiceNumbers>},
+        {QStringLiteral("Invoice lines"),
+         {QStringLiteral("ARInv"), QStringLiteral("ARInvDet")},
+         withoutAmounts<checkOrphanLines>},
+        {QStringLiteral("Invoice amounts"),
+         {QStringLiteral("ARInv"), QStringLiteral("ARInvDet")},
+         checkInvoiceAmounts},
+        {QStringLiteral("Customer balances"),
+         {QStringLiteral("CBalance"), QStringLiteral("ARInv"), QStringLiteral("Customer")},
+         checkCustomerBalances},
+        {QStringLiteral("Control counters"),
+         {QStringLiteral("ARInvCtl"), QStringLiteral("ARInv"), QStringLiteral("CustCtl"),
+          QStringLiteral("Customer"), QStringLiteral("ItemCtl"), QStringLiteral("Item"),
+          QStringLiteral("ARPmtCtl"), QStringLiteral("ARPmt")},
+         withoutAmounts<checkControlCounters>},
     };
     return checks;
 }
 
+QStringList bookTables()
+{
+    QStringList tables;
+    for (const BookCheck& check : bookChecks()) {
+        for (const QString& table : check.tables) {
+            if (!tables.contains(table))
+                tables << table;
+        }
+    }
+    return tables;
+}
+
+QStringList missingBookTables(Database& db)
+{
+    QStringList missing;
+    for (const QString& table : bookTables()) {
+        if (!db.dialect().tableExists(db, table))
+            missing << table;
+    }
+    return missing;
+}
+
 BookDiscrepancies checkBooks(Database& db, const FormatSettings& settings)
 {
+    const QStringList missing = missingBookTables(db);
     BookDiscrepancies found;
-    for (const BookCheck& check : bookChecks())
-        found += check.run(db, settings);
+    for (const QString& table : missing)
+        found << BookDiscrepancy{BookDiscrepancy::Kind::MissingTable,
+                                 QStringLiteral("Table %1 is missing").arg(table)};
+    for (const BookCheck& check : bookChecks()) {
+        const bool readable = std::none_of(check.tables.begin(), check.tables.end(),
+                                           [&](const QString& t) { return missing.contains(t); });
+        if (readable)
+            found += check.run(db, settings);
+    }
     return found;
 }

@@ -7,12 +7,14 @@
 #include "common/formatsettings.h"
 #include "receivables/bookcheck/bookdiscrepancy.h"
 
+#include <QStringList>
 #include <functional>
 
 class Database;
 
 struct BookCheck {
-    QString name; // what it proves, for a progress caption
+    QString name;       // what it proves, for a progress caption
+    QStringList tables; // every table it reads
     std::function<BookDiscrepancies(Database&, const FormatSettings&)> run;
 };
 
@@ -20,7 +22,14 @@ struct BookCheck {
 // adds its checks here.
 const QList<BookCheck>& bookChecks();
 
+// Every table the checks read, in the checks' order.
+QStringList bookTables();
+// The tables the checks read that the database does not hold, in the checks' order. All of
+// them on a database whose AR tables were never created: it holds no books yet.
+QStringList missingBookTables(Database& db);
+
 // Runs every check and gives all that does not tie, in the checks' order; empty when the books
-// tie. Only reads. Raises DbError when the engine fails.
+// tie. A missing table is a discrepancy of its own, and the checks that read it are left out.
+// Only reads. Raises DbError when the engine fails.
 BookDiscrepancies checkBooks(Database& db,
                              const FormatSettings& settings = currentFormatSettings());

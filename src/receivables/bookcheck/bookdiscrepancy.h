@@ -17,6 +17,7 @@ struct BookDiscrepancy {
         DuplicateNumber, // one invoice number on two invoices
         DuplicateKey,    // one key on two rows of a table
         Counter,         // a control counter not above what was drawn from it
+        MissingTable,    // a table the books are kept in is not there
     };
     Kind kind;
     QString text;

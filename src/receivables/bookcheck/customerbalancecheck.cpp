@@ -14,9 +14,9 @@ struct CustomerBooks {
     Money owing;                  // of its posted invoices
 };
 
-// Keyed by CustomerID; a posted invoice or balance row without a customer is left out here,
-// since nobody's balance could carry it.
-QMap<qint64, CustomerBooks> readCustomerBooks(Database& db)
+// Keyed by CustomerID. What posted invoices without a customer owe goes to `unowned`, since
+// nobody's balance can carry it.
+QMap<qint64, CustomerBooks> readCustomerBooks(Database& db, Money& unowned)
 {
     QMap<qint64, CustomerBooks> books;
     Statement balances = db.query(
@@ -29,11 +29,15 @@ QMap<qint64, CustomerBooks> readCustomerBooks(Database& db)
     }
     Statement owing = db.query(
         QStringLiteral("SELECT CustomerID, CAST(SUM(COALESCE(Owing, 0)) AS BIGINT) AS Owing "
-                       "FROM ARInv WHERE Posted = true AND CustomerID IS NOT NULL "
-                       "GROUP BY CustomerID"));
+                       "FROM ARInv WHERE Posted = true GROUP BY CustomerID"));
     owing.exec();
-    while (owing.next())
-        books[owing.integer(0)].owing = owing.money(QStringLiteral("Owing"));
+    while (owing.next()) {
+        const Money owed = owing.money(QStringLiteral("Owing"));
+        if (owing.isNull(0))
+            unowned = owed;
+        else
+            books[owing.integer(0)].owing = owed;
+    }
     return books;
 }
 
@@ -59,7 +63,8 @@ QString customerName(const QHash<qint64, QString>& numbers, qint64 customerId)
 
 BookDiscrepancies checkCustomerBalances(Database& db, const FormatSettings& settings)
 {
-    const QMap<qint64, CustomerBooks> books = readCustomerBooks(db);
+    Money unowned;
+    const QMap<qint64, CustomerBooks> books = readCustomerBooks(db, unowned);
     const QHash<qint64, QString> numbers = customerNumbers(db);
     BookDiscrepancies found;
     for (auto it = books.constBegin(); it != books.constEnd(); ++it) {
@@ -75,5 +80,9 @@ BookDiscrepancies checkCustomerBalances(Database& db, const FormatSettings& sett
                             .arg(who, owed);
         found << BookDiscrepancy{BookDiscrepancy::Kind::CustomerBalance, text};
     }
+    if (!unowned.isZero())
+        found << BookDiscrepancy{BookDiscrepancy::Kind::CustomerBalance,
+                                 QStringLiteral("Posted invoices without a customer owe %1")
+                                     .arg(bookAmount(unowned, settings))};
     return found;
 }

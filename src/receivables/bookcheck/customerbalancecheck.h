@@ -6,6 +6,7 @@
 class Database;
 
 // A customer with posted invoices must have a balance row equal to the sum of their Owing; a
-// balance row of a customer without posted invoices must be 0. Reads CBalance, the posted
+// balance row of a customer without posted invoices must be 0, and no posted invoice may owe
+// without a customer. Reads CBalance, the posted
 // invoices summed per customer and the customer numbers, each in one pass. Raises DbError.
 BookDiscrepancies checkCustomerBalances(Database& db, const FormatSettings& settings);

@@ -61,9 +61,9 @@ BookDiscrepancies checkOrphanLines(Database& db)
 BookDiscrepancies checkDuplicateInvoiceNumbers(Database& db)
 {
     BookDiscrepancies found;
-    Statement s =
-        db.query(QStringLiteral("SELECT InvoiceNo, COUNT(*) FROM ARInv WHERE InvoiceNo IS NOT NULL "
-                                "GROUP BY InvoiceNo HAVING COUNT(*) > 1 ORDER BY InvoiceNo"));
+    Statement s = db.query(QStringLiteral("SELECT RTRIM(InvoiceNo), COUNT(*) FROM ARInv "
+                                          "WHERE InvoiceNo IS NOT NULL GROUP BY RTRIM(InvoiceNo) "
+                                          "HAVING COUNT(*) > 1 ORDER BY RTRIM(InvoiceNo)"));
     s.exec();
     while (s.next())
         found << BookDiscrepancy{
