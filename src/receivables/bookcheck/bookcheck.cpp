@@ -2,6 +2,7 @@
 
 #include "engine/database.h"
 #include "engine/dialect.h"
+#include "engine/transaction.h"
 #include "receivables/bookcheck/controlcountercheck.h"
 #include "receivables/bookcheck/customerbalancecheck.h"
 #include "receivables/bookcheck/documentkeycheck.h"
@@ -17,6 +18,28 @@ template <BookDiscrepancies (*check)(Database&)>
 BookDiscrepancies withoutAmounts(Database& db, const FormatSettings&)
 {
     return check(db);
+}
+
+QStringList tablesRead(const QList<BookCheck>& checks)
+{
+    QStringList tables;
+    for (const BookCheck& check : checks) {
+        for (const QString& table : check.tables) {
+            if (!tables.contains(table))
+                tables << table;
+        }
+    }
+    return tables;
+}
+
+QStringList missingTables(Database& db, const QStringList& tables)
+{
+    QStringList missing;
+    for (const QString& table : tables) {
+        if (!db.dialect().tableExists(db, table))
+            missing << table;
+    }
+    return missing;
 }
 
 } // namespace
@@ -52,38 +75,38 @@ const QList<BookCheck>& bookChecks()
 
 QStringList bookTables()
 {
-    QStringList tables;
-    for (const BookCheck& check : bookChecks()) {
-        for (const QString& table : check.tables) {
-            if (!tables.contains(table))
-                tables << table;
-        }
-    }
-    return tables;
+    return tablesRead(bookChecks());
 }
 
 QStringList missingBookTables(Database& db)
 {
-    QStringList missing;
-    for (const QString& table : bookTables()) {
-        if (!db.dialect().tableExists(db, table))
-            missing << table;
-    }
-    return missing;
+    return missingTables(db, bookTables());
 }
 
 BookDiscrepancies checkBooks(Database& db, const FormatSettings& settings)
 {
-    const QStringList missing = missingBookTables(db);
+    return checkBooks(db, settings, bookChecks());
+}
+
+BookDiscrepancies checkBooks(Database& db, const FormatSettings& settings,
+                             const QList<BookCheck>& checks)
+{
+    Transaction reads(db, Transaction::Mode::Read);
+    // Only where this transaction is the outermost one; a joined one may have read already.
+    const QString sameState = db.dialect().sameStateForReads();
+    if (db.transactionDepth() == 1 && !sameState.isEmpty())
+        db.exec(sameState);
+    const QStringList missing = missingTables(db, tablesRead(checks));
     BookDiscrepancies found;
     for (const QString& table : missing)
         found << BookDiscrepancy{BookDiscrepancy::Kind::MissingTable,
                                  QStringLiteral("Table %1 is missing").arg(table)};
-    for (const BookCheck& check : bookChecks()) {
+    for (const BookCheck& check : checks) {
         const bool readable = std::none_of(check.tables.begin(), check.tables.end(),
                                            [&](const QString& t) { return missing.contains(t); });
         if (readable)
             found += check.run(db, settings);
     }
+    reads.commit();
     return found;
 }
