@@ -2,10 +2,19 @@
 #include "cli/consoledialogs.h"
 #include "data/connection.h"
 #include "engine/database.h"
+#include "receivables/bookcheck/bookcheck.h"
 
 #include <QDir>
 
-// Connects as the console would and reports where the database is and what it holds.
+namespace
+{
+// Apart from 1 (the database could not be read) and 2 (usage), so a script can tell books that
+// do not tie from a check that could not be made.
+constexpr int kBooksDoNotTie = 3;
+} // namespace
+
+// Connects as the console would, reports where the database is and what it holds, and proves
+// that the books tie: every discrepancy is listed, one a line, and makes the exit status 3.
 int runCheckCommand(const QStringList& args, CliContext& context)
 {
     if (!args.isEmpty()) {
@@ -23,5 +32,21 @@ int runCheckCommand(const QStringList& args, CliContext& context)
     context.out << "Engine: " << db.engineVersion() << Qt::endl;
     context.out << "Tables: " << tables << Qt::endl;
     context.out << "User: " << context.userName << Qt::endl;
-    return 0;
+
+    if (missingBookTables(db) == bookTables()) {
+        context.out << "No books yet: the AR tables have not been created (tallywick init creates "
+                       "them)."
+                    << Qt::endl;
+        return 0;
+    }
+    const BookDiscrepancies found = checkBooks(db);
+    if (found.isEmpty()) {
+        context.out << "The books tie." << Qt::endl;
+        return 0;
+    }
+    context.out << "The books do not tie: " << found.size()
+                << (found.size() == 1 ? " discrepancy" : " discrepancies") << Qt::endl;
+    for (const BookDiscrepancy& d : found)
+        context.out << "  " << d.text << Qt::endl;
+    return kBooksDoNotTie;
 }

@@ -68,6 +68,9 @@ public:
     QString createTempTableAs(const QString& table, const QString& select) const;
     virtual QString dropTempTable(const QString& table) const = 0;
     virtual QString beginWriteTransaction() const = 0;
+    // Run first in a read transaction so that all its statements read the same committed state;
+    // empty where a read transaction already does.
+    virtual QString sameStateForReads() const = 0;
     // The most parameters one statement may carry, and how many values a multi-row INSERT
     // should carry for speed.
     virtual int parameterLimit() const = 0;
@@ -126,6 +129,7 @@ public:
     QString currentDateMinusDays(int days) const override;
     QString dropTempTable(const QString& table) const override;
     QString beginWriteTransaction() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    QString sameStateForReads() const override { return {}; }
     int parameterLimit() const override;
     int valuesPerInsert() const override;
     QVariant toStorage(const QVariant& value) const override;
@@ -161,6 +165,10 @@ public:
     QString currentDateMinusDays(int days) const override;
     QString dropTempTable(const QString& table) const override;
     QString beginWriteTransaction() const override { return QStringLiteral("BEGIN"); }
+    QString sameStateForReads() const override
+    {
+        return QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY");
+    }
     int parameterLimit() const override;
     int valuesPerInsert() const override;
     QVariant toStorage(const QVariant& value) const override;

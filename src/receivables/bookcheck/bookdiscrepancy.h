@@ -1,0 +1,31 @@
+#pragma once
+// One thing in the books that does not tie, as the book check reports it.
+
+#include "common/money.h"
+
+#include <QList>
+#include <QString>
+
+class FormatSettings;
+
+struct BookDiscrepancy {
+    enum class Kind {
+        CustomerBalance, // CBalance against the posted invoices' Owing
+        InvoiceAmount,   // InvoiceAmount against the lines and taxes
+        InvoiceOwing,    // Owing against amount less paid, discount and write-off
+        OrphanLine,      // an ARInvDet row whose invoice is gone
+        DuplicateNumber, // one invoice number on two invoices
+        DuplicateKey,    // one key on two rows of a table
+        Counter,         // a control counter not above what was drawn from it
+        MissingTable,    // a table the books are kept in is not there
+    };
+    Kind kind;
+    QString text;
+    bool operator==(const BookDiscrepancy&) const = default;
+};
+
+using BookDiscrepancies = QList<BookDiscrepancy>;
+
+// An amount in a discrepancy: two decimals, or four when the amount has parts of a cent, so two
+// amounts that differ never read alike; a credit has a leading minus.
+QString bookAmount(Money amount, const FormatSettings& settings);
