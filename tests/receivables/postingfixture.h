@@ -32,7 +32,7 @@ void addInvoice(Database& db, const InvoiceRow& invoice);
 void addPrintedInvoices(Database& db, qint64 firstId, int count, int customers);
 
 // How many customers' balances differ from the sum of Owing over their posted invoices (a
-// missing balance row counts as 0).
+// missing balance row counts as 0), found as `tallywick check` finds them.
 qint64 untiedBalances(Database& db);
 Money balance(Database& db, qint64 customerId);
 qint64 count(Database& db, const QString& sql);
