@@ -5,6 +5,7 @@
 #include "engine/database.h"
 #include "engine/statement.h"
 #include "programrun.h"
+#include "samplemonth.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,25 +16,19 @@ class TestCheckCommand : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir scratch_;
-    QString data_;
+    SampleMonth month_;
 
-    ProgramRun tallywick(const QStringList& args)
-    {
-        return runProgram(QStringLiteral(TALLYWICK_PATH), args,
-                          environmentWithHome(scratch_.path()));
-    }
     ProgramRun check(const QString& data)
     {
-        return tallywick({QStringLiteral("--data"), data, QStringLiteral("check")});
+        return month_.tallywick({QStringLiteral("--data"), data, QStringLiteral("check")});
     }
     // A copy of the sample's data folder, to damage without spoiling the sample.
     QString copyOfData(const QString& name)
     {
-        const QString copy = scratch_.filePath(name);
+        const QString copy = month_.scratchPath(name);
         if (!QDir().mkpath(copy))
             return {};
-        const QDir from(data_);
+        const QDir from(month_.data());
         for (const QString& file : from.entryList(QDir::Files)) {
             if (!QFile::copy(from.filePath(file), QDir(copy).filePath(file)))
                 return {};
@@ -60,22 +55,13 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(scratch_.isValid());
-        data_ = scratch_.filePath(QStringLiteral("meals"));
-        for (const QStringList& args :
-             {QStringList{"demo", data_, "--clients", "30", "--period", "2025-03"},
-              QStringList{"--data", data_, "sync", "customers"},
-              QStringList{"--data", data_, "sync", "items"},
-              QStringList{"--data", data_, "generate", "--start", "2025-03-01", "--end",
-                          "2025-03-31", "--yes"}}) {
-            const ProgramRun run = tallywick(args);
-            QVERIFY2(run.exitCode == 0, qPrintable(args.join(' ') + "\n" + run.err));
-        }
+        const QString failure = month_.make(30);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
     void generatedBooksTie()
     {
-        const ProgramRun run = check(data_);
+        const ProgramRun run = check(month_.data());
         QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
         QVERIFY2(run.out.endsWith(QStringLiteral("The books tie.\n")), qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("Mode: file server\n")));
@@ -84,7 +70,7 @@ private Q_SLOTS:
     // A folder whose AR tables were never made: nothing to tie, and nothing is created.
     void aDatabaseWithoutBooks()
     {
-        const QString empty = scratch_.filePath(QStringLiteral("empty"));
+        const QString empty = month_.scratchPath(QStringLiteral("empty"));
         QVERIFY(QDir().mkpath(empty));
         const ProgramRun run = check(empty);
         QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
@@ -143,7 +129,7 @@ private Q_SLOTS:
             QVERIFY2(run.out.contains(expected), qPrintable(expected + "\n---\n" + run.out));
 
         // The sample itself was left as it was.
-        QCOMPARE(check(data_).exitCode, 0);
+        QCOMPARE(check(month_.data()).exitCode, 0);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "engine/database.h"
 #include "engine/statement.h"
 #include "programrun.h"
+#include "samplemonth.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -18,45 +19,22 @@ class TestInvoicesCommand : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir scratch_;
-    QString data_;
+    SampleMonth month_;
 
     ProgramRun invoices(const QStringList& more)
     {
-        return runProgram(QStringLiteral(TALLYWICK_PATH),
-                          QStringList{QStringLiteral("--data"), data_, QStringLiteral("invoices")} +
-                              more,
-                          environmentWithHome(scratch_.path()));
+        return month_.onData(QStringList{QStringLiteral("invoices")} + more);
     }
-    std::unique_ptr<Database> open()
-    {
-        return Database::open(
-            ConnectionParams::sqlite(QDir(data_).filePath(QStringLiteral("Hearthtable.db"))));
-    }
-    QString text(const QString& sql)
-    {
-        auto db = open();
-        Statement s = db->query(sql);
-        s.exec();
-        return s.next() ? s.text(0) : QString();
-    }
-    qint64 number(const QString& sql) { return text(sql).toLongLong(); }
+    std::unique_ptr<Database> open() { return month_.open(); }
+    QString text(const QString& sql) { return month_.text(sql); }
+    qint64 number(const QString& sql) { return month_.number(sql); }
     void exec(const QString& sql) { open()->exec(sql); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        data_ = scratch_.filePath(QStringLiteral("meals"));
-        for (const QStringList& args :
-             {QStringList{"demo", data_, "--clients", "20", "--period", "2025-03"},
-              QStringList{"--data", data_, "sync", "customers"},
-              QStringList{"--data", data_, "sync", "items"},
-              QStringList{"--data", data_, "generate", "--start", "2025-03-01", "--end",
-                          "2025-03-31", "--yes"}}) {
-            const ProgramRun run = runProgram(QStringLiteral(TALLYWICK_PATH), args,
-                                              environmentWithHome(scratch_.path()));
-            QVERIFY2(run.exitCode == 0, qPrintable(args.join(' ') + "\n" + run.err));
-        }
+        const QString failure = month_.make(20);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(number(QStringLiteral("SELECT COUNT(*) FROM ARInv")) >= 3);
     }
 

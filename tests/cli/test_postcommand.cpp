@@ -7,6 +7,7 @@
 #include "engine/database.h"
 #include "engine/statement.h"
 #include "programrun.h"
+#include "samplemonth.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -16,46 +17,21 @@ class TestPostCommand : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir scratch_;
-    QString data_;
+    SampleMonth month_;
 
-    ProgramRun tallywick(const QStringList& args)
-    {
-        return runProgram(QStringLiteral(TALLYWICK_PATH), args,
-                          environmentWithHome(scratch_.path()));
-    }
     ProgramRun post(const QStringList& more = {})
     {
-        return tallywick(QStringList{QStringLiteral("--data"), data_, QStringLiteral("post"),
-                                     QStringLiteral("invoices")} +
-                         more);
+        return month_.onData(QStringList{QStringLiteral("post"), QStringLiteral("invoices")} +
+                             more);
     }
-    std::unique_ptr<Database> open()
-    {
-        return Database::open(
-            ConnectionParams::sqlite(QDir(data_).filePath(QStringLiteral("Hearthtable.db"))));
-    }
-    qint64 number(const QString& sql)
-    {
-        auto db = open();
-        Statement s = db->query(sql);
-        s.exec();
-        return s.next() ? s.integer(0) : -1;
-    }
+    std::unique_ptr<Database> open() { return month_.open(); }
+    qint64 number(const QString& sql) { return month_.number(sql); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        data_ = scratch_.filePath(QStringLiteral("meals"));
-        for (const QStringList& args :
-             {QStringList{"demo", data_, "--clients", "20", "--period", "2025-03"},
-              QStringList{"--data", data_, "sync", "customers"},
-              QStringList{"--data", data_, "sync", "items"},
-              QStringList{"--data", data_, "generate", "--start", "2025-03-01", "--end",
-                          "2025-03-31", "--yes"}}) {
-            const ProgramRun run = tallywick(args);
-            QVERIFY2(run.exitCode == 0, qPrintable(args.join(' ') + "\n" + run.err));
-        }
+        const QString failure = month_.make(20);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(number(QStringLiteral("SELECT COUNT(*) FROM ARInv")) > 3);
     }
 

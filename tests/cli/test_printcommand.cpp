@@ -9,6 +9,7 @@
 #include "engine/statement.h"
 #include "pdfreading.h"
 #include "programrun.h"
+#include "samplemonth.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,47 +20,22 @@ class TestPrintCommand : public QObject
 {
     Q_OBJECT
 private:
-    QTemporaryDir scratch_;
-    QString data_;
+    SampleMonth month_;
 
-    ProgramRun tallywick(const QStringList& args)
-    {
-        return runProgram(QStringLiteral(TALLYWICK_PATH), args,
-                          environmentWithHome(scratch_.path()));
-    }
     ProgramRun print(const QStringList& more)
     {
-        return tallywick(QStringList{QStringLiteral("--data"), data_, QStringLiteral("print"),
-                                     QStringLiteral("invoices")} +
-                         more);
+        return month_.onData(QStringList{QStringLiteral("print"), QStringLiteral("invoices")} +
+                             more);
     }
-    QString file(const QString& name) const { return scratch_.filePath(name); }
-    std::unique_ptr<Database> open()
-    {
-        return Database::open(
-            ConnectionParams::sqlite(QDir(data_).filePath(QStringLiteral("Hearthtable.db"))));
-    }
-    qint64 number(const QString& sql)
-    {
-        auto db = open();
-        Statement s = db->query(sql);
-        s.exec();
-        return s.next() ? s.integer(0) : -1;
-    }
+    QString file(const QString& name) const { return month_.scratchPath(name); }
+    std::unique_ptr<Database> open() { return month_.open(); }
+    qint64 number(const QString& sql) { return month_.number(sql); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        data_ = scratch_.filePath(QStringLiteral("meals"));
-        for (const QStringList& args :
-             {QStringList{"demo", data_, "--clients", "30", "--period", "2025-03"},
-              QStringList{"--data", data_, "sync", "customers"},
-              QStringList{"--data", data_, "sync", "items"},
-              QStringList{"--data", data_, "generate", "--start", "2025-03-01", "--end",
-                          "2025-03-31", "--yes"}}) {
-            const ProgramRun run = tallywick(args);
-            QVERIFY2(run.exitCode == 0, qPrintable(args.join(' ') + "\n" + run.err));
-        }
+        const QString failure = month_.make(30);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(number(QStringLiteral("SELECT COUNT(*) FROM ARInv")) > 3);
     }
 
@@ -174,7 +150,7 @@ private Q_SLOTS:
 
         // With the example template in the data folder, one label per invoice.
         QVERIFY(QFile::copy(QStringLiteral(TALLYWICK_DOCS_DIR "/ARLabel.rtm"),
-                            QDir(data_).filePath(QStringLiteral("ARLabel.rtm"))));
+                            QDir(month_.data()).filePath(QStringLiteral("ARLabel.rtm"))));
         run = print({QStringLiteral("--pdf"), file(QStringLiteral("l2.pdf")),
                      QStringLiteral("--labels-pdf"), labels});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
