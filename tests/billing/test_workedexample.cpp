@@ -1,6 +1,9 @@
 // The worked example of docs/worked-example.md, run on both engines: the same small meal
-// program, and exactly the invoices, lines and history entries the document lists.
+// program, exactly the invoices, lines and history entries the document lists, and the
+// balances posting them gives.
 #include "billingworld.h"
+#include "receivables/bookcheck/bookcheck.h"
+#include "receivables/invoices/posting/invoicepostingrun.h"
 #include "testdatabases.h"
 
 #include <QTest>
@@ -65,6 +68,8 @@ class TestWorkedExample : public QObject
 private Q_SLOTS:
     void invoicesAsDocumented_data() { testdb::addEngineRows(); }
     void invoicesAsDocumented();
+    void postingAsDocumented_data() { testdb::addEngineRows(); }
+    void postingAsDocumented();
 };
 
 void TestWorkedExample::invoicesAsDocumented()
@@ -104,6 +109,40 @@ void TestWorkedExample::invoicesAsDocumented()
                                    "2|C1002|3rd Party (COUNTY) billed, 6/1 - 6/30/2024- $13.50 ",
                                    "3|C1003|3rd Party (COUNTY) billed, 6/1 - 6/30/2024- $160.00 ",
                                    "4|C1004|AR invoice generated, 6/1 - 6/30/2024- $18.00 "}));
+}
+
+void TestWorkedExample::postingAsDocumented()
+{
+    QFETCH(QString, engine);
+    World w(engine);
+    buildExample(w);
+    ScriptedDialogs answers({Dialogs::Yes, Dialogs::No});
+    QCOMPARE(w.generate(juneSettings(), &answers).outcome, RunOutcome::Completed);
+    // Ada's and the county's invoices are printed; Tom's is not yet.
+    w.db().exec(
+        QStringLiteral("UPDATE ARInv SET Printed = true WHERE CustomerID IN (SELECT "
+                       "CustomerID FROM Customer WHERE CustomerNo IN ('C1001', 'COUNTY'))"));
+
+    ScriptedDialogs dialogs;
+    NoProgress progress;
+    const InvoicePostingResult result = InvoicePostingRun(w.db(), dialogs, progress).run();
+    QCOMPARE(result.outcome, InvoicePostingOutcome::Posted);
+    QCOMPARE(result.posted, 2);
+    QCOMPARE(result.amount, Money::fromCents(21050));
+
+    const auto balance = [&w](const char* customerNo) {
+        return testdb::scalar(w.db(), QStringLiteral("SELECT B.Balance FROM CBalance B JOIN "
+                                                     "Customer C ON C.CustomerID = B.CustomerID "
+                                                     "WHERE C.CustomerNo = '%1'")
+                                          .arg(QLatin1String(customerNo)));
+    };
+    QCOMPARE(balance("C1001"), Money::fromCents(500).raw());
+    QCOMPARE(balance("COUNTY"), Money::fromCents(20550).raw());
+    QCOMPARE(balance("C1004"), -1); // no balance row: nothing of Tom's is posted
+    QCOMPARE(testdb::scalar(w.db(), QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE Posted = "
+                                                   "true AND ExchangeRate IS NOT NULL")),
+             2);
+    QVERIFY(checkBooks(w.db(), FormatSettings::us()).isEmpty());
 }
 
 QTEST_MAIN(TestWorkedExample)
