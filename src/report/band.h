@@ -28,7 +28,7 @@ struct Element {
     Kind kind = Kind::Text;
     QRectF rect; // within the band, in points; a line runs from the top left to the top right
     TextFunction text;
-    FontSpec font;
+    PrintFont font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     // A word-wrapped text grows downwards as far as its text needs; the band grows with it and
     // the elements below it move down.
@@ -39,7 +39,7 @@ struct Element {
     bool shaded = false;
 
     // Fluent setters, so a layout reads as a list of placed texts.
-    Element& withFont(const FontSpec& f)
+    Element& withFont(const PrintFont& f)
     {
         font = f;
         return *this;

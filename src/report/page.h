@@ -13,13 +13,13 @@
 namespace report
 {
 
-struct FontSpec {
+struct PrintFont {
     QString family = QStringLiteral("Liberation Sans");
     qreal pointSize = 9;
     bool bold = false;
     bool italic = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const PrintFont&) const = default;
 };
 
 // One thing drawn on a page: a text in its rectangle, a line, a box or a picture.
@@ -28,7 +28,7 @@ struct PageItem {
     Kind kind = Kind::Text;
     QRectF rect; // a line runs from the rectangle's top left to its bottom right
     QString text;
-    FontSpec font;
+    PrintFont font;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = false;
     qreal lineWidth = 0.5;

@@ -30,7 +30,7 @@ QString alignmentName(Qt::Alignment alignment)
     return QStringLiteral("left");
 }
 
-QString style(const FontSpec& font)
+QString style(const PrintFont& font)
 {
     QString s;
     if (font.bold)

@@ -278,7 +278,7 @@ private:
 
         readPage(root, out.definition.page);
         bodyWidth_ = out.definition.page.body().width();
-        font_ = readFont(root.value(QStringLiteral("font")), QStringLiteral("font"), FontSpec{});
+        font_ = readFont(root.value(QStringLiteral("font")), QStringLiteral("font"), PrintFont{});
         readLabels(root, out.definition);
 
         const QJsonObject bands =
@@ -457,13 +457,13 @@ private:
                             .arg(body.height(), 0, 'f', 1));
     }
 
-    FontSpec readFont(const QJsonValue& value, const QString& where, const FontSpec& base) const
+    PrintFont readFont(const QJsonValue& value, const QString& where, const PrintFont& base) const
     {
         if (value.isUndefined())
             return base;
         const QJsonObject object = objectAt(value, where);
         onlyKeys(object, where, {"family", "size", "bold", "italic"});
-        FontSpec font = base;
+        PrintFont font = base;
         font.family = textAt(object, QStringLiteral("family"), where, false, base.family);
         font.pointSize = numberAt(object, QStringLiteral("size"), where, base.pointSize);
         if (font.pointSize <= 0 || font.pointSize > 200)
@@ -515,8 +515,8 @@ private:
         band.newPageBefore = flagAt(object, QStringLiteral("newPage"), where);
         if (Condition condition = readCondition(object, where))
             band.beforePrint = [condition](ReportContext& c) { return condition(c); };
-        const FontSpec font = readFont(object.value(QStringLiteral("font")),
-                                       at(where, QStringLiteral("font")), font_);
+        const PrintFont font = readFont(object.value(QStringLiteral("font")),
+                                        at(where, QStringLiteral("font")), font_);
         const QJsonValue elements = object.value(QStringLiteral("elements"));
         if (elements.isUndefined())
             return band;
@@ -737,7 +737,7 @@ private:
         };
     }
 
-    Element readElement(const QJsonObject& object, const QString& where, const FontSpec& bandFont,
+    Element readElement(const QJsonObject& object, const QString& where, const PrintFont& bandFont,
                         qreal bandWidth)
     {
         const QString type = textAt(object, QStringLiteral("type"), where, true);
@@ -785,8 +785,8 @@ private:
         }
 
         // The texts.
-        const FontSpec font = readFont(object.value(QStringLiteral("font")),
-                                       at(where, QStringLiteral("font")), bandFont);
+        const PrintFont font = readFont(object.value(QStringLiteral("font")),
+                                        at(where, QStringLiteral("font")), bandFont);
         TextFunction text;
         if (type == QLatin1String("text")) {
             onlyKeys(
@@ -861,7 +861,7 @@ private:
     QString source_;
     std::optional<QStringList> fields_;
     qreal bodyWidth_ = 0;
-    FontSpec font_;
+    PrintFont font_;
     std::optional<qreal> labelHeight_;
     QStringList groupFields_;
     std::vector<RunningTotal> totals_;

@@ -25,29 +25,29 @@ const QImage& measuringSurface()
     return surface;
 }
 
-QFontMetricsF metricsFor(const FontSpec& spec)
+QFontMetricsF metricsFor(const PrintFont& font)
 {
-    return QFontMetricsF(qtFont(spec), &measuringSurface());
+    return QFontMetricsF(qtFont(font), &measuringSurface());
 }
 } // namespace
 
-QFont qtFont(const FontSpec& spec)
+QFont qtFont(const PrintFont& font)
 {
-    QFont font(spec.family);
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setKerning(false);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+    QFont face(font.family);
+    face.setPointSizeF(font.pointSize);
+    face.setBold(font.bold);
+    face.setItalic(font.italic);
+    face.setKerning(false);
+    face.setHintingPreference(QFont::PreferNoHinting);
+    return face;
 }
 
-qreal lineHeight(const FontSpec& font)
+qreal lineHeight(const PrintFont& font)
 {
     return metricsFor(font).height() * kPointsPerDot;
 }
 
-qreal wrappedHeight(const QString& text, const FontSpec& font, qreal width)
+qreal wrappedHeight(const QString& text, const PrintFont& font, qreal width)
 {
     if (text.isEmpty())
         return lineHeight(font);

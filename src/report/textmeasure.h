@@ -11,12 +11,12 @@
 namespace report
 {
 
-// The font a FontSpec stands for, at its point size.
-QFont qtFont(const FontSpec& spec);
+// The desktop font a printed text is set in, at its point size.
+QFont qtFont(const PrintFont& font);
 
 // The height of `text` wrapped at words into `width` points.
-qreal wrappedHeight(const QString& text, const FontSpec& font, qreal width);
+qreal wrappedHeight(const QString& text, const PrintFont& font, qreal width);
 // The height of one line of the font.
-qreal lineHeight(const FontSpec& font);
+qreal lineHeight(const PrintFont& font);
 
 } // namespace report

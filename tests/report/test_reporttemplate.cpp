@@ -265,7 +265,7 @@ private Q_SLOTS:
                               QStringLiteral("on 1/5/24"), QStringLiteral("2:05 PM"),
                               QStringLiteral("For the board"), QStringLiteral("bold")}));
         const PageItem* bold = findText(pages.pages[0], QStringLiteral("bold"));
-        QCOMPARE(bold->font, (FontSpec{QStringLiteral("Liberation Serif"), 12, true, false}));
+        QCOMPARE(bold->font, (PrintFont{QStringLiteral("Liberation Serif"), 12, true, false}));
         QVERIFY(bold->alignment & Qt::AlignRight);
         QVERIFY(bold->wordWrap);
     }
