@@ -95,14 +95,18 @@ QString labelTemplatePath(const QString& directory)
     return inDirectory(directory, kLabelTemplateName);
 }
 
+QString missingTemplateText(const QString& fileName)
+{
+    return QStringLiteral("The report template %1 could not be found.")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+
 std::optional<int> printLabels(const QString& directory, Dialogs& dialogs, report::RowSource& rows,
                                report::PageSink& sink, const report::RunOptions& options)
 {
     const QString fileName = labelTemplatePath(directory);
     if (!QFileInfo::exists(fileName)) {
-        dialogs.inform(Dialogs::Kind::Warning,
-                       QStringLiteral("The report template %1 could not be found.")
-                           .arg(QDir::toNativeSeparators(fileName)));
+        dialogs.inform(Dialogs::Kind::Warning, missingTemplateText(fileName));
         return std::nullopt;
     }
     const NamedSources sources;

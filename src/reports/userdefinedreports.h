@@ -61,6 +61,8 @@ std::optional<int> printUserDefinedReport(int report, const QString& directory, 
 
 // The label template "ARLabel.rtm" in the database's directory.
 QString labelTemplatePath(const QString& directory);
+// The warning for a label template that is not there.
+QString missingTemplateText(const QString& fileName);
 // Prints one label per row with the label template. Nothing, after a message, when the
 // template is missing (warning "The report template <file> could not be found.") or refused
 // (error with the loader's text).

@@ -14,6 +14,7 @@
 #include "reports/invoiceprint/invoiceselection.h"
 #include "reports/invoiceprint/mailmerge.h"
 #include "reports/invoiceprint/printedinvoicereader.h"
+#include "reports/userdefinedreports.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 
@@ -439,8 +440,9 @@ private Q_SLOTS:
             asking.printedOk.reset();
             const InvoicePrintResult r =
                 InvoicePrintRun(*l->db, dialogs, progress, output).run(InvoiceSelection(), asking);
-            QCOMPARE(dialogs.texts(), QStringList({kInsertLabels, missingTemplateText(templateFile),
-                                                   kPrintedOkQuestion}));
+            QCOMPARE(dialogs.texts(),
+                     QStringList({kInsertLabels, reports::missingTemplateText(templateFile),
+                                  kPrintedOkQuestion}));
             QCOMPARE(dialogs.shown()[0].buttons, Dialogs::Buttons(Dialogs::Ok | Dialogs::Cancel));
             QCOMPARE(dialogs.shown()[1].kind, Dialogs::Kind::Warning);
             QVERIFY(output.labelled.isEmpty());

@@ -8,18 +8,12 @@
 #include "reports/invoiceprint/mailmerge.h"
 #include "reports/invoiceprint/printedflags.h"
 #include "reports/invoiceprint/printedinvoicereader.h"
+#include "reports/userdefinedreports.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace invoiceprint
 {
-
-QString missingTemplateText(const QString& fileName)
-{
-    return QStringLiteral("The report template ") + fileName +
-           QStringLiteral(" could not be found.");
-}
 
 QString toBeUpdatedText(int batchSize)
 {
@@ -67,12 +61,12 @@ InvoicePrintResult InvoicePrintRun::run(const InvoiceSelection& selection,
     if (options.output == PrintOutputChoice::InvoicesAndLabels &&
         dialogs_.ask(Dialogs::Kind::Confirmation, kInsertLabels, Dialogs::Ok | Dialogs::Cancel) ==
             Dialogs::Ok) {
-        const QString labelTemplate = QDir(options.dataDirectory).filePath(kLabelTemplate);
+        const QString labelTemplate = reports::labelTemplatePath(options.dataDirectory);
         if (QFileInfo::exists(labelTemplate)) {
             invoices.rewind();
             output_.printLabels(invoices, labelTemplate);
         } else {
-            dialogs_.inform(Dialogs::Kind::Warning, missingTemplateText(labelTemplate));
+            dialogs_.inform(Dialogs::Kind::Warning, reports::missingTemplateText(labelTemplate));
         }
     } else if (options.output == PrintOutputChoice::InvoicesAndMailMerge) {
         const QString file = output_.chooseMailMergeFile();

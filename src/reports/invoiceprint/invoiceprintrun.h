@@ -61,8 +61,6 @@ inline const QString kInsertLabels =
                    "printing any labels.");
 inline const QString kPrintedOkQuestion = QStringLiteral("Did invoice(s) print OK?");
 inline const QString kUpdating = QStringLiteral("Updating invoice(s)");
-inline const QString kLabelTemplate = QStringLiteral("ARLabel.rtm");
-QString missingTemplateText(const QString& fileName);
 QString toBeUpdatedText(int batchSize);
 } // namespace invoiceprint
 

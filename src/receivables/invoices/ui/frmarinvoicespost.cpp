@@ -1,5 +1,6 @@
 #include "receivables/invoices/ui/frmarinvoicespost.h"
 
+#include "common/ui/barprogress.h"
 #include "engine/dberror.h"
 #include "receivables/invoices/posting/invoicepostingrun.h"
 #include "receivables/invoices/posting/invoicestopost.h"
@@ -11,26 +12,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace
-{
-// The dialog's progress bar as the run's progress.
-class BarProgress final : public Progress
-{
-public:
-    explicit BarProgress(QProgressBar* bar) : bar_(bar) {}
-    void setRange(int minimum, int maximum) override { bar_->setRange(minimum, maximum); }
-    void setValue(int value) override
-    {
-        bar_->setValue(value);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    void setCaption(const QString&) override {}
-
-private:
-    QProgressBar* bar_;
-};
-} // namespace
 
 TfrmARInvoicesPost::TfrmARInvoicesPost(Database& db, QWidget* parent)
     : QDialog(parent), db_(db), dialogs_(this)

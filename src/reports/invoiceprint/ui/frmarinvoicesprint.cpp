@@ -1,5 +1,6 @@
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 
+#include "common/ui/barprogress.h"
 #include "data/screensettings.h"
 #include "engine/dberror.h"
 #include "engine/tablelock.h"
@@ -16,33 +17,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace
-{
-const QString kSection = QStringLiteral("FormARInvoicesPrint");
-
-// The dialog's progress bar as the run's progress.
-class BarProgress final : public Progress
-{
-public:
-    BarProgress(QProgressBar* bar, QLabel* caption) : bar_(bar), caption_(caption) {}
-    void setRange(int minimum, int maximum) override { bar_->setRange(minimum, maximum); }
-    void setValue(int value) override
-    {
-        bar_->setValue(value);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    void setCaption(const QString& caption) override
-    {
-        caption_->setText(caption);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-
-private:
-    QProgressBar* bar_;
-    QLabel* caption_;
-};
-} // namespace
 
 TfrmARInvoicesPrint::TfrmARInvoicesPrint(Database& db, QString databaseDirectory, QWidget* parent)
     : QDialog(parent), db_(db), directory_(std::move(databaseDirectory)), dialogs_(this)
