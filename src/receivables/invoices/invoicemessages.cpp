@@ -30,11 +30,4 @@ QString fieldRequired(const QString& label)
     return QStringLiteral("Field '") + label + QStringLiteral("' must have a value");
 }
 
-QString periodOutOfRange(int typed)
-{
-    return QStringLiteral(
-               "%1 is not a valid value for field 'Period'. The allowed range is 1 to 12")
-        .arg(typed);
-}
-
 } // namespace invoicemsg

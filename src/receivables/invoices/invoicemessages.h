@@ -47,8 +47,4 @@ inline const QString kPostedLocked = QStringLiteral(
 // OK on an invoice that another workstation deleted while it was open here.
 inline const QString kInvoiceDeletedMeanwhile =
     QStringLiteral("This invoice was deleted by another user; it was not saved.");
-
-// Period fields.
-inline const QString kYearInvalid = QStringLiteral("Period invalid...\rEnter year as 2 digits");
-QString periodOutOfRange(int typed); // 13 is not a valid value for field 'Period'. ...
 } // namespace invoicemsg

@@ -179,6 +179,20 @@ public:
 private:
     PaymentDocument(Database& db, Dialogs& dialogs);
 
+    void beginHeaderEdit();
+    template <typename T> void changeHeader(T PaymentHeader::*field, const T& value);
+    bool hasLines() const;
+    void followCustomerCurrency();
+    void lookUpCustomerAndBank();
+    void requireLine() const;
+    void touchLine();
+    void endLineEdit();
+    void takeWriteOffAmount(std::optional<Money> amount);
+    // The invoice of the line being changed, read afresh; empty when it has none.
+    std::optional<AllocatedInvoice> pendingInvoice();
+    std::optional<AllocatedInvoice> freshInvoice(qint64 arInvoiceId);
+    void remember();
+
     struct Private;
     std::unique_ptr<Private> d_;
     PaymentHeader header_;

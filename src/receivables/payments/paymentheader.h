@@ -30,6 +30,10 @@ struct PaymentLine {
     std::optional<Money> discTakenAmount;
     std::optional<Money> writeOffAmount;
     std::optional<qint64> writeOffGLAccountId;
+    // What the line takes off the invoice's Owing: paid, discount and write-off (empty as 0).
+    Money settledAmount() const;
+    // A discount or a write-off is granted only on a line that settles the invoice.
+    bool grantsDiscountOrWriteOff() const;
     bool operator==(const PaymentLine&) const = default;
 };
 

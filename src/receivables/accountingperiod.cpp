@@ -1,0 +1,45 @@
+#include "receivables/accountingperiod.h"
+
+namespace accountingperiod
+{
+
+QString periodOutOfRange(int typed)
+{
+    return QStringLiteral(
+               "%1 is not a valid value for field 'Period'. The allowed range is 1 to 12")
+        .arg(typed);
+}
+
+QString periodRefusal(std::optional<int> period)
+{
+    if (period && (*period < 1 || *period > 12))
+        return periodOutOfRange(*period);
+    return {};
+}
+
+bool readTwoDigitYear(const QString& text, std::optional<int>& year)
+{
+    const QString typed = text.trimmed();
+    if (typed.isEmpty()) {
+        year.reset();
+        return true;
+    }
+    bool digitsOnly = true;
+    for (QChar c : typed)
+        digitsOnly = digitsOnly && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    bool ok = false;
+    const int twoDigits = typed.toInt(&ok);
+    if (!digitsOnly || !ok || twoDigits > 99)
+        return false;
+    year = twoDigits < 50 ? 2000 + twoDigits : 1900 + twoDigits;
+    return true;
+}
+
+QString twoDigitYearText(std::optional<int> year)
+{
+    if (!year)
+        return {};
+    return QString::number(((*year % 100) + 100) % 100).rightJustified(2, QLatin1Char('0'));
+}
+
+} // namespace accountingperiod
