@@ -6,9 +6,10 @@
 #include "common/ui/keyboard.h"
 #include "common/ui/savechanges.h"
 #include "data/lookups.h"
-#include "receivables/invoices/invoicerefusal.h"
-#include "receivables/invoices/periodfields.h"
+#include "receivables/accountingperiod.h"
 #include "receivables/payments/paymentdocument.h"
+#include "receivables/payments/paymentmessages.h"
+#include "receivables/payments/paymentperiodfields.h"
 #include "receivables/payments/ui/allocationgrid.h"
 #include "receivables/payments/ui/allocationlinesmodel.h"
 
@@ -70,8 +71,8 @@ TfrmARPayment::TfrmARPayment(Database& db, TdmLookUps& lookups, QWidget* parent)
     buildHeader();
     buildGrid();
     loadPickLists();
-    const QList<QWidget*> order{editCustomerNo, cboCustomer, cboBank,          editChequeNo,
-                                dateCheque,     spinPeriod,  editYear,         editChequeAmount,
+    const QList<QWidget*> order{editCustomerNo, cboCustomer, cboBank,  editChequeNo,
+                                dateCheque,     spinPeriod,  editYear, editChequeAmount,
                                 grid,           btnOK,       btnCancel};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -200,8 +201,16 @@ void TfrmARPayment::buildHeader()
         // Taken once the focus has settled where the user sent it, so that a refusal brings it
         // back from there cleanly.
         QMetaObject::invokeMethod(
-            this, [this] { takeCustomerNo(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                // A number just refused is not refused again because its box lost the focus
+                // to the message.
+                if (editCustomerNo->text().trimmed() != refusedCustomerNo_)
+                    takeCustomerNo();
+            },
+            Qt::QueuedConnection);
     });
+    connect(editCustomerNo, &QLineEdit::textEdited, this, [this] { refusedCustomerNo_.clear(); });
     connect(cboCustomer, &QComboBox::activated, this, [this](int index) {
         const QVariant id = cboCustomer->itemData(index);
         apply([this, id] {
@@ -234,17 +243,10 @@ void TfrmARPayment::buildHeader()
             });
     });
     connect(editYear, &QLineEdit::editingFinished, this, [this] {
-        if (!document_ || editYear->text() == glYearEditText(document_->header().glYear))
+        if (!document_ ||
+            editYear->text() == accountingperiod::twoDigitYearText(document_->header().glYear))
             return;
-        apply([this] {
-            std::optional<int> year;
-            try {
-                year = glYearFromEditText(editYear->text());
-            } catch (const InvoiceRefusal& refusal) {
-                throw PaymentRefusal(refusal.message(), PaymentField::Year);
-            }
-            document_->setGLYear(year);
-        });
+        apply([this] { document_->setGLYear(paymentGLYearFromEditText(editYear->text())); });
     });
     connect(editChequeAmount, &QLineEdit::editingFinished, this, [this] { takeChequeAmount(); });
     connect(btnCustomer, &QPushButton::clicked, this, [this] {
@@ -393,7 +395,7 @@ void TfrmARPayment::showDocument()
         editChequeNo->setText(h.chequeNo);
         dateCheque->setDate(h.paymentDate);
         spinPeriod->setValue(h.glPeriod.value_or(0));
-        editYear->setText(glYearEditText(h.glYear));
+        editYear->setText(accountingperiod::twoDigitYearText(h.glYear));
         if (!editChequeAmount->hasFocus() || posted)
             editChequeAmount->setText(h.chequeAmount ? money(*h.chequeAmount) : QString());
     }
@@ -543,8 +545,9 @@ bool TfrmARPayment::takeCustomerNo()
         editCustomerNo->text().trimmed() == document_->customerNo())
         return true;
     takingCustomerNo_ = true;
-    const bool taken =
-        apply([this] { document_->setCustomerNoText(editCustomerNo->text().trimmed()); });
+    const QString typed = editCustomerNo->text().trimmed();
+    const bool taken = apply([this, typed] { document_->setCustomerNoText(typed); });
+    refusedCustomerNo_ = taken ? QString() : typed;
     takingCustomerNo_ = false;
     return taken;
 }
@@ -675,11 +678,7 @@ void TfrmARPayment::fillLine(void (PaymentDocument::*command)())
 
 void TfrmARPayment::refusePostedChange()
 {
-    // The document words the refusal of any change to a posted payment.
-    apply([this] {
-        document_->appendLine();
-        document_->cancelLine();
-    });
+    dialogs_.inform(Dialogs::Kind::Error, paymentmsg::kPostedLocked);
 }
 
 bool TfrmARPayment::saveAndReport()

@@ -116,5 +116,6 @@ private:
     bool closing_ = false;
     bool showing_ = false;
     bool takingCustomerNo_ = false;
+    QString refusedCustomerNo_;
     static int openCount_;
 };
