@@ -27,6 +27,8 @@
 #include "receivables/invoices/ui/frmarinvoicesfilter.h"
 #include "receivables/invoices/ui/frmarinvoicesfind.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
+#include "receivables/payments/paymentdocument.h"
+#include "receivables/payments/ui/frmarpayment.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoiceorganization.h"
@@ -120,6 +122,68 @@ qint64 sampleInvoice(Database& db, bool post)
             QStringLiteral("UPDATE ARInv SET Printed = true, Posted = true WHERE ARInvoiceID = %1")
                 .arg(id));
     return id;
+}
+
+// A cheque from the customer of the sample invoices paying three of hers: one with its early
+// payment discount, one in part with the rest written off, one in full.
+qint64 samplePayment(Database& db, Dialogs& dialogs, qint64 invoiceId)
+{
+    db.exec(QStringLiteral("UPDATE Company SET FiscalYear = 2026, EPeriodFromYYYY = 2026, "
+                           "EPeriodFromPP = 1"));
+    db.exec(QStringLiteral("UPDATE Customer SET CurrencyID = 1 WHERE CustomerNo = '1004'"));
+    records::insert(db, ar::glAccount(),
+                    {{QStringLiteral("GLAccountID"), 901},
+                     {QStringLiteral("GLAccount"), QStringLiteral("5400")},
+                     {QStringLiteral("AccountName"), QStringLiteral("Bad debts")},
+                     {QStringLiteral("Suspended"), false}});
+    db.exec(
+        QStringLiteral("UPDATE Currency SET DfltWriteOffGLAccountID = 901 WHERE CurrencyID = 1"));
+    db.exec(QStringLiteral("UPDATE ARInv SET Printed = true, Posted = true WHERE ARInvoiceID = %1")
+                .arg(invoiceId));
+    const struct {
+        qint64 id;
+        const char* number;
+        qint64 raw;
+        double discPC;
+    } invoices[] = {{901, "10091", 1200000, 2}, {902, "10092", 455000, 0}};
+    for (const auto& invoice : invoices)
+        records::insert(
+            db, ar::arInv(),
+            {{QStringLiteral("ARInvoiceID"), invoice.id},
+             {QStringLiteral("CustomerID"), 1},
+             {QStringLiteral("InvoiceNo"), QString::fromLatin1(invoice.number)},
+             {QStringLiteral("InvoiceDate"), QDate(2026, 11, 28)},
+             {QStringLiteral("InvoiceAmount"), QVariant::fromValue(Money::fromRaw(invoice.raw))},
+             {QStringLiteral("PaidAmount"), QVariant::fromValue(Money())},
+             {QStringLiteral("DiscTakenAmount"), QVariant::fromValue(Money())},
+             {QStringLiteral("WriteOffAmount"), QVariant::fromValue(Money())},
+             {QStringLiteral("Owing"), QVariant::fromValue(Money::fromRaw(invoice.raw))},
+             {QStringLiteral("DiscPC"), invoice.discPC},
+             {QStringLiteral("DiscDays"), 10},
+             {QStringLiteral("GLPeriod"), 11},
+             {QStringLiteral("GLYear"), 2026},
+             {QStringLiteral("Printed"), true},
+             {QStringLiteral("Posted"), true}});
+    auto document = PaymentDocument::openNew(db, dialogs);
+    document->setCustomerNoText(QStringLiteral("1004"));
+    document->setChequeNo(QStringLiteral("20417"));
+    document->setPaymentDate(QDate(2026, 12, 4));
+    document->appendLine();
+    document->setLineInvoiceNo(QStringLiteral("10091"));
+    document->payTakeDiscount();
+    document->storeLine();
+    document->appendLine();
+    document->setLineInvoiceNo(QStringLiteral("10092"));
+    document->setLinePaymentAmount(Money::fromRaw(400000));
+    document->setLineWriteOffAmount(Money::fromRaw(55000));
+    document->storeLine();
+    document->appendLine();
+    document->chooseLineInvoice(invoiceId);
+    document->payNoDiscount();
+    document->storeLine();
+    document->setChequeAmount(document->allocatedSum());
+    document->ok();
+    return document->paymentId();
 }
 
 } // namespace
@@ -313,6 +377,14 @@ int main(int argc, char** argv)
              module.database().exec(
                  QStringLiteral("UPDATE ARInv SET Printed = true WHERE Posted = false"));
              return new TfrmARInvoicesPost(module.database());
+         }},
+        {QStringLiteral("payment-discount-and-write-off.png"),
+         [&] {
+             const qint64 payment = samplePayment(*db, dialogs, posted);
+             auto* window = new TfrmARPayment(*db, lookups);
+             window->setAttribute(Qt::WA_DeleteOnClose, false);
+             window->openExisting(payment);
+             return window;
          }},
     };
     int failures = 0;

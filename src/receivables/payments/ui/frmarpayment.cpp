@@ -159,6 +159,7 @@ void TfrmARPayment::buildHeader()
     customerRow->addWidget(cboCustomer, 1);
     auto* periodRow = new QHBoxLayout;
     periodRow->addWidget(spinPeriod);
+    periodRow->addSpacing(10);
     periodRow->addWidget(new QLabel(QStringLiteral("Year:"), this));
     periodRow->addWidget(editYear);
     periodRow->addStretch();
