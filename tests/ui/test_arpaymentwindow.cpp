@@ -78,6 +78,11 @@ void prepare(Database& db)
                      {QStringLiteral("GLAccount"), QStringLiteral("5400")},
                      {QStringLiteral("AccountName"), QStringLiteral("Bad debts")},
                      {QStringLiteral("Suspended"), false}});
+    records::insert(db, ar::glAccount(),
+                    {{QStringLiteral("GLAccountID"), 8},
+                     {QStringLiteral("GLAccount"), QStringLiteral("5410")},
+                     {QStringLiteral("AccountName"), QStringLiteral("Old write-offs")},
+                     {QStringLiteral("Suspended"), true}});
     records::insert(db, ar::currency(),
                     {{QStringLiteral("CurrencyID"), 1},
                      {QStringLiteral("CurrencyName"), QStringLiteral("US Dollars")},
@@ -117,6 +122,9 @@ void prepare(Database& db)
     addInvoice(db, 101, kClient, QStringLiteral("3001"), Money::fromRaw(2000000), true, 2, 10);
     addInvoice(db, 102, kClient, QStringLiteral("3002"), Money::fromRaw(500000), true);
     addInvoice(db, 103, kClient, QStringLiteral("3003"), Money::fromRaw(800000), false);
+    addInvoice(db, 104, kClient, QStringLiteral("3004"), Money::fromRaw(300000), true);
+    db.exec(QStringLiteral("UPDATE ARInv SET PaidAmount = 300000, Owing = 0 WHERE ARInvoiceID = "
+                           "104"));
 }
 
 QPointer<TfrmARPayment> shownWindow(TfrmARPayment* window)
@@ -430,6 +438,75 @@ private Q_SLOTS:
         QCOMPARE(window->document()->line(0).paymentAmount,
                  std::optional<Money>(Money::fromRaw(500000)));
         QVERIFY(watcher.messages.isEmpty());
+    }
+
+    // The write-off account typed by number and chosen by name meets its own refusals; the
+    // invoices offered follow the Outstanding toggle.
+    void accountColumnsAndOutstanding_data() { testdb::addEngineRows(); }
+    void accountColumnsAndOutstanding()
+    {
+        QFETCH(QString, engine);
+        auto db = testdb::fresh(engine);
+        prepare(*db);
+        TdmLookUps lookups(*db);
+        QPointer<TfrmARPayment> window = shownWindow(TfrmARPayment::showNew(*db, lookups));
+        ModalWatcher watcher;
+        startClientCheque(window, QString());
+        auto offered = [&] {
+            QTest::keyClick(window->grid, Qt::Key_F2);
+            auto* invoices = qobject_cast<QComboBox*>(window->focusWidget());
+            if (!invoices || invoices->objectName() != QLatin1String("cboInvoice"))
+                return QStringList();
+            QStringList numbers;
+            for (int i = 0; i < invoices->count(); ++i)
+                numbers << invoices->itemText(i);
+            QTest::keyClick(window->focusWidget(), Qt::Key_Escape); // drops the new line
+            return numbers;
+        };
+        // The paid invoice is left out until Outstanding is unchecked.
+        QCOMPARE(offered(), (QStringList{QStringLiteral("3001"), QStringLiteral("3002"),
+                                         QStringLiteral("3003")}));
+        window->grid->actionOutstanding->trigger();
+        QVERIFY(!window->document()->outstandingOnly());
+        QTest::keyClick(window->grid, Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(offered(), (QStringList{QStringLiteral("3001"), QStringLiteral("3002"),
+                                         QStringLiteral("3003"), QStringLiteral("3004")}));
+        window->grid->actionOutstanding->trigger();
+
+        QTest::keyClick(window->grid, Qt::Key_Insert, Qt::ControlModifier);
+        typeInGrid(window, QStringLiteral("3002"));
+        QTest::keyClick(window->focusWidget(), Qt::Key_F5);
+        window->grid->setCurrentIndex(
+            window->grid->model()->index(0, int(AllocationColumn::WriteOffAccount)));
+        typeInGrid(window, QStringLiteral("9999"));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        QCOMPARE(watcher.messages,
+                 QStringList{shown(QStringLiteral("GL Account not found...\rPress Esc or enter a "
+                                                  "different account no"))});
+        QVERIFY(window->grid->isEditingCell());
+        activateAgain(window);
+        QTest::keyClick(window->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(window->focusWidget(), QStringLiteral("5410"));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        QCOMPARE(watcher.messages.last(), QStringLiteral("GL Account has been suspended"));
+        QCOMPARE(window->document()->line(0).writeOffGLAccountId, std::nullopt);
+        activateAgain(window);
+        QTest::keyClick(window->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(window->focusWidget(), QStringLiteral("5400"));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        QCOMPARE(window->document()->line(0).writeOffGLAccountId, std::optional<qint64>(kBadDebts));
+        QCOMPARE(currentColumn(window), AllocationColumn::AccountName);
+
+        // By name: the suspended account's refusal names it.
+        QTest::keyClick(window->grid, Qt::Key_F2);
+        auto* names = qobject_cast<QComboBox*>(window->focusWidget());
+        QVERIFY(names && names->objectName() == QLatin1String("cboAccountName"));
+        names->setCurrentIndex(names->findText(QStringLiteral("Old write-offs")));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        QCOMPARE(watcher.messages.last(),
+                 QStringLiteral("GL Account '5410: Old write-offs' has been suspended"));
+        QCOMPARE(window->document()->line(0).writeOffGLAccountId, std::optional<qint64>(kBadDebts));
+        QCOMPARE(watcher.messages.size(), 3);
     }
 
     // A posted payment shows POSTED, takes no change, and closes without a question.

@@ -397,8 +397,7 @@ void TfrmARPayment::showDocument()
         dateCheque->setDate(h.paymentDate);
         spinPeriod->setValue(h.glPeriod.value_or(0));
         editYear->setText(accountingperiod::twoDigitYearText(h.glYear));
-        if (!editChequeAmount->hasFocus() || posted)
-            editChequeAmount->setText(h.chequeAmount ? money(*h.chequeAmount) : QString());
+        editChequeAmount->setText(h.chequeAmount ? money(*h.chequeAmount) : QString());
     }
     lblReconciled->setVisible(h.reconciled);
     lblPosted->setVisible(posted);
