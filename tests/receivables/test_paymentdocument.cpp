@@ -424,13 +424,15 @@ private Q_SLOTS:
             const Outcome o = outcomeOf([&] { doc->ok(); });
             return qMakePair(o.message, o.focus);
         };
+        // The bank box is read first, before the checks of the stored header.
+        QCOMPARE(refusal(), qMakePair(QStringLiteral("A  Bank Account must be selected."),
+                                      PaymentField::Bank));
+        doc->setBankId(kMainStreet);
         QCOMPARE(refusal(), qMakePair(QStringLiteral("A Client for this payment has not been "
                                                      "selected."),
                                       PaymentField::CustomerNo));
         doc->setCustomerNoText(QStringLiteral("1002"));
-        doc->setBankId(std::nullopt);
-        QCOMPARE(refusal(), qMakePair(QStringLiteral("A  Bank Account must be selected."),
-                                      PaymentField::Bank));
+        QCOMPARE(doc->header().bankId, kMainStreet); // a dollar bank for a dollar customer stays
         doc->setBankId(99);
         QCOMPARE(refusal(), qMakePair(QStringLiteral("Bank no longer exists"), PaymentField::Bank));
         doc->setBankId(kBorderBank);
