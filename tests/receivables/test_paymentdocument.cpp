@@ -209,6 +209,27 @@ private Q_SLOTS:
 
     // The fill commands from the invoice's Owing, and a discount only where the line settles
     // the invoice; only what is paid counts toward the cheque.
+    // The discount is the percentage of the invoice amount rounded to cents, half away from
+    // zero; no percentage gives no discount and no date.
+    void discountAmountAndDate()
+    {
+        const auto discount = [](double amount, double percent) {
+            AllocatedInvoice invoice;
+            invoice.invoiceAmount = units(amount);
+            invoice.discPC = percent;
+            invoice.invoiceDate = QDate(2024, 2, 25);
+            invoice.discDays = 5;
+            return invoice;
+        };
+        QCOMPARE(discount(1.00, 2.5).discountAmount(), units(0.03));
+        QCOMPARE(discount(-1.00, 2.5).discountAmount(), units(-0.03));
+        QCOMPARE(discount(10.10, 2.5).discountAmount(), units(0.25));
+        QCOMPARE(discount(1234.56, 1.5).discountAmount(), units(18.52));
+        QCOMPARE(discount(10.10, 2.5).discountDate(), QDate(2024, 3, 1)); // over a leap day
+        QVERIFY(!discount(10.10, 0).discountAmount());
+        QVERIFY(!discount(10.10, 0).discountDate().isValid());
+    }
+
     void fillCommandsAndDiscounts_data() { testdb::addEngineRows(); }
     void fillCommandsAndDiscounts()
     {
@@ -386,6 +407,9 @@ private Q_SLOTS:
         QVERIFY(!outcomeOf([&] { doc->chooseLineInvoice(4); }).message.isEmpty()); // Baker's
         QCOMPARE(outcomeOf([&] { doc->setLineInvoiceNo(QStringLiteral("5004")); }).message,
                  QStringLiteral("Invoice no. 5004 not found."));
+        QVERIFY(!doc->line(0).arInvoiceId);
+        doc->setLineInvoiceNo(QStringLiteral("5003"));
+        doc->setLineInvoiceNo(QString()); // emptied again
         QVERIFY(!doc->line(0).arInvoiceId);
         QCOMPARE(outcomeOf([&] { doc->storeLine(); }).message,
                  QStringLiteral("Field 'Invoice no.' must have a value...\rMake changes or press "
