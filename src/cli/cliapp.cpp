@@ -77,7 +77,14 @@ const char* const kHelp =
     "                             at the invoice's own where they differ\n"
     "  post invoices [--yes|--no] post every printed invoice not yet posted and add it to its\n"
     "                             customer's balance; a table another job holds is retried\n"
-    "                             with --yes and given up with --no\n";
+    "                             with --yes and given up with --no\n"
+    "  payment add --customer NO --cheque NO [--bank ID] [--date DATE] [--amount X]\n"
+    "           (--apply INVOICENO=AMOUNT[:discount=X][:writeoff=X][:account=GL]\n"
+    "            | --pay INVOICENO | --pay-discount INVOICENO)... [--yes|--no]\n"
+    "                             record a customer's cheque and apply it to posted invoices,\n"
+    "                             one line per invoice in the order given (--pay pays what is\n"
+    "                             owed, --pay-discount takes the early-payment discount);\n"
+    "                             without --amount the cheque is the sum paid once confirmed\n";
 
 } // namespace
 
@@ -149,6 +156,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runInvoicesCommand(rest, context);
         if (command == QLatin1String("post"))
             return runPostCommand(rest, context);
+        if (command == QLatin1String("payment"))
+            return runPaymentCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

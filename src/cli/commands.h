@@ -35,3 +35,7 @@ int runPrintCommand(const QStringList& args, CliContext& context);
 int runInvoicesCommand(const QStringList& args, CliContext& context);
 // tallywick post invoices [--yes|--no]
 int runPostCommand(const QStringList& args, CliContext& context);
+// tallywick payment add --customer NO --cheque NO [--bank ID] [--date DATE] [--amount X]
+// (--apply INVOICENO=AMOUNT[:discount=X][:writeoff=X][:account=GL] | --pay INVOICENO |
+// --pay-discount INVOICENO)... [--yes|--no]
+int runPaymentCommand(const QStringList& args, CliContext& context);

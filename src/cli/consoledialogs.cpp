@@ -6,9 +6,16 @@ QString forTerminal(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    // A carriage return alone would make the terminal write the next line over this one.
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
 } // namespace
+
+QString ConsoleDialogs::terminalText(const QString& text)
+{
+    return forTerminal(text);
+}
 
 void ConsoleDialogs::inform(Kind kind, const QString& text)
 {

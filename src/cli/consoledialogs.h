@@ -29,6 +29,8 @@ public:
 
     void inform(Kind kind, const QString& text) override;
     Button ask(Kind kind, const QString& text, Buttons buttons) override;
+    // A rule's message as the terminal shows it: each line break one new line.
+    static QString terminalText(const QString& text);
 
 private:
     QTextStream& out_;

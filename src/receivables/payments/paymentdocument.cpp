@@ -443,6 +443,11 @@ void PaymentDocument::setLineInvoiceNo(const QString& invoiceNo)
 {
     requireLine();
     const QString typed = invoiceNo.trimmed();
+    if (typed.isEmpty()) {
+        d_->pending.arInvoiceId.reset();
+        touchLine();
+        return;
+    }
     const std::optional<AllocatedInvoice> invoice =
         header_.customerId
             ? paymentlookup::invoiceOfCustomerByNo(d_->db, *header_.customerId, typed)

@@ -138,7 +138,8 @@ public:
     // has not been posted") or already on another line of this payment ("... has already had
     // this payment applied to it.").
     void chooseLineInvoice(qint64 arInvoiceId);
-    // The same with the invoice number typed (one of the customer's invoices).
+    // The same with the invoice number typed (one of the customer's invoices); refused with
+    // "Invoice no. <text> not found." when there is none. Empty text takes the invoice off.
     void setLineInvoiceNo(const QString& invoiceNo);
     void setLinePaymentAmount(std::optional<Money> amount);
     void setLineDiscTakenAmount(std::optional<Money> amount);

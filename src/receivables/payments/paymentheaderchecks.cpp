@@ -28,14 +28,15 @@ bool outside(int key, int from, int to)
 void checkCustomerAndBank(Database& db, const PaymentHeader& header)
 {
     using namespace paymentmsg;
+    // The bank box is read before anything is checked: an empty one is refused first.
+    if (!header.bankId)
+        refuse(kBankRequired, PaymentField::Bank);
     if (!header.customerId)
         refuse(kClientRequired, PaymentField::CustomerNo);
     const std::optional<PayingCustomer> customer =
         paymentlookup::customerById(db, *header.customerId);
     if (!customer)
         refuse(kCustomerNotFound, PaymentField::CustomerNo);
-    if (!header.bankId)
-        refuse(kBankRequired, PaymentField::Bank);
     const std::optional<BankInfo> bank = paymentlookup::bankById(db, *header.bankId);
     if (!bank)
         refuse(kBankGone, PaymentField::Bank);

@@ -8,8 +8,8 @@ class Database;
 class Dialogs;
 struct PaymentHeader;
 
-// Refuses (PaymentRefusal, with the field to go back to) the first of: no customer (or one that
-// no longer exists); no bank, a bank that no longer exists or one of another currency than the
+// Refuses (PaymentRefusal, with the field to go back to) the first of: no bank; no customer (or
+// one that no longer exists); a bank that no longer exists or one of another currency than the
 // customer's; no date; no fiscal year defined for the organization; no year; a year before the
 // fiscal year; no period; a period outside the allowed range. A period outside the expected
 // range is then accepted only after OK on the warning. No lines are refused. An empty cheque

@@ -8,6 +8,8 @@
 #include "receivables/payments/paymentmessages.h"
 #include "receivables/payments/paymentrefusal.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -119,9 +121,16 @@ void updateHeader(Database& db, const PaymentHeader& header)
 // invoice held until the payment is written: posting cannot change it in between.
 void refuseUnsettledLines(Database& db, const QList<PaymentLine>& lines)
 {
+    // Held in key order, as every payment holds them, so two payments never wait on each other.
+    QList<PaymentLine> granting;
     for (const PaymentLine& line : lines) {
-        if (!line.grantsDiscountOrWriteOff() || !line.arInvoiceId)
-            continue;
+        if (line.grantsDiscountOrWriteOff() && line.arInvoiceId)
+            granting << line;
+    }
+    std::sort(granting.begin(), granting.end(), [](const PaymentLine& a, const PaymentLine& b) {
+        return *a.arInvoiceId < *b.arInvoiceId;
+    });
+    for (const PaymentLine& line : granting) {
         Statement hold =
             db.prepare(QStringLiteral("UPDATE ARInv SET Owing = Owing WHERE ARInvoiceID = :id"));
         hold.bind(QStringLiteral("id"), *line.arInvoiceId).exec();
