@@ -157,12 +157,17 @@ void typeInGrid(TfrmARPayment* window, const QString& text)
     QTest::keyClicks(window->focusWidget(), text.mid(1));
 }
 
-// The client's header typed, the lines reached with Page Down.
+// The client's header typed, Tab from the customer number to the bank, the lines reached with
+// Page Down from the amount.
 void startClientCheque(TfrmARPayment* window, const QString& amount)
 {
     QTest::keyClicks(window->editCustomerNo, QStringLiteral("1002"));
-    QTest::keyClick(window->editCustomerNo, Qt::Key_Return);
-    window->editChequeNo->setFocus();
+    QTest::keyClick(window->editCustomerNo, Qt::Key_Tab);
+    QVERIFY(window->cboBank->hasFocus());
+    QVERIFY(
+        QTest::qWaitFor([window] { return window->document()->header().customerId.has_value(); }));
+    QCOMPARE(window->cboBank->currentText(), QStringLiteral("First Community"));
+    QTest::keyClick(window->cboBank, Qt::Key_Tab);
     QTest::keyClicks(window->editChequeNo, QStringLiteral("771"));
     window->editChequeAmount->setFocus();
     QTest::keyClicks(window->editChequeAmount, amount);

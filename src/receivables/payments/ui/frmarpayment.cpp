@@ -71,9 +71,11 @@ TfrmARPayment::TfrmARPayment(Database& db, TdmLookUps& lookups, QWidget* parent)
     buildHeader();
     buildGrid();
     loadPickLists();
-    const QList<QWidget*> order{editCustomerNo, cboCustomer, cboBank,  editChequeNo,
-                                dateCheque,     spinPeriod,  editYear, editChequeAmount,
-                                grid,           btnOK,       btnCancel};
+    // Tab, like Enter, goes from the customer number to the bank; the customer drop-down is
+    // one Shift+Tab back.
+    const QList<QWidget*> order{cboCustomer, editCustomerNo, cboBank,  editChequeNo,
+                                dateCheque,  spinPeriod,     editYear, editChequeAmount,
+                                grid,        btnOK,          btnCancel};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     resize(900, 540);
