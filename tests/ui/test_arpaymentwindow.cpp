@@ -203,6 +203,8 @@ private Q_SLOTS:
         QSignalSpy stored(window.data(), &TfrmARPayment::paymentStored);
         ModalWatcher watcher;
         QCOMPARE(window->windowTitle(), QStringLiteral("New Payment"));
+        QVERIFY(!window->lblReconciled->isVisible());
+        QVERIFY(!window->lblPosted->isVisible());
         QVERIFY(window->editCustomerNo->hasFocus());
 
         QTest::keyClicks(window->editCustomerNo, QStringLiteral("FUND1"));
@@ -535,14 +537,14 @@ private Q_SLOTS:
             document->ok();
             paymentId = document->paymentId();
         }
-        db->exec(QStringLiteral("UPDATE ARPmt SET Posted = true"));
+        db->exec(QStringLiteral("UPDATE ARPmt SET Posted = true, Reconciled = true"));
         QVERIFY(!TfrmARPayment::showExisting(*db, lookups, paymentId + 1000));
         QPointer<TfrmARPayment> window =
             shownWindow(TfrmARPayment::showExisting(*db, lookups, paymentId));
         ModalWatcher watcher;
         QCOMPARE(window->windowTitle(), QStringLiteral("Payment Check 555"));
         QVERIFY(window->lblPosted->isVisible());
-        QVERIFY(!window->lblReconciled->isVisible());
+        QVERIFY(window->lblReconciled->isVisible());
         QVERIFY(window->editCustomerNo->isReadOnly());
         QVERIFY(!window->cboBank->isEnabled());
         QVERIFY(!window->grid->popup()->isEnabled());
