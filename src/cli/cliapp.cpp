@@ -77,7 +77,15 @@ const char* const kHelp =
     "                             at the invoice's own where they differ\n"
     "  post invoices [--yes|--no] post every printed invoice not yet posted and add it to its\n"
     "                             customer's balance; a table another job holds is retried\n"
-    "                             with --yes and given up with --no\n";
+    "                             with --yes and given up with --no\n"
+    "  payments list [--outstanding] [--customer NO] [--posted yes|no] [--date DATE]\n"
+    "           [--sort date|cheque] [--format table|csv|json]\n"
+    "                             the payment register's list, newest first; csv has one line\n"
+    "                             per invoice a cheque paid, json each cheque with its invoices\n"
+    "  payments delete --cheque NO [--customer NO] [--yes|--no]\n"
+    "                             delete an unposted payment with its allocation lines\n"
+    "  payments reconcile --cheque NO [--customer NO] [on|off]\n"
+    "                             mark a cheque reconciled (on, the default) or not (off)\n";
 
 } // namespace
 
@@ -149,6 +157,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runInvoicesCommand(rest, context);
         if (command == QLatin1String("post"))
             return runPostCommand(rest, context);
+        if (command == QLatin1String("payments"))
+            return runPaymentsCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

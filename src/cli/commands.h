@@ -35,3 +35,7 @@ int runPrintCommand(const QStringList& args, CliContext& context);
 int runInvoicesCommand(const QStringList& args, CliContext& context);
 // tallywick post invoices [--yes|--no]
 int runPostCommand(const QStringList& args, CliContext& context);
+// tallywick payments list [--outstanding] [--customer NO] [--posted yes|no] [--date DATE]
+// [--sort date|cheque] [--format table|csv|json]; payments delete --cheque NO [--customer NO];
+// payments reconcile --cheque NO [--customer NO] [on|off]
+int runPaymentsCommand(const QStringList& args, CliContext& context);
