@@ -229,7 +229,9 @@ void TfrmARPayments::updateCommands()
     mnuReconciled->setEnabled(row != nullptr);
     mnuReconciled->setChecked(row && row->reconciled);
     actPost->setEnabled(bool(openPosting));
-    actCustomer->setEnabled(row && row->customerId && bool(openCustomerList));
+    // A customer since removed has no list entry to show.
+    actCustomer->setEnabled(row && row->customerId && !row->customerNo.isEmpty() &&
+                            bool(openCustomerList));
     actPhone->setEnabled(row && !row->phone.isEmpty() && bool(dial));
     actEMail->setEnabled(row && !row->email.isEmpty() && bool(sendMail));
     mnuOutstanding->setChecked(view_.outstanding);
