@@ -4,6 +4,7 @@
 // and cheque together), the posting offer, what each cheque paid, and the invoice register's
 // view of the payments on an invoice.
 #include "engine/database.h"
+#include "engine/dberror.h"
 #include "invoicefixture.h"
 #include "paymentsample.h"
 #include "receivables/invoices/invoicepayments.h"
@@ -320,6 +321,21 @@ private Q_SLOTS:
         ScriptedDialogs again;
         QCOMPARE(deletePayment(*db, again, 2), DeleteOutcome::NotFound);
         QVERIFY(again.texts().isEmpty());
+    }
+
+    // The cheque and its lines go together or not at all: when the lines cannot be deleted,
+    // the cheque stays.
+    void deleteIsOneUnitOfWork_data() { testdb::addEngineRows(); }
+    void deleteIsOneUnitOfWork()
+    {
+        QFETCH(QString, engine);
+        auto db = sampleLedger(engine);
+        db->exec(QStringLiteral("ALTER TABLE ARInvPmt RENAME TO ARInvPmtAside"));
+        ScriptedDialogs yes({Dialogs::Yes});
+        QVERIFY_THROWS_EXCEPTION(DbError, deletePayment(*db, yes, 2));
+        QCOMPARE(storedCheque(*db, 2).size(), 9);
+        db->exec(QStringLiteral("ALTER TABLE ARInvPmtAside RENAME TO ARInvPmt"));
+        QCOMPARE(linesOf(*db, 2), qint64(2));
     }
 
     // Closing the register offers posting while any cheque of an existing customer waits,
