@@ -84,7 +84,15 @@ const char* const kHelp =
     "                             record a customer's cheque and apply it to posted invoices,\n"
     "                             one line per invoice in the order given (--pay pays what is\n"
     "                             owed, --pay-discount takes the early-payment discount);\n"
-    "                             without --amount the cheque is the sum paid once confirmed\n";
+    "                             without --amount the cheque is the sum paid once confirmed\n"
+    "  payments list [--outstanding] [--customer NO] [--posted yes|no] [--date DATE]\n"
+    "           [--sort date|cheque] [--format table|csv|json]\n"
+    "                             the payment register's list, newest first; csv has one line\n"
+    "                             per invoice a cheque paid, json each cheque with its invoices\n"
+    "  payments delete --cheque NO [--customer NO] [--yes|--no]\n"
+    "                             delete an unposted payment with its allocation lines\n"
+    "  payments reconcile --cheque NO [--customer NO] [on|off]\n"
+    "                             mark a cheque reconciled (on, the default) or not (off)\n";
 
 } // namespace
 
@@ -158,6 +166,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runPostCommand(rest, context);
         if (command == QLatin1String("payment"))
             return runPaymentCommand(rest, context);
+        if (command == QLatin1String("payments"))
+            return runPaymentsCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

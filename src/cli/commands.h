@@ -39,3 +39,7 @@ int runPostCommand(const QStringList& args, CliContext& context);
 // (--apply INVOICENO=AMOUNT[:discount=X][:writeoff=X][:account=GL] | --pay INVOICENO |
 // --pay-discount INVOICENO)... [--yes|--no]
 int runPaymentCommand(const QStringList& args, CliContext& context);
+// tallywick payments list [--outstanding] [--customer NO] [--posted yes|no] [--date DATE]
+// [--sort date|cheque] [--format table|csv|json]; payments delete --cheque NO [--customer NO];
+// payments reconcile --cheque NO [--customer NO] [on|off]
+int runPaymentsCommand(const QStringList& args, CliContext& context);

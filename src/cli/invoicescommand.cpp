@@ -1,8 +1,11 @@
 // tallywick invoices: the invoice register from a terminal. list shows the register's list with
 // its Outstanding toggle and filter; delete, delete-date and copy run the register's commands,
 // asking their questions as the register does and refusing what it refuses.
+#include "cli/answeringdialogs.h"
+#include "cli/commandoptions.h"
 #include "cli/commands.h"
 #include "cli/consoledialogs.h"
+#include "cli/listoutput.h"
 #include "common/formats.h"
 #include "data/datamodule.h"
 #include "engine/database.h"
@@ -41,24 +44,6 @@ struct Request {
     std::optional<Dialogs::Button> answer;      // --yes / --no
     std::optional<Dialogs::Button> priceAnswer; // --prices: Yes takes the current prices
 };
-
-QString readFlag(const QString& option, const QString& value, FlagChoice& choice)
-{
-    if (value == QLatin1String("yes") || value == QLatin1String("no")) {
-        choice = value == QLatin1String("yes") ? FlagChoice::Yes : FlagChoice::No;
-        return {};
-    }
-    return QStringLiteral("%1 takes yes or no, not %2.").arg(option, value);
-}
-
-// The option's value, checked against the words it may take.
-QString readWord(const QString& option, const QString& value, const QStringList& words)
-{
-    if (words.contains(value))
-        return {};
-    return QStringLiteral("%1 takes %2, not %3.")
-        .arg(option, words.join(QStringLiteral(" or ")), value);
-}
 
 QString readRequest(const QStringList& args, Request& r)
 {
@@ -128,29 +113,6 @@ QString readRequest(const QStringList& args, Request& r)
     return {};
 }
 
-// Answers every question with the command's own answer, shown as the console shows an answered
-// question; without one, the console answers (from the global --yes/--no) or refuses to guess.
-class AnsweringDialogs final : public Dialogs
-{
-public:
-    AnsweringDialogs(Dialogs& console, std::optional<Button> answer)
-        : console_(console), answer_(answer)
-    {
-    }
-    void inform(Kind kind, const QString& text) override { console_.inform(kind, text); }
-    Button ask(Kind kind, const QString& text, Buttons buttons) override
-    {
-        if (!answer_ || !buttons.testFlag(*answer_))
-            return console_.ask(kind, text, buttons);
-        console_.inform(kind, text);
-        return *answer_;
-    }
-
-private:
-    Dialogs& console_;
-    std::optional<Button> answer_;
-};
-
 // ----- list
 
 const QStringList kFileColumns{QStringLiteral("InvoiceNo"),      QStringLiteral("CustomerNo"),
@@ -162,7 +124,6 @@ const QStringList kFileColumns{QStringLiteral("InvoiceNo"),      QStringLiteral(
 
 QStringList fileValues(const RegisterRow& r)
 {
-    const auto yesNo = [](bool v) { return v ? QStringLiteral("Yes") : QStringLiteral("No"); };
     return {r.invoiceNo,
             r.customerNo,
             r.customerType,
@@ -177,25 +138,11 @@ QStringList fileValues(const RegisterRow& r)
             yesNo(r.posted)};
 }
 
-// A value holding a comma, a quote or a line break is quoted, its quotes doubled.
-QString csvValue(QString value)
-{
-    static const QRegularExpression special(QStringLiteral("[,\"\r\n]"));
-    if (!value.contains(special))
-        return value;
-    value.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + value + QLatin1Char('"');
-}
-
 void writeCsv(QTextStream& out, const QList<RegisterRow>& rows)
 {
-    out << kFileColumns.join(QLatin1Char(',')) << '\n';
-    for (const RegisterRow& r : rows) {
-        QStringList values = fileValues(r);
-        for (QString& v : values)
-            v = csvValue(v);
-        out << values.join(QLatin1Char(',')) << '\n';
-    }
+    writeCsvLine(out, kFileColumns);
+    for (const RegisterRow& r : rows)
+        writeCsvLine(out, fileValues(r));
 }
 
 void writeJson(QTextStream& out, const QList<RegisterRow>& rows)
@@ -227,19 +174,7 @@ void writeTable(QTextStream& out, const QList<RegisterRow>& rows)
             line << text(r, Column(c), today);
         cells << line;
     }
-    QList<qsizetype> widths(Count, 0);
-    for (const QStringList& line : cells)
-        for (int c = 0; c < Count; ++c)
-            widths[c] = std::max(widths[c], line[c].size());
-    for (const QStringList& line : cells) {
-        QStringList padded;
-        for (int c = 0; c < Count; ++c) {
-            const bool right = c == Age || c == Amount || c == Owing;
-            padded << (right ? line[c].rightJustified(widths[c])
-                             : line[c].leftJustified(widths[c]));
-        }
-        out << padded.join(QStringLiteral("  ")).trimmed() << '\n';
-    }
+    writeAlignedTable(out, cells, {Age, Amount, Owing});
     out << rows.size() << " invoice(s)" << '\n';
 }
 

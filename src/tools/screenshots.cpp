@@ -28,6 +28,9 @@
 #include "receivables/invoices/ui/frmarinvoicesfind.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
 #include "receivables/payments/paymentdocument.h"
+#include "receivables/payments/register/ui/frmarpayments.h"
+#include "receivables/payments/register/ui/frmarpaymentsfilter.h"
+#include "receivables/payments/register/ui/frmarpaymentsfind.h"
 #include "receivables/payments/ui/frmarpayment.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
@@ -36,6 +39,7 @@
 #include "reports/invoiceprint/printedinvoicereader.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 #include "reports/ui/formarreportdestination.h"
+#include "samplepayments.h"
 #include "samplereport.h"
 
 #include <QApplication>
@@ -223,6 +227,7 @@ int main(int argc, char** argv)
     createOrUpgradeSchema(*db, dialogs);
     const qint64 taxed = sampleInvoice(*db, false);
     const qint64 posted = sampleInvoice(*db, true);
+    addSamplePayments(*db, posted);
     TdmLookUps lookups(*db);
     // The generation screen works through the AR module, here on a second connection.
     TDataModuleARSystem module(Database::open(ConnectionParams::sqlite(
@@ -385,6 +390,35 @@ int main(int argc, char** argv)
              window->setAttribute(Qt::WA_DeleteOnClose, false);
              window->openExisting(payment);
              return window;
+         }},
+        {QStringLiteral("payment-register.png"),
+         [&] {
+             auto* screen = new TfrmARPayments(*db);
+             screen->show();
+             return screen;
+         }},
+        {QStringLiteral("payment-register-outstanding-filtered.png"),
+         [&] {
+             auto* screen = new TfrmARPayments(*db);
+             screen->show();
+             screen->setOutstanding(true);
+             PaymentFilter filter;
+             filter.posted = FlagChoice::No;
+             screen->setFilter(filter);
+             return screen;
+         }},
+        {QStringLiteral("payment-register-filter.png"),
+         [&] {
+             auto* filter = new TfrmARPaymentsFilter(*db);
+             filter->edtDate->setDate(QDate(2026, 11, 23));
+             filter->rbPostedNo->setChecked(true);
+             return filter;
+         }},
+        {QStringLiteral("payment-register-find.png"),
+         [&] {
+             auto* find = new TfrmARPaymentsFind(*db);
+             find->edtChequeNo->setText(QStringLiteral("2240"));
+             return find;
          }},
     };
     int failures = 0;

@@ -17,6 +17,7 @@
 #include "plugin/ui/formarsystem.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
+#include "receivables/payments/register/ui/frmarpayments.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 #include "reports/ui/formarreportdestination.h"
@@ -569,6 +570,48 @@ private Q_SLOTS:
         console.progress().setValue(55);
         QCOMPARE(console.StatusPane1->text(), QStringLiteral("Synchronizing items"));
         QCOMPARE(console.StatusProgressBar->value(), 55);
+    }
+
+    // Accept Payments opens the one payment register with every payment shown, its
+    // Outstanding toggle and filter reset each time.
+    void acceptPaymentsOpensThePaymentRegister()
+    {
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        bool ran = false;
+        TfrmARPayments* first = nullptr;
+        TfrmARPayments* again = nullptr;
+        QString caption;
+        watcher.onDialog = [&](QDialog* d) {
+            if (d != &console || ran)
+                return;
+            ran = true;
+            QTimer::singleShot(0, &console, [&] {
+                console.findChild<QPushButton*>(QStringLiteral("btnAcceptPayments"))->click();
+                first = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
+                if (first) {
+                    first->setOutstanding(true);
+                    console.ActionEditPayments->trigger();
+                    caption = first->windowTitle();
+                }
+                again = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
+                console.ActionPostPayments->trigger(); // nothing lent yet: nothing happens
+                if (again)
+                    again->close();
+                console.accept();
+            });
+        };
+        modules.actions().first()->trigger();
+        QVERIFY(ran);
+        QVERIFY(first);
+        QCOMPARE(again, first);
+        QCOMPARE(caption, QStringLiteral("AR Payments"));
+        QVERIFY(!first->mnuOutstanding->isChecked());
+        delete first;
     }
 };
 

@@ -13,6 +13,7 @@
 #include "plugin/ui/consoleprinting.h"
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/invoiceregister.h"
+#include "plugin/ui/paymentregister.h"
 #include "plugin/ui/screenregistry.h"
 #include "report/ui/outputdevice.h"
 #include "sync/customersync.h"
@@ -179,6 +180,8 @@ void TFormARSystem::buildActions()
     wire(mnuReport2, [this] { printUserDefinedReport(this, 2); });
     wire(mnuHelpTopics, [this] { ShowHelpTopics(); });
     wire(mnuAbout, [this] { ShowAbout(); });
+    wire(ActionEditPayments, [this] { openPaymentRegister(this); });
+    wire(ActionPostPayments, [this] { postFromPaymentRegister(this); });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)

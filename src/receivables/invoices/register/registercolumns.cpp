@@ -5,14 +5,6 @@
 namespace registercolumns
 {
 
-namespace
-{
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("Yes") : QStringLiteral("No");
-}
-} // namespace
-
 QString title(Column column)
 {
     switch (column) {

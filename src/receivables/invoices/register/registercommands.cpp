@@ -1,17 +1,11 @@
 #include "receivables/invoices/register/registercommands.h"
 
 #include "engine/database.h"
+#include "receivables/listing/listtexts.h"
 
 QString registerCaption(bool outstanding, bool filtered)
 {
-    QString caption = QStringLiteral("AR Invoices");
-    if (outstanding && filtered)
-        return caption + QStringLiteral(" (Outstanding, Filtered)");
-    if (outstanding)
-        return caption + QStringLiteral(" (Outstanding)");
-    if (filtered)
-        return caption + QStringLiteral(" (Filtered)");
-    return caption;
+    return listCaption(QStringLiteral("AR Invoices"), outstanding, filtered);
 }
 
 QString printSelectedCaption(const QString& invoiceNo, bool printed)

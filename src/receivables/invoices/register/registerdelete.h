@@ -5,19 +5,13 @@
 // invoices either removes them all and leaves its History entry, or nothing.
 
 #include "common/formatsettings.h"
+#include "receivables/listing/deleteoutcome.h"
 
 #include <QDate>
 #include <QString>
 
 class Database;
 class Dialogs;
-
-enum class DeleteOutcome {
-    Deleted,
-    Refused,   // posted (before or after the question), or nothing to delete: said why
-    Abandoned, // the bookkeeper answered No
-    NotFound,  // no such invoice (deleted elsewhere meanwhile)
-};
 
 // Delete > Selected Invoice: the invoice and its lines.
 DeleteOutcome deleteSelectedInvoice(Database& db, Dialogs& dialogs, qint64 invoiceId);

@@ -3,38 +3,18 @@
 #include "common/dialogs.h"
 #include "engine/database.h"
 #include "receivables/invoices/register/registermessages.h"
-
-namespace
-{
-
-struct FoundCustomer {
-    qint64 id = 0;
-    QString name;
-};
-
-std::optional<FoundCustomer> customerBy(Database& db, const QString& condition,
-                                        const QVariant& value)
-{
-    Statement s = db.prepare(
-        QStringLiteral("SELECT CustomerID, CustomerName FROM Customer WHERE %1").arg(condition));
-    s.bind(QStringLiteral(":value"), value).exec();
-    if (!s.next())
-        return std::nullopt;
-    return FoundCustomer{s.integer(0), s.text(1)};
-}
-
-} // namespace
+#include "receivables/listing/customerlookup.h"
 
 std::optional<qint64> findInvoice(Database& db, Dialogs& dialogs, const RegisterView& view,
                                   const FindRequest& request)
 {
-    std::optional<FoundCustomer> customer;
+    std::optional<NamedCustomer> customer;
     if (request.customerId) {
-        customer = customerBy(db, QStringLiteral("CustomerID = :value"), *request.customerId);
+        customer = customerWithId(db, *request.customerId);
         if (!customer) // chosen from the list, then removed by another workstation
-            customer = FoundCustomer{*request.customerId, QString()};
+            customer = NamedCustomer{*request.customerId, QString()};
     } else if (!request.customerNoText.isEmpty()) {
-        customer = customerBy(db, QStringLiteral("CustomerNo = :value"), request.customerNoText);
+        customer = customerWithNo(db, request.customerNoText);
         if (!customer) {
             dialogs.inform(Dialogs::Kind::Information,
                            registermsg::customerNoNotFound(request.customerNoText));

@@ -15,19 +15,6 @@ const QString kColumns = QStringLiteral(
     "I.Posted, I.GLPeriod, I.GLYear, C.CustomerNo, C.CustomerName, C.CurrencyID, C.Phone, "
     "C.EMail");
 
-QString flagCondition(const QString& column, FlagChoice choice)
-{
-    switch (choice) {
-    case FlagChoice::Yes:
-        return QStringLiteral("(%1 = true)").arg(column);
-    case FlagChoice::No:
-        return QStringLiteral("(%1 <> true)").arg(column);
-    case FlagChoice::All:
-        break;
-    }
-    return {};
-}
-
 std::optional<int> optionalInt(const Statement& s, const QString& column)
 {
     if (s.isNull(column))
@@ -52,9 +39,7 @@ std::optional<qint64> RegisterRow::age(const QDate& today) const
 
 QString RegisterRow::periodText() const
 {
-    const QString period = glPeriod ? QString::number(*glPeriod) : QString();
-    const QString year = glYear ? QString::number(*glYear) : QString();
-    return (period + QLatin1Char('/') + year).left(7);
+    return ::periodText(glPeriod, glYear);
 }
 
 QString containsPattern(const QString& text)
@@ -99,16 +84,12 @@ RegisterQuery::RegisterQuery(const RegisterView& view)
 void RegisterQuery::addCondition(const QString& condition, const QString& name,
                                  const QVariant& value)
 {
-    conditions_ << condition;
-    if (!name.isEmpty())
-        parameters_.insert(name, value);
+    conditions_.add(condition, name, value);
 }
 
 QString RegisterQuery::sql(const QString& columns, const QString& limit) const
 {
-    QString text = QStringLiteral("SELECT ") + columns + kFrom;
-    if (!conditions_.isEmpty())
-        text += QStringLiteral(" WHERE ") + conditions_.join(QStringLiteral(" AND "));
+    QString text = QStringLiteral("SELECT ") + columns + kFrom + conditions_.where();
     text += QStringLiteral(" ORDER BY ") + orderBy_;
     if (!limit.isEmpty())
         text += QStringLiteral(" LIMIT ") + limit;
@@ -117,8 +98,7 @@ QString RegisterQuery::sql(const QString& columns, const QString& limit) const
 
 void RegisterQuery::bind(Statement& statement) const
 {
-    for (auto it = parameters_.constBegin(); it != parameters_.constEnd(); ++it)
-        statement.bind(it.key(), it.value());
+    conditions_.bind(statement);
 }
 
 QList<RegisterRow> readRegister(Database& db, const RegisterView& view)

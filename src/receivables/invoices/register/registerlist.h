@@ -5,6 +5,8 @@
 // so a quote, a percent sign or a piece of SQL in a description is matched as the text it is.
 
 #include "common/money.h"
+#include "receivables/listing/boundconditions.h"
+#include "receivables/listing/listtexts.h"
 
 #include <QDate>
 #include <QList>
@@ -20,9 +22,6 @@ enum class RegisterOrder {
     DateNewestFirst, // InvoiceDate, then InvoiceNo, both descending: the register opens so
     InvoiceNo,
 };
-
-// A yes/no/either choice of the filter (Posted; Printed on the command line).
-enum class FlagChoice { All, Yes, No };
 
 struct RegisterFilter {
     std::optional<qint64> customerId;
@@ -87,8 +86,7 @@ public:
     void bind(Statement& statement) const;
 
 private:
-    QStringList conditions_;
-    QVariantMap parameters_;
+    BoundConditions conditions_;
     QString orderBy_;
 };
 

@@ -54,9 +54,4 @@ QString noInvoicesFor(const QString& customerName)
     return QStringLiteral("No invoices found for '") + customerName + QLatin1Char('\'');
 }
 
-QString customerNoNotFound(const QString& typed)
-{
-    return QStringLiteral("Customer no. '") + typed + QStringLiteral("' not found");
-}
-
 } // namespace registermsg

@@ -3,6 +3,8 @@
 // and "\r\n" included; only the screen turns them into line breaks). Dates are passed in already
 // written in the workstation's short date format.
 
+#include "receivables/listing/listtexts.h"
+
 #include <QString>
 
 namespace registermsg
@@ -25,5 +27,5 @@ QString useLatestPrice(const QString& itemDescription);
 QString invoiceNotFoundFor(const QString& invoiceNo, const QString& customerName);
 QString invoiceNotFound(const QString& invoiceNo);
 QString noInvoicesFor(const QString& customerName);
-QString customerNoNotFound(const QString& typed);
+using ::customerNoNotFound;
 } // namespace registermsg

@@ -2,6 +2,7 @@
 
 #include "engine/database.h"
 #include "engine/statement.h"
+#include "receivables/listing/ui/filterchoices.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,28 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace
-{
-// Fills a drop-down with "(all)" and then the rows' names, each holding its key.
-void fill(QComboBox* box, Database& db, const QString& sql)
-{
-    const QVariant chosen = box->currentData();
-    box->clear();
-    box->addItem(QStringLiteral("(all)"));
-    Statement s = db.query(sql);
-    s.exec();
-    while (s.next())
-        box->addItem(s.text(1), s.value(0));
-    box->setCurrentIndex(std::max(0, box->findData(chosen)));
-}
-
-std::optional<qint64> chosenKey(const QComboBox* box)
-{
-    const QVariant key = box->currentData();
-    return key.isValid() ? std::optional<qint64>(key.toLongLong()) : std::nullopt;
-}
-} // namespace
 
 TfrmARInvoicesFilter::TfrmARInvoicesFilter(Database& db, QWidget* parent) : QDialog(parent), db_(db)
 {
@@ -76,15 +55,8 @@ TfrmARInvoicesFilter::TfrmARInvoicesFilter(Database& db, QWidget* parent) : QDia
 
 void TfrmARInvoicesFilter::reload()
 {
-    fill(cboCurrency, db_,
-         QStringLiteral("SELECT CurrencyID, CurrencyName FROM Currency ORDER BY ") +
-             db_.dialect().nocaseOrder(QStringLiteral("CurrencyName")));
-    fill(cboCustomer, db_,
-         QStringLiteral("SELECT CustomerID, ") +
-             db_.dialect().concat({QStringLiteral("CustomerName"), QStringLiteral("'  ('"),
-                                   QStringLiteral("CustomerNo"), QStringLiteral("')'")}) +
-             QStringLiteral(" FROM Customer ORDER BY ") +
-             db_.dialect().nocaseOrder(QStringLiteral("CustomerName")));
+    fillCurrencyChoices(cboCurrency, db_);
+    fillCustomerChoices(cboCustomer, db_);
 }
 
 void TfrmARInvoicesFilter::reset()

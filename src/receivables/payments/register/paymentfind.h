@@ -1,0 +1,19 @@
+#pragma once
+// The find dialog's search: a cheque by customer and number, by number alone, or the first
+// cheque of a customer, among the payments the register shows, in its order. What is not found
+// is said through Dialogs and the list stays where it was.
+
+#include "receivables/payments/register/paymentlist.h"
+
+class Dialogs;
+
+struct ChequeFindRequest {
+    // The customer chosen from the list, else the number typed (matched exactly).
+    std::optional<qint64> customerId;
+    QString customerNoText;
+    QString chequeNo; // matched exactly
+};
+
+// The payment to make current; none when nothing was asked or nothing was found.
+std::optional<qint64> findPayment(Database& db, Dialogs& dialogs, const PaymentView& view,
+                                  const ChequeFindRequest& request);

@@ -1,0 +1,354 @@
+#include "receivables/payments/register/ui/frmarpayments.h"
+
+#include "engine/dberror.h"
+#include "receivables/payments/register/paymentcolumns.h"
+#include "receivables/payments/register/paymentdelete.h"
+#include "receivables/payments/register/paymentfind.h"
+#include "receivables/payments/register/paymentreconcile.h"
+#include "receivables/payments/register/paymentregisterstate.h"
+#include "receivables/payments/register/ui/frmarpaymentsfilter.h"
+#include "receivables/payments/register/ui/frmarpaymentsfind.h"
+#include "receivables/payments/register/ui/paymentregistermodel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace
+{
+const QString kReportsToCome =
+    QStringLiteral("The payment list reports come with the report menu.");
+}
+
+TfrmARPayments::TfrmARPayments(Database& db, QWidget* parent)
+    : QWidget(parent, Qt::Window), db_(db), dialogs_(this)
+{
+    setObjectName(QStringLiteral("frmARPayments"));
+    sendMail = [](const QString& address) {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + address));
+    };
+    model_ = new PaymentRegisterModel(this);
+    grdPayments = new QTableView(this);
+    grdPayments->setObjectName(QStringLiteral("grdPayments"));
+    grdPayments->setModel(model_);
+    grdPayments->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdPayments->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdPayments->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdPayments->setAlternatingRowColors(true);
+    grdPayments->verticalHeader()->hide();
+    grdPayments->verticalHeader()->setDefaultSectionSize(22);
+    grdPayments->horizontalHeader()->setMinimumSectionSize(48);
+    grdPayments->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(grdPayments, &QTableView::doubleClicked, this, [this] { editPayment(); });
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    filterDialog_ = new TfrmARPaymentsFilter(db_, this);
+
+    buildActions();
+    buildMenusAndButtons();
+    connect(grdPayments->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { updateCommands(); });
+    resize(860, 520);
+    refresh();
+}
+
+TfrmARPayments::~TfrmARPayments() = default;
+
+void TfrmARPayments::buildActions()
+{
+    const auto action = [this](const char* name, const QString& text,
+                               const QKeySequence& keys = {}) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QLatin1String(name));
+        if (!keys.isEmpty()) {
+            a->setShortcut(keys);
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+        addAction(a);
+        return a;
+    };
+    actNew = action("actNew", QStringLiteral("&New"), QKeySequence(Qt::Key_Insert));
+    actEdit = action("actEdit", QStringLiteral("&Edit"), QKeySequence(Qt::Key_Return));
+    actDelete = action("actDelete", QStringLiteral("&Delete"));
+    actFind = action("actFind", QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    actPost = action("actPost", QStringLiteral("&Post..."));
+    mnuReconciled = action("mnuReconciled", QStringLiteral("Re&conciled"));
+    mnuReconciled->setCheckable(true);
+    mnuOutstanding = action("mnuOutstanding", QStringLiteral("&Outstanding"),
+                            QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuOutstanding->setCheckable(true);
+    mnuFilter = action("mnuFilter", QStringLiteral("F&ilter..."));
+    mnuFilter->setCheckable(true);
+    actSortDate = action("actSortDate", QStringLiteral("&Date"));
+    actSortCheque = action("actSortCheque", QStringLiteral("&Cheque no."));
+    actSortDate->setCheckable(true);
+    actSortCheque->setCheckable(true);
+    actSortDate->setChecked(true);
+    actCustomer = action("actCustomer", QStringLiteral("C&ustomer"));
+    actRefresh = action("actRefresh", QStringLiteral("&Refresh"), QKeySequence(Qt::Key_F5));
+    actPhone = action("actPhone", QStringLiteral("P&hone"));
+    actEMail = action("actEMail", QStringLiteral("E-&Mail"));
+    actPrintFiltered = action("actPrintFiltered", QStringLiteral("&Filtered List..."));
+    actPrintByDate = action("actPrintByDate", QStringLiteral("by &Date"));
+    actPrintById = action("actPrintById", QStringLiteral("by &ID"));
+    for (QAction* print : {actPrintFiltered, actPrintByDate, actPrintById}) {
+        print->setEnabled(false);
+        print->setToolTip(kReportsToCome);
+    }
+
+    connect(actNew, &QAction::triggered, this, &TfrmARPayments::newPayment);
+    connect(actEdit, &QAction::triggered, this, &TfrmARPayments::editPayment);
+    connect(actDelete, &QAction::triggered, this, &TfrmARPayments::deletePayment);
+    connect(actFind, &QAction::triggered, this, &TfrmARPayments::find);
+    connect(actPost, &QAction::triggered, this, &TfrmARPayments::post);
+    connect(mnuReconciled, &QAction::triggered, this, &TfrmARPayments::toggleReconciled);
+    connect(mnuOutstanding, &QAction::triggered, this, &TfrmARPayments::setOutstanding);
+    connect(mnuFilter, &QAction::triggered, this, [this] {
+        mnuFilter->setChecked(view_.filter.narrows());
+        filter();
+    });
+    connect(actSortDate, &QAction::triggered, this,
+            [this] { setOrder(PaymentOrder::DateNewestFirst); });
+    connect(actSortCheque, &QAction::triggered, this, [this] { setOrder(PaymentOrder::ChequeNo); });
+    connect(actCustomer, &QAction::triggered, this, [this] {
+        if (const PaymentRow* row = currentRow(); row && row->customerId && openCustomerList)
+            openCustomerList(*row->customerId);
+    });
+    connect(actRefresh, &QAction::triggered, this, &TfrmARPayments::refresh);
+    connect(actPhone, &QAction::triggered, this, [this] {
+        if (const PaymentRow* row = currentRow(); row && dial)
+            dial(row->phone);
+    });
+    connect(actEMail, &QAction::triggered, this, [this] {
+        if (const PaymentRow* row = currentRow(); row && sendMail)
+            sendMail(row->email);
+    });
+}
+
+void TfrmARPayments::buildMenusAndButtons()
+{
+    auto* menus = new QMenuBar(this);
+    QMenu* payment = menus->addMenu(QStringLiteral("&Payment"));
+    payment->addActions({actNew, actEdit, actDelete});
+    payment->addSeparator();
+    payment->addActions({mnuReconciled, actPost});
+    QMenu* viewMenu = menus->addMenu(QStringLiteral("&View"));
+    viewMenu->addActions({actFind, mnuOutstanding, mnuFilter});
+    QMenu* sort = viewMenu->addMenu(QStringLiteral("&Sort by"));
+    sort->addActions({actSortDate, actSortCheque});
+    viewMenu->addSeparator();
+    viewMenu->addActions({actCustomer, actPhone, actEMail});
+    viewMenu->addSeparator();
+    viewMenu->addAction(actRefresh);
+    QMenu* print = menus->addMenu(QStringLiteral("P&rint"));
+    print->setToolTipsVisible(true);
+    print->addAction(actPrintFiltered);
+    QMenu* period = print->addMenu(QStringLiteral("Payments in &time period"));
+    period->setToolTipsVisible(true);
+    period->addActions({actPrintByDate, actPrintById});
+
+    auto* tools = new QToolBar(this);
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->addActions({actNew, actEdit, actDelete});
+    tools->addSeparator();
+    tools->addActions({actFind, mnuOutstanding, mnuFilter, actRefresh});
+    tools->addSeparator();
+    tools->addActions({mnuReconciled, actPost});
+
+    grdPayments->addActions({actEdit, actNew, actDelete, mnuReconciled, actCustomer});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menus);
+    layout->addWidget(tools);
+    layout->addWidget(grdPayments);
+    layout->addWidget(lblStatus);
+    lblStatus->setContentsMargins(8, 4, 8, 4);
+}
+
+const PaymentRow* TfrmARPayments::currentRow() const
+{
+    return model_->rowAt(grdPayments->currentIndex().row());
+}
+
+qint64 TfrmARPayments::currentPaymentId() const
+{
+    const PaymentRow* row = currentRow();
+    return row ? row->paymentId : 0;
+}
+
+bool TfrmARPayments::moveTo(qint64 paymentId)
+{
+    const int row = model_->rowOf(paymentId);
+    if (row < 0)
+        return false;
+    grdPayments->setCurrentIndex(model_->index(row, 0));
+    grdPayments->scrollTo(model_->index(row, 0));
+    return true;
+}
+
+void TfrmARPayments::refresh()
+{
+    const qint64 current = currentPaymentId();
+    const int currentRowNumber = grdPayments->currentIndex().row();
+    try {
+        model_->setRows(readPayments(db_, view_));
+    } catch (const DbError& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+    if (!moveTo(current) && model_->rowCount() > 0)
+        grdPayments->setCurrentIndex(
+            model_->index(std::clamp(currentRowNumber, 0, model_->rowCount() - 1), 0));
+    grdPayments->resizeColumnsToContents();
+    // A little air in each column; the name takes what is left.
+    QHeaderView* header = grdPayments->horizontalHeader();
+    for (int column = 0; column < model_->columnCount(); ++column)
+        header->resizeSection(column, header->sectionSize(column) + 12);
+    header->setSectionResizeMode(paymentcolumns::Name, QHeaderView::Stretch);
+    lblStatus->setText(QStringLiteral("%1 payment(s)").arg(model_->rowCount()));
+    setWindowTitle(paymentRegisterCaption(view_.outstanding, view_.filter.narrows()));
+    updateCommands();
+}
+
+void TfrmARPayments::updateCommands()
+{
+    const PaymentRow* row = currentRow();
+    actNew->setEnabled(bool(openPayment));
+    actEdit->setEnabled(bool(openPayment));
+    actDelete->setEnabled(row && !row->posted);
+    mnuReconciled->setEnabled(row != nullptr);
+    mnuReconciled->setChecked(row && row->reconciled);
+    actPost->setEnabled(bool(openPosting));
+    // A customer since removed has no list entry to show.
+    actCustomer->setEnabled(row && row->customerId && !row->customerNo.isEmpty() &&
+                            bool(openCustomerList));
+    actPhone->setEnabled(row && !row->phone.isEmpty() && bool(dial));
+    actEMail->setEnabled(row && !row->email.isEmpty() && bool(sendMail));
+    mnuOutstanding->setChecked(view_.outstanding);
+    mnuFilter->setChecked(view_.filter.narrows());
+    actSortDate->setChecked(view_.order == PaymentOrder::DateNewestFirst);
+    actSortCheque->setChecked(view_.order == PaymentOrder::ChequeNo);
+}
+
+void TfrmARPayments::resetFilter()
+{
+    filterDialog_->reset();
+    view_.filter = PaymentFilter();
+    view_.outstanding = false;
+    refresh();
+}
+
+void TfrmARPayments::setOutstanding(bool on)
+{
+    view_.outstanding = on;
+    refresh();
+}
+
+void TfrmARPayments::setFilter(const PaymentFilter& filter)
+{
+    view_.filter = filter;
+    refresh();
+}
+
+void TfrmARPayments::setOrder(PaymentOrder order)
+{
+    view_.order = order;
+    refresh();
+}
+
+void TfrmARPayments::openPaymentWindow(std::optional<qint64> paymentId)
+{
+    if (!openPayment)
+        return;
+    const std::optional<qint64> stored = openPayment(paymentId);
+    refresh();
+    if (stored)
+        moveTo(*stored);
+}
+
+void TfrmARPayments::newPayment()
+{
+    openPaymentWindow(std::nullopt);
+}
+
+void TfrmARPayments::editPayment()
+{
+    const qint64 id = currentPaymentId();
+    openPaymentWindow(id == 0 ? std::nullopt : std::optional<qint64>(id));
+}
+
+void TfrmARPayments::deletePayment()
+{
+    const qint64 id = currentPaymentId();
+    if (id == 0)
+        return;
+    try {
+        if (::deletePayment(db_, dialogs_, id) != DeleteOutcome::Abandoned)
+            refresh();
+    } catch (const DbError& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
+
+void TfrmARPayments::find()
+{
+    TfrmARPaymentsFind dialog(db_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    try {
+        if (const auto found = findPayment(db_, dialogs_, view_, dialog.request()))
+            moveTo(*found);
+    } catch (const DbError& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
+
+void TfrmARPayments::post()
+{
+    if (openPosting && openPosting())
+        refresh();
+}
+
+void TfrmARPayments::toggleReconciled()
+{
+    const qint64 id = currentPaymentId();
+    if (id == 0)
+        return;
+    try {
+        ::toggleReconciled(db_, id);
+    } catch (const DbError& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+    refresh();
+}
+
+void TfrmARPayments::filter()
+{
+    filterDialog_->reload();
+    if (filterDialog_->exec() == QDialog::Accepted)
+        setFilter(filterDialog_->filter());
+    else
+        refresh();
+}
+
+void TfrmARPayments::closeEvent(QCloseEvent* event)
+{
+    // Closing offers posting whenever a payment waits to be posted.
+    try {
+        if (openPosting && offersPaymentPostingOnClose(db_))
+            openPosting();
+    } catch (const DbError& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+    QWidget::closeEvent(event);
+}
