@@ -444,6 +444,12 @@ private Q_SLOTS:
         QCOMPARE(window->document()->lineCount(), 1);
         QCOMPARE(window->document()->line(0).paymentAmount,
                  std::optional<Money>(Money::fromRaw(500000)));
+
+        // Ctrl+Delete takes the stored line away, and its amount with it.
+        QTest::keyClick(window->grid, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(window->document()->lineCount(), 0);
+        QCOMPARE(window->grid->model()->rowCount(), 0);
+        QCOMPARE(window->lblAllocated->text(), QStringLiteral("0.00"));
         QVERIFY(watcher.messages.isEmpty());
     }
 
