@@ -6,7 +6,6 @@
 #include "receivables/payments/ui/allocationcolumns.h"
 #include "receivables/payments/ui/allocationeditors.h"
 
-#include <QAbstractItemDelegate>
 #include <QMenu>
 
 AllocationGrid::AllocationGrid(QWidget* parent) : LineGrid(parent)

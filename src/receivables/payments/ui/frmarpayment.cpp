@@ -13,6 +13,7 @@
 #include "receivables/payments/ui/allocationgrid.h"
 #include "receivables/payments/ui/allocationlinesmodel.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,7 +22,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
