@@ -157,11 +157,7 @@ private Q_SLOTS:
         auto db = sampleLedger(engine);
         TfrmARPayments screen(*db);
         QList<std::optional<qint64>> opened;
-        std::optional<qint64> stored;
-        screen.openPayment = [&](std::optional<qint64> id) {
-            opened << id;
-            return stored;
-        };
+        screen.openPayment = [&](std::optional<qint64> id) { opened << id; };
         screen.updateCommands();
         QVERIFY(screen.actNew->isEnabled() && screen.actEdit->isEnabled());
         screen.show();
@@ -175,10 +171,10 @@ private Q_SLOTS:
         const QPoint onRow2 = screen.grdPayments->visualRect(row2).center();
         QTest::mouseClick(screen.grdPayments->viewport(), Qt::LeftButton, {}, onRow2);
         QTest::mouseDClick(screen.grdPayments->viewport(), Qt::LeftButton, {}, onRow2);
-        // New: the stored payment becomes the current row.
-        stored = 1;
         screen.actNew->trigger();
         QCOMPARE(opened, (QList<std::optional<qint64>>{3, 2, std::nullopt}));
+        // The payment window reports what it stored: that payment becomes the current row.
+        screen.showStoredPayment(1);
         QCOMPARE(screen.currentPaymentId(), qint64(1));
 
         ModalWatcher watcher;
@@ -212,7 +208,6 @@ private Q_SLOTS:
         // With every cheque gone, Edit opens a new payment.
         db->exec(QStringLiteral("DELETE FROM ARPmt"));
         screen.refresh();
-        stored.reset();
         opened.clear();
         screen.actEdit->trigger();
         QCOMPARE(opened, (QList<std::optional<qint64>>{std::nullopt}));

@@ -4,19 +4,30 @@
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
+#include "receivables/payments/ui/frmarpayment.h"
 
 namespace
 {
 const QString kName = QStringLiteral("frmARPayments");
 
 // The one place where the console lends the register its screens: the payment window
-// (openPayment), the payment posting dialog (openPosting), the customer list
-// (openCustomerList) and the dialer (dial) are set here as each screen is joined in. A hook
-// left unset keeps its command disabled.
+// (openPayment) and the payment posting dialog (openPosting) here; the customer list
+// (openCustomerList) and the dialer (dial) once they exist. A hook left unset keeps its
+// command disabled.
 QWidget* makeRegister()
 {
     ArProcess& process = arProcess();
     auto* payments = new TfrmARPayments(process.dataModule->database());
+    payments->openPayment = [payments](std::optional<qint64> paymentId) {
+        ArProcess& process = arProcess();
+        Database& db = process.dataModule->database();
+        TfrmARPayment* window = paymentId
+                                    ? TfrmARPayment::showExisting(db, *process.lookups, *paymentId)
+                                    : TfrmARPayment::showNew(db, *process.lookups);
+        if (window)
+            QObject::connect(window, &TfrmARPayment::paymentStored, payments,
+                             &TfrmARPayments::showStoredPayment);
+    };
     payments->updateCommands();
     return payments;
 }
@@ -24,7 +35,7 @@ QWidget* makeRegister()
 
 TfrmARPayments* paymentRegister(QWidget*)
 {
-    if (!arProcess().dataModule)
+    if (!arProcess().dataModule || !arProcess().lookups)
         return nullptr;
     return qobject_cast<TfrmARPayments*>(ensureScreen(kName, makeRegister));
 }
@@ -37,7 +48,7 @@ void postFromPaymentRegister(QWidget* console)
 
 void openPaymentRegister(QWidget*)
 {
-    if (!arProcess().dataModule)
+    if (!arProcess().dataModule || !arProcess().lookups)
         return;
     openOrBringForward(kName, makeRegister, [](QWidget* screen) {
         if (auto* payments = qobject_cast<TfrmARPayments*>(screen))

@@ -268,12 +268,14 @@ void TfrmARPayments::setOrder(PaymentOrder order)
 
 void TfrmARPayments::openPaymentWindow(std::optional<qint64> paymentId)
 {
-    if (!openPayment)
-        return;
-    const std::optional<qint64> stored = openPayment(paymentId);
+    if (openPayment)
+        openPayment(paymentId);
+}
+
+void TfrmARPayments::showStoredPayment(qint64 paymentId)
+{
     refresh();
-    if (stored)
-        moveTo(*stored);
+    moveTo(paymentId);
 }
 
 void TfrmARPayments::newPayment()

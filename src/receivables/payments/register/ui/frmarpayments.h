@@ -25,9 +25,9 @@ public:
     ~TfrmARPayments() override;
 
     // What the console lends the register; a command whose screen is missing stays disabled.
-    // Opens the payment window on a new payment (none) or a stored one and returns the key of
-    // the payment it stored, if any, so the list can show it.
-    std::function<std::optional<qint64>(std::optional<qint64> paymentId)> openPayment;
+    // Opens the payment window on a new payment (none) or a stored one. The window stays open
+    // beside the register; each time it stores the payment it calls showStoredPayment.
+    std::function<void(std::optional<qint64> paymentId)> openPayment;
     std::function<bool()> openPosting; // true when payments were posted
     std::function<void(qint64 customerId)> openCustomerList;
     std::function<void(const QString& phone)> dial;
@@ -41,6 +41,8 @@ public:
     bool moveTo(qint64 paymentId);
     // Re-reads the list, keeping the current payment where it can.
     void refresh();
+    // A payment window stored this payment: the list is read again and moves to it.
+    void showStoredPayment(qint64 paymentId);
     // Clears the filter dialog's choices and the Outstanding toggle and shows every payment
     // (the console's Edit Payments).
     void resetFilter();
