@@ -77,7 +77,11 @@ const char* const kHelp =
     "                             at the invoice's own where they differ\n"
     "  post invoices [--yes|--no] post every printed invoice not yet posted and add it to its\n"
     "                             customer's balance; a table another job holds is retried\n"
-    "                             with --yes and given up with --no\n";
+    "                             with --yes and given up with --no\n"
+    "  post payments [--yes|--no] post every payment not yet posted: apply it to its invoices\n"
+    "                             and take it off its customer's balance; a payment whose\n"
+    "                             discount or write-off no longer settles its invoice is held\n"
+    "                             back and named\n";
 
 } // namespace
 

@@ -34,4 +34,5 @@ int runPrintCommand(const QStringList& args, CliContext& context);
 // [--prices current|invoice]
 int runInvoicesCommand(const QStringList& args, CliContext& context);
 // tallywick post invoices [--yes|--no]
+// tallywick post payments [--yes|--no]
 int runPostCommand(const QStringList& args, CliContext& context);

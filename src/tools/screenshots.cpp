@@ -27,6 +27,7 @@
 #include "receivables/invoices/ui/frmarinvoicesfilter.h"
 #include "receivables/invoices/ui/frmarinvoicesfind.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
+#include "receivables/payments/posting/ui/frmarpaymentspost.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/invoiceandstatement.h"
 #include "reports/invoiceprint/invoiceorganization.h"
@@ -313,6 +314,15 @@ int main(int argc, char** argv)
              module.database().exec(
                  QStringLiteral("UPDATE ARInv SET Printed = true WHERE Posted = false"));
              return new TfrmARInvoicesPost(module.database());
+         }},
+        {QStringLiteral("post-payments.png"),
+         [&] {
+             // Three cheques of the sample customer waiting.
+             module.database().exec(QStringLiteral(
+                 "INSERT INTO ARPmt (PaymentID, ChequeNo, CustomerID, Posted, Reconciled) SELECT "
+                 "9000 + N, '10' || N, (SELECT MIN(CustomerID) FROM Customer), false, false FROM "
+                 "(SELECT 1 AS N UNION ALL SELECT 2 UNION ALL SELECT 3) Cheques"));
+             return new TfrmARPaymentsPost(module.database());
          }},
     };
     int failures = 0;
