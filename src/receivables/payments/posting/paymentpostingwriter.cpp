@@ -15,13 +15,15 @@ namespace
 {
 
 // Only payments still unposted are taken, so a payment another workstation posted meanwhile is
-// neither applied again nor taken off a balance twice.
+// neither applied again nor taken off a balance twice. The customer is looked up per payment,
+// so the engine walks the block's keys rather than every payment of every customer.
 const QString kTakePayments = QStringLiteral(
-    "UPDATE ARPmt SET Posted = true WHERE PaymentID IN (%1) AND Posted = false AND CustomerID "
-    "IN (SELECT CustomerID FROM Customer) RETURNING PaymentID, CustomerID, ChequeNo");
+    "UPDATE ARPmt SET Posted = true WHERE PaymentID IN (%1) AND Posted = false AND EXISTS "
+    "(SELECT 1 FROM Customer C WHERE C.CustomerID = ARPmt.CustomerID) RETURNING PaymentID, "
+    "CustomerID, ChequeNo");
 
-// The lines of the payments taken, with their invoices as they stand now; a line whose invoice
-// is gone is left out.
+// The lines of the payments taken, with their invoices as they stand now and held so until the
+// block is written; a line whose invoice is gone is left out.
 const QString kReadLines = QStringLiteral(
     "SELECT L.PaymentID, L.ARInvoiceID, L.PaymentAmount, L.DiscTakenAmount, L.WriteOffAmount, "
     "I.InvoiceNo, I.InvoiceAmount, I.PaidAmount AS InvoicePaid, I.DiscTakenAmount AS "
@@ -103,8 +105,8 @@ PaymentTally PaymentPostingWriter::postBlock(std::span<const qint64> keys, int s
 
     QHash<qint64, InvoiceStanding> invoices;
     {
-        Statement s =
-            overKeys(db_, kReadLines + db_.dialect().holdRowsRead(), takenKeys, statementSize);
+        Statement s = overKeys(db_, kReadLines + db_.dialect().holdRowsRead(QStringLiteral("I")),
+                               takenKeys, statementSize);
         while (s.next()) {
             const qint64 invoiceId = s.integer(1);
             taken[s.integer(0)].lines
