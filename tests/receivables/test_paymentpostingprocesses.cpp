@@ -92,9 +92,10 @@ private Q_SLOTS:
         for (int round = 0; round < 20; ++round) {
             unpostPayments(*db);
             QProcess poster;
-            poster.start(QStringLiteral(POST_PAYMENTS_PATH), postArgs(params, 15));
+            poster.start(QStringLiteral(POST_PAYMENTS_PATH), postArgs(params, 30));
             QVERIFY(poster.waitForStarted());
-            QTest::qWait(int(QRandomGenerator::global()->bounded(20, 250)));
+            // A pass takes a few hundred milliseconds; most kills fall inside it.
+            QTest::qWait(int(QRandomGenerator::global()->bounded(20, 500)));
             if (poster.state() != QProcess::NotRunning) {
                 poster.kill(); // SIGKILL: no clean-up of any kind
                 QVERIFY(poster.waitForFinished(60000));
