@@ -92,7 +92,11 @@ const char* const kHelp =
     "  payments delete --cheque NO [--customer NO] [--yes|--no]\n"
     "                             delete an unposted payment with its allocation lines\n"
     "  payments reconcile --cheque NO [--customer NO] [on|off]\n"
-    "                             mark a cheque reconciled (on, the default) or not (off)\n";
+    "                             mark a cheque reconciled (on, the default) or not (off)\n"
+    "  post payments [--yes|--no] post every payment not yet posted: apply it to its invoices\n"
+    "                             and take it off its customer's balance; a payment whose\n"
+    "                             discount or write-off no longer settles its invoice is held\n"
+    "                             back and named\n";
 
 } // namespace
 

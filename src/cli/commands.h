@@ -34,6 +34,7 @@ int runPrintCommand(const QStringList& args, CliContext& context);
 // [--prices current|invoice]
 int runInvoicesCommand(const QStringList& args, CliContext& context);
 // tallywick post invoices [--yes|--no]
+// tallywick post payments [--yes|--no]
 int runPostCommand(const QStringList& args, CliContext& context);
 // tallywick payment add --customer NO --cheque NO [--bank ID] [--date DATE] [--amount X]
 // (--apply INVOICENO=AMOUNT[:discount=X][:writeoff=X][:account=GL] | --pay INVOICENO |

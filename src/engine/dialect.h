@@ -43,6 +43,10 @@ public:
     // Inside an open write transaction: holds `table` against other writers until the end of
     // the transaction, or raises DbError with the engine's text once the tries are spent.
     virtual void lockForWriting(Database& db, const QString& table) const = 0;
+    // Ends a SELECT inside a write transaction so that the rows it reads of the table named
+    // `alias` stay as read until the transaction ends; empty where a write transaction already
+    // holds the whole database.
+    virtual QString holdRowsRead(const QString& alias) const = 0;
 
     // --- pieces of SQL text
     // An ORDER BY term that sorts text without regard to case.
@@ -118,6 +122,7 @@ public:
     qint64 storedTableCount(Database& db) const override;
     std::unique_ptr<TableLocks> tableLocks(Database& db) const override;
     void lockForWriting(Database& db, const QString& table) const override;
+    QString holdRowsRead(const QString&) const override { return {}; }
     QString convertedValue(const QString& column, const FieldDef& from,
                            const FieldDef& to) const override;
     QString nocaseOrder(const QString& expr) const override;
@@ -154,6 +159,10 @@ public:
     qint64 storedTableCount(Database& db) const override;
     std::unique_ptr<TableLocks> tableLocks(Database& db) const override;
     void lockForWriting(Database& db, const QString& table) const override;
+    QString holdRowsRead(const QString& alias) const override
+    {
+        return QStringLiteral(" FOR UPDATE OF ") + alias;
+    }
     QString convertedValue(const QString& column, const FieldDef& from,
                            const FieldDef& to) const override;
     QString nocaseOrder(const QString& expr) const override;

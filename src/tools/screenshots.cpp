@@ -28,6 +28,7 @@
 #include "receivables/invoices/ui/frmarinvoicesfind.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
 #include "receivables/payments/paymentdocument.h"
+#include "receivables/payments/posting/ui/frmarpaymentspost.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
 #include "receivables/payments/register/ui/frmarpaymentsfilter.h"
 #include "receivables/payments/register/ui/frmarpaymentsfind.h"
@@ -419,6 +420,15 @@ int main(int argc, char** argv)
              auto* find = new TfrmARPaymentsFind(*db);
              find->edtChequeNo->setText(QStringLiteral("2240"));
              return find;
+         }},
+        {QStringLiteral("post-payments.png"),
+         [&] {
+             // Three cheques of the sample customer waiting.
+             module.database().exec(QStringLiteral(
+                 "INSERT INTO ARPmt (PaymentID, ChequeNo, CustomerID, Posted, Reconciled) SELECT "
+                 "9000 + N, '10' || N, (SELECT MIN(CustomerID) FROM Customer), false, false FROM "
+                 "(SELECT 1 AS N UNION ALL SELECT 2 UNION ALL SELECT 3) Cheques"));
+             return new TfrmARPaymentsPost(module.database());
          }},
     };
     int failures = 0;

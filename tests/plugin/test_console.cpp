@@ -18,6 +18,7 @@
 #include "plugin/ui/screenregistry.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
+#include "receivables/payments/ui/frmarpayment.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 #include "reports/ui/formarreportdestination.h"
@@ -30,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -585,6 +587,7 @@ private Q_SLOTS:
         bool ran = false;
         TfrmARPayments* first = nullptr;
         TfrmARPayments* again = nullptr;
+        QPointer<TfrmARPayment> paymentWindow;
         QString caption;
         watcher.onDialog = [&](QDialog* d) {
             if (d != &console || ran)
@@ -599,9 +602,14 @@ private Q_SLOTS:
                     caption = first->windowTitle();
                 }
                 again = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
-                console.ActionPostPayments->trigger(); // nothing lent yet: nothing happens
-                if (again)
-                    again->close();
+                if (again) {
+                    // New opens the payment window beside the register.
+                    again->actNew->trigger();
+                    paymentWindow =
+                        qobject_cast<TfrmARPayment*>(findScreen(QStringLiteral("frmARPayment")));
+                    if (paymentWindow)
+                        paymentWindow->close();
+                }
                 console.accept();
             });
         };
@@ -611,6 +619,10 @@ private Q_SLOTS:
         QCOMPARE(again, first);
         QCOMPARE(caption, QStringLiteral("AR Payments"));
         QVERIFY(!first->mnuOutstanding->isChecked());
+        QVERIFY(first->actPost->isEnabled());
+        QVERIFY(paymentWindow);
+        QCOMPARE(paymentWindow->windowTitle(), QStringLiteral("New Payment"));
+        // The register is deleted without being closed: closing would offer posting.
         delete first;
     }
 };

@@ -88,7 +88,13 @@ void create(Database& db)
         QStringLiteral("INSERT INTO ARInvCtl (NextInvoiceID, NextInvoiceNo) VALUES (4, 10004)"));
     db.exec(QStringLiteral("INSERT INTO CustCtl (NextCustomerID) VALUES (4)"));
     db.exec(QStringLiteral("INSERT INTO ItemCtl (NextItemID) VALUES (4)"));
-    db.exec(QStringLiteral("INSERT INTO ARPmtCtl (NextPaymentID) VALUES (NULL)"));
+    db.exec(QStringLiteral("INSERT INTO ARPmt (PaymentID, ChequeNo, CustomerID, ChequeAmount, "
+                           "Posted) VALUES (1, '501', 1, 100000, true), (2, '502', 1, 40000, "
+                           "false)"));
+    db.exec(QStringLiteral("INSERT INTO ARInvPmt (ARInvoiceID, PaymentID, Seq, PaymentAmount, "
+                           "DiscTakenAmount) VALUES (1, 1, 1, 100000, NULL), (2, 2, 1, 40000, "
+                           "1000)"));
+    db.exec(QStringLiteral("INSERT INTO ARPmtCtl (NextPaymentID) VALUES (3)"));
 }
 
 } // namespace bookledger

@@ -8,7 +8,9 @@
 //       1 × 0.005 untaxed (0.01); GST 1.19, PST 1.40, amount 26.31, paid 10.00, owing 16.31.
 //   key 2 "10002", customer 1, posted: 1 × 4.00 untaxed; amount and owing 4.00.
 //   key 3 "10003", customer 2, not posted: 2.5 × 3.00 G (7.50); GST 0.38, amount 7.88.
-// Counters: ARInvCtl 4 / 10004, CustCtl 4, ItemCtl 4, ARPmtCtl empty with no payments.
+// Payments of customer 1: key 1 cheque "501", posted, pays 10.00 on invoice 1; key 2 cheque
+// "502", not posted, pays 4.00 on invoice 2 with a 0.10 discount.
+// Counters: ARInvCtl 4 / 10004, CustCtl 4, ItemCtl 4, ARPmtCtl 3.
 
 class Database;
 

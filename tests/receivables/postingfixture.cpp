@@ -9,6 +9,8 @@
 #include "receivables/bookcheck/customerbalancecheck.h"
 #include "testdatabases.h"
 
+#include <stdexcept>
+
 namespace postingfixture
 {
 
@@ -81,6 +83,51 @@ Money balance(Database& db, qint64 customerId)
 qint64 count(Database& db, const QString& sql)
 {
     return testdb::scalar(db, sql);
+}
+
+Dialogs::Button LockDialogs::ask(Kind, const QString& text, Buttons buttons)
+{
+    asked << text;
+    if (buttons != (Retry | Cancel))
+        throw std::logic_error("a lock question asks Retry or Cancel");
+    return answer_(text);
+}
+
+std::unique_ptr<Database> impatient(const Database& db)
+{
+    ConnectionParams quick = db.params();
+    quick.lockRetry = {2, 10};
+    return Database::open(quick);
+}
+
+void refuseBalanceOf(Database& db, qint64 customerId)
+{
+    if (db.isSqlite()) {
+        for (const char* change : {"INSERT", "UPDATE"})
+            db.exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON CBalance WHEN "
+                                   "NEW.CustomerID = %2 BEGIN SELECT RAISE(ABORT, 'balance "
+                                   "refused'); END")
+                        .arg(QLatin1String(change))
+                        .arg(customerId));
+    } else {
+        db.exec(QStringLiteral("CREATE FUNCTION refuse_balance() RETURNS trigger AS $$ BEGIN IF "
+                               "NEW.CustomerID = %1 THEN RAISE EXCEPTION 'balance refused'; END "
+                               "IF; RETURN NEW; END $$ LANGUAGE plpgsql")
+                    .arg(customerId));
+        db.exec(QStringLiteral("CREATE TRIGGER refuse_balance BEFORE INSERT OR UPDATE ON CBalance "
+                               "FOR EACH ROW EXECUTE FUNCTION refuse_balance()"));
+    }
+}
+
+void allowBalances(Database& db)
+{
+    if (db.isSqlite()) {
+        db.exec(QStringLiteral("DROP TRIGGER refuse_INSERT"));
+        db.exec(QStringLiteral("DROP TRIGGER refuse_UPDATE"));
+    } else {
+        db.exec(QStringLiteral("DROP TRIGGER refuse_balance ON CBalance"));
+        db.exec(QStringLiteral("DROP FUNCTION refuse_balance()"));
+    }
 }
 
 } // namespace postingfixture

@@ -2,9 +2,13 @@
 // A ledger for posting tests: customers in two currencies, their balance rows, and invoices
 // made straight into ARInv in the state a test needs (printed or not, posted or not).
 
+#include "common/dialogs.h"
 #include "common/money.h"
 
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
 
 class Database;
 
@@ -36,4 +40,26 @@ void addPrintedInvoices(Database& db, qint64 firstId, int count, int customers);
 qint64 untiedBalances(Database& db);
 Money balance(Database& db, qint64 customerId);
 qint64 count(Database& db, const QString& sql);
+
+// Answers the lock questions through a function, so a test can free a lock between tries.
+class LockDialogs final : public Dialogs
+{
+public:
+    explicit LockDialogs(std::function<Button(const QString&)> answer) : answer_(std::move(answer))
+    {
+    }
+    void inform(Kind, const QString& text) override { shown << text; }
+    Button ask(Kind, const QString& text, Buttons buttons) override;
+    QStringList shown;
+    QStringList asked;
+
+private:
+    std::function<Button(const QString&)> answer_;
+};
+
+// A second workstation that gives up on a lock at once.
+std::unique_ptr<Database> impatient(const Database& db);
+// The engine refuses to change the balance of one customer, until allowBalances.
+void refuseBalanceOf(Database& db, qint64 customerId);
+void allowBalances(Database& db);
 } // namespace postingfixture

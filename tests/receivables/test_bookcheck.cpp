@@ -125,13 +125,56 @@ private Q_SLOTS:
              {"a discount left out of Owing",
               {"UPDATE ARInv SET DiscTakenAmount = 100 WHERE ARInvoiceID = 3"},
               {"Invoice 10003: owing 7.88, but its amount less paid, discount and write-off is "
-               "7.87"}},
+               "7.87",
+               "Invoice 10003: paid 0.00, discount 0.01, write-off 0.00, but its posted payments "
+               "come to paid 0.00, discount 0.00, write-off 0.00"}},
              // A posted invoice's Owing also feeds its customer's balance.
              {"a posted invoice's Owing changed",
               {"UPDATE ARInv SET Owing = 163000 WHERE ARInvoiceID = 1"},
               {"Invoice 10001: owing 16.30, but its amount less paid, discount and write-off is "
                "16.31",
                "Customer 1002: balance 20.31, but its posted invoices owe 20.30"}}});
+    }
+
+    void invoicesAgainstPostedPayments_data() { testdb::addEngineRows(); }
+    // Only posting changes what an invoice was paid, so the posted payments' lines account for
+    // every cent of it; an unposted payment's lines count for nothing, and a posted payment may
+    // only pay posted invoices of its own customer.
+    void invoicesAgainstPostedPayments()
+    {
+        QFETCH(QString, engine);
+        verifyFound(
+            engine,
+            {{"a paid amount off by a cent against its posted line",
+              {"UPDATE ARInv SET PaidAmount = 99900, Owing = 163200 WHERE ARInvoiceID = 1",
+               "UPDATE CBalance SET Balance = 203200 WHERE CustomerID = 1"},
+              {"Invoice 10001: paid 9.99, discount 0.00, write-off 0.00, but its posted payments "
+               "come to paid 10.00, discount 0.00, write-off 0.00"}},
+             {"an unposted payment applied to its invoice",
+              {"UPDATE ARInv SET PaidAmount = 40000, DiscTakenAmount = 1000, Owing = -1000 WHERE "
+               "ARInvoiceID = 2",
+               "UPDATE CBalance SET Balance = 162100 WHERE CustomerID = 1"},
+              {"Invoice 10002: paid 4.00, discount 0.10, write-off 0.00, but its posted payments "
+               "come to paid 0.00, discount 0.00, write-off 0.00"}},
+             {"a posted payment whose invoice was never paid",
+              {"UPDATE ARPmt SET Posted = true WHERE PaymentID = 2"},
+              {"Invoice 10002: paid 0.00, discount 0.00, write-off 0.00, but its posted payments "
+               "come to paid 4.00, discount 0.10, write-off 0.00"}},
+             {"a write-off with no payment line",
+              {"UPDATE ARInv SET WriteOffAmount = 5, Owing = 39995 WHERE ARInvoiceID = 2",
+               "UPDATE CBalance SET Balance = 203095 WHERE CustomerID = 1"},
+              {"Invoice 10002: paid 0.00, discount 0.00, write-off 0.0005, but its posted "
+               "payments come to paid 0.00, discount 0.00, write-off 0.00"}},
+             // The payment's customer's balance fell, the invoice's customer's Owing did.
+             {"a posted payment on another customer's invoice",
+              {"UPDATE ARInv SET CustomerID = 3 WHERE ARInvoiceID = 1",
+               "UPDATE CBalance SET Balance = 40000 WHERE CustomerID = 1",
+               "UPDATE CBalance SET Balance = 163100 WHERE CustomerID = 3"},
+              {"Cheque 501: posted, and pays invoice 10001, which is another customer's"}},
+             {"a posted payment on an unposted invoice",
+              {"UPDATE ARInv SET Posted = false WHERE ARInvoiceID = 1",
+               "UPDATE CBalance SET Balance = 40000 WHERE CustomerID = 1"},
+              {"Cheque 501: posted, and pays invoice 10001, which is not posted"}}});
     }
 
     void documentKeys_data() { testdb::addEngineRows(); }
@@ -191,10 +234,14 @@ private Q_SLOTS:
               {"DELETE FROM ItemCtl"},
               {"The next item key, 0 (ItemCtl.NextItemID is empty), is not above the highest in "
                "use, 3"}},
-             {"a payment stored past its empty counter",
-              {"INSERT INTO ARPmt (PaymentID, CustomerID) VALUES (1, 1)"},
+             {"a payment stored past its counter",
+              {"INSERT INTO ARPmt (PaymentID, CustomerID) VALUES (3, 1)"},
+              {"The next payment key, 3 (ARPmtCtl.NextPaymentID is 3), is not above the "
+               "highest in use, 3"}},
+             {"an emptied payment counter",
+              {"UPDATE ARPmtCtl SET NextPaymentID = NULL"},
               {"The next payment key, 0 (ARPmtCtl.NextPaymentID is empty), is not above the "
-               "highest in use, 1"}},
+               "highest in use, 2"}},
              {"a second control row",
               {"INSERT INTO ARInvCtl (NextInvoiceID, NextInvoiceNo) VALUES (4, 10004)"},
               {"ARInvCtl holds 2 rows; its counters belong in one"}}});

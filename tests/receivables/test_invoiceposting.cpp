@@ -12,43 +12,12 @@
 #include "testdatabases.h"
 
 #include <QTest>
-#include <functional>
 
 using namespace postingfixture;
 using namespace invoiceposting;
 
 namespace
 {
-
-// Answers the lock questions through a function, so a test can free a lock between tries.
-class LockDialogs final : public Dialogs
-{
-public:
-    explicit LockDialogs(std::function<Button(const QString&)> answer) : answer_(std::move(answer))
-    {
-    }
-    void inform(Kind, const QString& text) override { shown << text; }
-    Button ask(Kind, const QString& text, Buttons buttons) override
-    {
-        asked << text;
-        if (buttons != (Retry | Cancel))
-            throw std::logic_error("a lock question asks Retry or Cancel");
-        return answer_(text);
-    }
-    QStringList shown;
-    QStringList asked;
-
-private:
-    std::function<Button(const QString&)> answer_;
-};
-
-// A second workstation that gives up on a lock at once.
-std::unique_ptr<Database> impatient(const Database& db)
-{
-    ConnectionParams quick = db.params();
-    quick.lockRetry = {2, 10};
-    return Database::open(quick);
-}
 
 std::unique_ptr<Database> freshLedger(const QString& engine)
 {
@@ -62,36 +31,6 @@ std::unique_ptr<Database> freshLedger(const QString& engine)
 qint64 posted(Database& db)
 {
     return count(db, QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE Posted = true"));
-}
-
-// The engine refuses to change the balance of one customer.
-void refuseBalanceOf(Database& db, qint64 customerId)
-{
-    if (db.isSqlite()) {
-        for (const char* change : {"INSERT", "UPDATE"})
-            db.exec(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON CBalance WHEN "
-                                   "NEW.CustomerID = %2 BEGIN SELECT RAISE(ABORT, 'balance "
-                                   "refused'); END")
-                        .arg(QLatin1String(change))
-                        .arg(customerId));
-    } else {
-        db.exec(QStringLiteral("CREATE FUNCTION refuse_balance() RETURNS trigger AS $$ BEGIN IF "
-                               "NEW.CustomerID = %1 THEN RAISE EXCEPTION 'balance refused'; END "
-                               "IF; RETURN NEW; END $$ LANGUAGE plpgsql")
-                    .arg(customerId));
-        db.exec(QStringLiteral("CREATE TRIGGER refuse_balance BEFORE INSERT OR UPDATE ON CBalance "
-                               "FOR EACH ROW EXECUTE FUNCTION refuse_balance()"));
-    }
-}
-
-void allowBalances(Database& db)
-{
-    if (db.isSqlite()) {
-        db.exec(QStringLiteral("DROP TRIGGER refuse_INSERT"));
-        db.exec(QStringLiteral("DROP TRIGGER refuse_UPDATE"));
-    } else {
-        db.exec(QStringLiteral("DROP TRIGGER refuse_balance ON CBalance"));
-    }
 }
 
 } // namespace

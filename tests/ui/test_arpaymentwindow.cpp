@@ -197,9 +197,9 @@ private Q_SLOTS:
         auto db = testdb::fresh(engine);
         prepare(*db);
         TdmLookUps lookups(*db);
-        QCOMPARE(TfrmARPayment::openCount(), 0);
+        QVERIFY(!paymentWindowOpen());
         QPointer<TfrmARPayment> window = shownWindow(TfrmARPayment::showNew(*db, lookups));
-        QCOMPARE(TfrmARPayment::openCount(), 1);
+        QVERIFY(paymentWindowOpen());
         QSignalSpy stored(window.data(), &TfrmARPayment::paymentStored);
         ModalWatcher watcher;
         QCOMPARE(window->windowTitle(), QStringLiteral("New Payment"));
@@ -260,7 +260,7 @@ private Q_SLOTS:
         QTest::keyClick(window->editChequeAmount, Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(window.isNull());
         QCOMPARE(watcher.messages.size(), 1);
-        QCOMPARE(TfrmARPayment::openCount(), 0);
+        QVERIFY(!paymentWindowOpen());
 
         QCOMPARE(total, Money::fromRaw(35350500));
         QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARPmt")), 1);

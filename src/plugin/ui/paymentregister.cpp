@@ -3,6 +3,7 @@
 #include "data/datamodule.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/screenregistry.h"
+#include "receivables/payments/posting/ui/frmarpaymentspost.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
 #include "receivables/payments/ui/frmarpayment.h"
 
@@ -27,6 +28,10 @@ QWidget* makeRegister()
         if (window)
             QObject::connect(window, &TfrmARPayment::paymentStored, payments,
                              &TfrmARPayments::showStoredPayment);
+    };
+    payments->openPosting = [payments] {
+        TfrmARPaymentsPost dialog(arProcess().dataModule->database(), payments);
+        return dialog.exec() == QDialog::Accepted;
     };
     payments->updateCommands();
     return payments;

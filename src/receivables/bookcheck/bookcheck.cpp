@@ -7,6 +7,7 @@
 #include "receivables/bookcheck/customerbalancecheck.h"
 #include "receivables/bookcheck/documentkeycheck.h"
 #include "receivables/bookcheck/invoiceamountcheck.h"
+#include "receivables/bookcheck/paymentapplicationcheck.h"
 
 #include <algorithm>
 
@@ -69,6 +70,9 @@ const QList<BookCheck>& bookChecks()
           QStringLiteral("Customer"), QStringLiteral("ItemCtl"), QStringLiteral("Item"),
           QStringLiteral("ARPmtCtl"), QStringLiteral("ARPmt")},
          withoutAmounts<checkControlCounters>},
+        {QStringLiteral("Payments applied"),
+         {QStringLiteral("ARInv"), QStringLiteral("ARInvPmt"), QStringLiteral("ARPmt")},
+         checkPaymentApplications},
     };
     return checks;
 }

@@ -18,6 +18,8 @@ struct BookDiscrepancy {
         DuplicateKey,    // one key on two rows of a table
         Counter,         // a control counter not above what was drawn from it
         MissingTable,    // a table the books are kept in is not there
+        InvoicePayments, // paid, discount and write-off against the posted payments' lines
+        PaymentInvoice,  // a posted payment's line on an invoice no balance of its own carries
     };
     Kind kind;
     QString text;
@@ -29,3 +31,5 @@ using BookDiscrepancies = QList<BookDiscrepancy>;
 // An amount in a discrepancy: two decimals, or four when the amount has parts of a cent, so two
 // amounts that differ never read alike; a credit has a leading minus.
 QString bookAmount(Money amount, const FormatSettings& settings);
+// An invoice in a discrepancy: by its number, or by its key when it has none.
+QString bookInvoiceName(qint64 invoiceId, const QString& invoiceNo);

@@ -1,5 +1,8 @@
 #pragma once
 // Every customer's running balance (CBalance) against what its posted invoices still owe.
+// Posting a payment keeps the two equal: the balance falls by what its lines paid, discounted
+// and wrote off, and each invoice's Owing by its line's share, as long as the lines pay posted
+// invoices of the payment's own customer (paymentapplicationcheck.h proves that they do).
 
 #include "receivables/bookcheck/bookdiscrepancy.h"
 

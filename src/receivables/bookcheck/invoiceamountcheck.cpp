@@ -75,8 +75,7 @@ InvoiceHeader readAmounts(const Statement& s)
 
 QString invoiceName(const InvoiceHeader& h)
 {
-    return h.invoiceNo.isEmpty() ? QStringLiteral("Invoice key %1 (no number)").arg(h.invoiceId)
-                                 : QStringLiteral("Invoice %1").arg(h.invoiceNo);
+    return bookInvoiceName(h.invoiceId, h.invoiceNo);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "common/dialogs.h"
 #include "engine/database.h"
-#include "engine/tablelock.h"
 #include "receivables/invoices/posting/invoicestopost.h"
 #include "receivables/invoices/posting/postingwriter.h"
+#include "receivables/posting/postinglocks.h"
 
 #include <algorithm>
 
@@ -26,9 +26,7 @@ InvoicePostingResult InvoicePostingRun::run(const InvoicePostingOptions& options
         return result;
     }
 
-    // A cancelled balance lock unlocks the invoices on the way out.
-    TableLock invoices(db_, QStringLiteral("ARInv"), dialogs_, kInvoicesLocked);
-    TableLock balances(db_, QStringLiteral("CBalance"), dialogs_, kBalancesLocked);
+    const posting::PostingLocks locks(db_, dialogs_, QStringLiteral("ARInv"), kInvoicesLocked);
     result.outcome = InvoicePostingOutcome::Posted;
 
     // Read under the locks: another workstation may have posted some since they were counted.

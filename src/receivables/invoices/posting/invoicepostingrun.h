@@ -7,6 +7,7 @@
 // command line and the tests drive the same run.
 
 #include "common/money.h"
+#include "receivables/posting/postinglocks.h"
 
 #include <QString>
 
@@ -47,8 +48,7 @@ inline const QString kConflictingWindow =
     QStringLiteral("A conflicting program is running...\rPlease close 'AR Invoice' form");
 inline const QString kInvoicesLocked =
     QStringLiteral("Unable to lock Invoices table... this table is being updated by another job.");
-inline const QString kBalancesLocked = QStringLiteral(
-    "Unable to lock Customer Balance table... this table is being updated by another job.");
+inline const QString& kBalancesLocked = posting::kBalancesLocked;
 } // namespace invoiceposting
 
 class InvoicePostingRun

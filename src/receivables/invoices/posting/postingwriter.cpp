@@ -3,9 +3,9 @@
 #include "engine/database.h"
 #include "engine/keyblocks.h"
 #include "engine/transaction.h"
+#include "receivables/posting/balancechanges.h"
 
 #include <QMap>
-#include <QStringList>
 #include <algorithm>
 
 namespace invoiceposting
@@ -22,39 +22,6 @@ const QString kPostInvoices = QStringLiteral(
     "INNER JOIN Currency Cu ON Cu.CurrencyID = C.CurrencyID WHERE C.CustomerID = "
     "ARInv.CustomerID) WHERE ARInvoiceID IN (%1) AND Posted = false AND Printed = true AND "
     "CustomerID IN (SELECT CustomerID FROM Customer) RETURNING CustomerID, InvoiceAmount");
-
-// A balance row is made for a customer without one; a balance never stored counts as 0.
-const QString kAddToBalances = QStringLiteral(
-    "INSERT INTO CBalance (CustomerID, Balance) VALUES %1 ON CONFLICT (CustomerID) DO UPDATE "
-    "SET Balance = COALESCE(CBalance.Balance, 0) + excluded.Balance");
-
-// The balance statements come in a few sizes only, so a run prepares each size once.
-constexpr int kBalanceRowSizes[] = {256, 64, 16, 4, 1};
-
-QString balanceRows(int rows)
-{
-    QStringList values;
-    values.fill(QStringLiteral("(?, ?)"), rows);
-    return values.join(QStringLiteral(", "));
-}
-
-void addToBalances(Database& db, const QMap<qint64, Money>& changes)
-{
-    auto it = changes.constBegin();
-    qsizetype left = changes.size();
-    for (const int size : kBalanceRowSizes) {
-        while (left >= size) {
-            Statement s = db.prepare(kAddToBalances.arg(balanceRows(size)));
-            for (int row = 0; row < size; ++row, ++it) {
-                s.bind(2 * row, it.key());
-                s.bind(2 * row + 1, it.value().raw());
-            }
-            s.exec();
-            left -= size;
-        }
-    }
-}
-
 } // namespace
 
 void PostingWriter::post(std::span<const qint64> keys, PostingTally& tally)
@@ -99,7 +66,7 @@ PostingTally PostingWriter::postBlock(std::span<const qint64> keys, int statemen
         }
         s.finish();
     }
-    addToBalances(db_, changes);
+    posting::addToBalances(db_, changes);
     return tally;
 }
 

@@ -27,8 +27,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-int TfrmARPayment::openCount_ = 0;
-
 namespace
 {
 
@@ -61,7 +59,6 @@ QLabel* stateLabel(const QString& text, const QString& name, const QString& colo
 TfrmARPayment::TfrmARPayment(Database& db, TdmLookUps& lookups, QWidget* parent)
     : QWidget(parent, Qt::Window), db_(db), lookups_(lookups), dialogs_(this)
 {
-    ++openCount_;
     setObjectName(QStringLiteral("frmARPayment"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("New Payment"));
@@ -81,15 +78,7 @@ TfrmARPayment::TfrmARPayment(Database& db, TdmLookUps& lookups, QWidget* parent)
     resize(900, 540);
 }
 
-TfrmARPayment::~TfrmARPayment()
-{
-    --openCount_;
-}
-
-int TfrmARPayment::openCount()
-{
-    return openCount_;
-}
+TfrmARPayment::~TfrmARPayment() = default;
 
 TfrmARPayment* TfrmARPayment::showNew(Database& db, TdmLookUps& lookups, QWidget* parent)
 {

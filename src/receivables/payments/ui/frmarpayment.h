@@ -1,10 +1,12 @@
 #pragma once
 // The payment window: one customer cheque and the invoices it pays, over the payment document.
 // The window gathers what is typed and shows what the document makes of it; every rule is the
-// document's. While a payment window exists, payment posting refuses to run (openCount()).
+// document's. While a payment window exists, payment posting refuses to run
+// (paymentWindowOpen()).
 
 #include "common/ui/messageboxdialogs.h"
 #include "receivables/payments/paymentrefusal.h"
+#include "receivables/payments/posting/ui/paymentwindowopen.h"
 
 #include <QWidget>
 #include <functional>
@@ -34,8 +36,6 @@ public:
     // A shown window over a stored payment; nullptr when there is none with that key.
     static TfrmARPayment* showExisting(Database& db, TdmLookUps& lookups, qint64 paymentId,
                                        QWidget* parent = nullptr);
-    // How many payment windows exist in this program.
-    static int openCount();
 
     void openNew();
     // False when there is no payment with that key.
@@ -117,5 +117,5 @@ private:
     bool showing_ = false;
     bool takingCustomerNo_ = false;
     QString refusedCustomerNo_;
-    static int openCount_;
+    OpenPaymentWindow openMark_;
 };

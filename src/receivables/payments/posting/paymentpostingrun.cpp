@@ -1,0 +1,58 @@
+#include "receivables/payments/posting/paymentpostingrun.h"
+
+#include "common/dialogs.h"
+#include "engine/database.h"
+#include "receivables/payments/posting/paymentpostingwriter.h"
+#include "receivables/payments/posting/paymentstopost.h"
+
+#include <algorithm>
+
+using namespace paymentposting;
+
+PaymentPostingRun::PaymentPostingRun(Database& db, Dialogs& dialogs, Progress& progress)
+    : db_(db), dialogs_(dialogs), progress_(progress)
+{
+}
+
+PaymentPostingResult PaymentPostingRun::run(const PaymentPostingOptions& options)
+{
+    PaymentPostingResult result;
+    if (countPaymentsToPost(db_) == 0)
+        return result;
+    if (options.paymentWindowOpen) {
+        dialogs_.inform(Dialogs::Kind::Error, kConflictingWindow);
+        result.outcome = PaymentPostingOutcome::PaymentWindowOpen;
+        return result;
+    }
+
+    const posting::PostingLocks locks(db_, dialogs_, QStringLiteral("ARPmt"), kPaymentsLocked);
+    result.outcome = PaymentPostingOutcome::Posted;
+
+    // Read under the locks: another workstation may have posted some since they were counted.
+    const std::vector<qint64> keys = paymentsToPost(db_);
+    result.waiting = int(keys.size());
+    progress_.setRange(0, result.waiting);
+    progress_.setValue(0);
+
+    PaymentPostingWriter writer(db_);
+    PaymentTally tally;
+    try {
+        for (size_t first = 0; first < keys.size(); first += PaymentPostingWriter::kBlockSize) {
+            const size_t count =
+                std::min<size_t>(PaymentPostingWriter::kBlockSize, keys.size() - first);
+            writer.post(std::span(keys).subspan(first, count), tally);
+            progress_.setValue(int(first + count));
+        }
+    } catch (const DbError& e) {
+        result.outcome = PaymentPostingOutcome::Stopped;
+        result.stoppedBy = e.message();
+    }
+    result.posted = tally.payments;
+    result.amount = tally.amount;
+    result.heldBack = tally.heldBack;
+    if (!result.heldBack.isEmpty())
+        dialogs_.inform(Dialogs::Kind::Warning, heldBackText(result.heldBack));
+    if (result.outcome == PaymentPostingOutcome::Stopped)
+        dialogs_.inform(Dialogs::Kind::Error, result.stoppedBy);
+    return result;
+}
