@@ -131,6 +131,17 @@ qint64 sampleInvoice(Database& db, bool post)
 
 // A cheque from the customer of the sample invoices paying three of hers: one with its early
 // payment discount, one in part with the rest written off, one in full.
+// The register with the payment window and the posting dialog lent, as the console lends them,
+// so that its commands show as a bookkeeper sees them.
+TfrmARPayments* paymentRegisterAsInConsole(Database& db)
+{
+    auto* screen = new TfrmARPayments(db);
+    screen->openPayment = [](std::optional<qint64>) {};
+    screen->openPosting = [] { return false; };
+    screen->updateCommands();
+    return screen;
+}
+
 qint64 samplePayment(Database& db, Dialogs& dialogs, qint64 invoiceId)
 {
     db.exec(QStringLiteral("UPDATE Company SET FiscalYear = 2026, EPeriodFromYYYY = 2026, "
@@ -394,13 +405,13 @@ int main(int argc, char** argv)
          }},
         {QStringLiteral("payment-register.png"),
          [&] {
-             auto* screen = new TfrmARPayments(*db);
+             auto* screen = paymentRegisterAsInConsole(*db);
              screen->show();
              return screen;
          }},
         {QStringLiteral("payment-register-outstanding-filtered.png"),
          [&] {
-             auto* screen = new TfrmARPayments(*db);
+             auto* screen = paymentRegisterAsInConsole(*db);
              screen->show();
              screen->setOutstanding(true);
              PaymentFilter filter;
@@ -422,14 +433,8 @@ int main(int argc, char** argv)
              return find;
          }},
         {QStringLiteral("post-payments.png"),
-         [&] {
-             // Three cheques of the sample customer waiting.
-             module.database().exec(QStringLiteral(
-                 "INSERT INTO ARPmt (PaymentID, ChequeNo, CustomerID, Posted, Reconciled) SELECT "
-                 "9000 + N, '10' || N, (SELECT MIN(CustomerID) FROM Customer), false, false FROM "
-                 "(SELECT 1 AS N UNION ALL SELECT 2 UNION ALL SELECT 3) Cheques"));
-             return new TfrmARPaymentsPost(module.database());
-         }},
+         // The sample cheques not yet posted, the one in the payment window's shot among them.
+         [&] { return new TfrmARPaymentsPost(module.database()); }},
     };
     int failures = 0;
     for (const Shot& shot : shots) {
