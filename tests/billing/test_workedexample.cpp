@@ -1,9 +1,11 @@
 // The worked example of docs/worked-example.md, run on both engines: the same small meal
 // program, exactly the invoices, lines and history entries the document lists, and the
-// balances posting them gives.
+// balances posting them gives, and the two cheques that then settle them.
 #include "billingworld.h"
 #include "receivables/bookcheck/bookcheck.h"
 #include "receivables/invoices/posting/invoicepostingrun.h"
+#include "receivables/payments/paymentdocument.h"
+#include "receivables/payments/posting/paymentpostingrun.h"
 #include "testdatabases.h"
 
 #include <QTest>
@@ -70,6 +72,8 @@ private Q_SLOTS:
     void invoicesAsDocumented();
     void postingAsDocumented_data() { testdb::addEngineRows(); }
     void postingAsDocumented();
+    void paymentsAsDocumented_data() { testdb::addEngineRows(); }
+    void paymentsAsDocumented();
 };
 
 void TestWorkedExample::invoicesAsDocumented()
@@ -111,37 +115,131 @@ void TestWorkedExample::invoicesAsDocumented()
                                    "4|C1004|AR invoice generated, 6/1 - 6/30/2024- $18.00 "}));
 }
 
+namespace
+{
+
+// June generated; Ada's and the county's invoices printed (Tom's not yet) and posted.
+InvoicePostingResult postJune(World& w)
+{
+    buildExample(w);
+    ScriptedDialogs answers({Dialogs::Yes, Dialogs::No});
+    if (w.generate(juneSettings(), &answers).outcome != RunOutcome::Completed)
+        return {};
+    w.db().exec(
+        QStringLiteral("UPDATE ARInv SET Printed = true WHERE CustomerID IN (SELECT "
+                       "CustomerID FROM Customer WHERE CustomerNo IN ('C1001', 'COUNTY'))"));
+    ScriptedDialogs dialogs;
+    NoProgress progress;
+    return InvoicePostingRun(w.db(), dialogs, progress).run();
+}
+
+qint64 balance(World& w, const char* customerNo)
+{
+    return testdb::scalar(w.db(), QStringLiteral("SELECT B.Balance FROM CBalance B JOIN "
+                                                 "Customer C ON C.CustomerID = B.CustomerID "
+                                                 "WHERE C.CustomerNo = '%1'")
+                                      .arg(QLatin1String(customerNo)));
+}
+
+QString invoiceNoOf(World& w, const char* customerNo)
+{
+    Statement s = w.db().prepare(
+        QStringLiteral("SELECT I.InvoiceNo FROM ARInv I JOIN Customer C ON C.CustomerID = "
+                       "I.CustomerID WHERE C.CustomerNo = :no"));
+    s.bind(QStringLiteral(":no"), QString::fromLatin1(customerNo)).exec();
+    return s.next() ? s.text(0) : QString();
+}
+
+// One cheque entered as the payment window enters it: the customer, the cheque's number and
+// date, July 2024, and each line through its invoice number.
+void enterCheque(World& w, Dialogs& dialogs, const char* customerNo, const QString& chequeNo,
+                 std::optional<Money> amount,
+                 const std::function<void(PaymentDocument&)>& fillLines)
+{
+    auto payment = PaymentDocument::openNew(w.db(), dialogs);
+    payment->setCustomerNoText(QString::fromLatin1(customerNo));
+    payment->setChequeNo(chequeNo);
+    payment->setPaymentDate(QDate(2024, 7, 15));
+    payment->setGLPeriod(7);
+    payment->setGLYear(2024);
+    payment->setChequeAmount(amount);
+    fillLines(*payment);
+    try {
+        payment->ok();
+    } catch (const PaymentAbandoned&) {
+        payment->ok(); // the cheque amount filled in by the question, confirmed
+    }
+}
+
+} // namespace
+
 void TestWorkedExample::postingAsDocumented()
 {
     QFETCH(QString, engine);
     World w(engine);
-    buildExample(w);
-    ScriptedDialogs answers({Dialogs::Yes, Dialogs::No});
-    QCOMPARE(w.generate(juneSettings(), &answers).outcome, RunOutcome::Completed);
-    // Ada's and the county's invoices are printed; Tom's is not yet.
-    w.db().exec(
-        QStringLiteral("UPDATE ARInv SET Printed = true WHERE CustomerID IN (SELECT "
-                       "CustomerID FROM Customer WHERE CustomerNo IN ('C1001', 'COUNTY'))"));
-
-    ScriptedDialogs dialogs;
-    NoProgress progress;
-    const InvoicePostingResult result = InvoicePostingRun(w.db(), dialogs, progress).run();
+    const InvoicePostingResult result = postJune(w);
     QCOMPARE(result.outcome, InvoicePostingOutcome::Posted);
     QCOMPARE(result.posted, 2);
     QCOMPARE(result.amount, Money::fromCents(21050));
 
-    const auto balance = [&w](const char* customerNo) {
-        return testdb::scalar(w.db(), QStringLiteral("SELECT B.Balance FROM CBalance B JOIN "
-                                                     "Customer C ON C.CustomerID = B.CustomerID "
-                                                     "WHERE C.CustomerNo = '%1'")
-                                          .arg(QLatin1String(customerNo)));
-    };
-    QCOMPARE(balance("C1001"), Money::fromCents(500).raw());
-    QCOMPARE(balance("COUNTY"), Money::fromCents(20550).raw());
-    QCOMPARE(balance("C1004"), -1); // no balance row: nothing of Tom's is posted
+    QCOMPARE(balance(w, "C1001"), Money::fromCents(500).raw());
+    QCOMPARE(balance(w, "COUNTY"), Money::fromCents(20550).raw());
+    QCOMPARE(balance(w, "C1004"), -1); // no balance row: nothing of Tom's is posted
     QCOMPARE(testdb::scalar(w.db(), QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE Posted = "
                                                    "true AND ExchangeRate IS NOT NULL")),
              2);
+    QVERIFY(checkBooks(w.db(), FormatSettings::us()).isEmpty());
+}
+
+void TestWorkedExample::paymentsAsDocumented()
+{
+    QFETCH(QString, engine);
+    World w(engine);
+    QCOMPARE(postJune(w).outcome, InvoicePostingOutcome::Posted);
+    w.setCompany(QStringLiteral("FiscalYear"), 2024);
+    const QString adaInvoice = invoiceNoOf(w, "C1001");
+    const QString countyInvoice = invoiceNoOf(w, "COUNTY");
+
+    // Ada's cheque 101 pays her 5.00 in full; its amount is left empty and confirmed.
+    ScriptedDialogs answers({Dialogs::Yes});
+    enterCheque(w, answers, "C1001", QStringLiteral("101"), std::nullopt, [&](PaymentDocument& p) {
+        p.appendLine();
+        p.setLineInvoiceNo(adaInvoice);
+        p.payNoDiscount();
+        p.storeLine();
+    });
+    QCOMPARE(answers.shown().size(), 1);
+    QCOMPARE(answers.shown().first().text,
+             QStringLiteral("Check amount is 5.00\rIs this correct?"));
+    // The county's cheque 5521 pays 200.00 and the 5.50 left is written off.
+    enterCheque(w, answers, "COUNTY", QStringLiteral("5521"), Money::fromCents(20000),
+                [&](PaymentDocument& p) {
+                    p.appendLine();
+                    p.setLineInvoiceNo(countyInvoice);
+                    p.setLinePaymentAmount(Money::fromCents(20000));
+                    p.setLineWriteOffAmount(Money::fromCents(550));
+                    p.storeLine();
+                });
+    // Entering changes no invoice and no balance: only posting does.
+    QCOMPARE(balance(w, "COUNTY"), Money::fromCents(20550).raw());
+
+    NoProgress progress;
+    const PaymentPostingResult posted = PaymentPostingRun(w.db(), answers, progress).run();
+    QCOMPARE(posted.posted, 2);
+    QCOMPARE(balance(w, "C1001"), 0);
+    QCOMPARE(balance(w, "COUNTY"), 0);
+    QCOMPARE(testdb::scalar(w.db(), QStringLiteral("SELECT PaidAmount FROM ARInv WHERE "
+                                                   "InvoiceNo = '%1'")
+                                        .arg(countyInvoice)),
+             Money::fromCents(20000).raw());
+    QCOMPARE(testdb::scalar(w.db(), QStringLiteral("SELECT WriteOffAmount FROM ARInv WHERE "
+                                                   "InvoiceNo = '%1'")
+                                        .arg(countyInvoice)),
+             Money::fromCents(550).raw());
+    QCOMPARE(testdb::scalar(w.db(), QStringLiteral("SELECT COUNT(*) FROM ARInv WHERE Owing <> 0 "
+                                                   "AND Posted = true")),
+             0);
+    QCOMPARE(answers.shown().size(), 1); // nothing asked after the first question
     QVERIFY(checkBooks(w.db(), FormatSettings::us()).isEmpty());
 }
 
