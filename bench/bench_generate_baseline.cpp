@@ -6,7 +6,6 @@
 //   bench_generate_baseline DATABASE INVOICES LINES HISTORY
 #include "sqlitecalls.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <sqlite3.h>
@@ -25,13 +24,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "No invoices to write.\n");
         return 2;
     }
-    sqlite3* db = openAsTheModule(argv[1]);
-    if (!db)
+    TimedTransaction transaction(argv[1]);
+    if (!transaction.begun())
         return 1;
-
-    const auto start = std::chrono::steady_clock::now();
-    if (!check(db, sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), "begin"))
-        return 1;
+    sqlite3* db = transaction.db();
     sqlite3_stmt* invoice = prepare(
         db, "INSERT INTO ARInv (ARInvoiceID, CustomerID, InvoiceNo, WarehouseID, Description,"
             " InvoiceDate, InvoiceAmount, PaidAmount, DiscTakenAmount, WriteOffAmount, Owing,"
@@ -118,15 +114,12 @@ int main(int argc, char** argv)
     sqlite3_finalize(invoice);
     sqlite3_finalize(line);
     sqlite3_finalize(entry);
-    if (!check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), "commit"))
+    const long long ns = transaction.commit();
+    if (ns < 0)
         return 1;
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                        std::chrono::steady_clock::now() - start)
-                        .count();
-    sqlite3_close(db);
     std::printf("baseline: %.3f s, %ld invoices, %ld lines and %ld history entries in one"
                 " transaction\n",
                 double(ns) / 1e9, invoices, lines, history);
-    std::printf("baseline-ns: %lld\n", static_cast<long long>(ns));
+    std::printf("baseline-ns: %lld\n", ns);
     return 0;
 }

@@ -5,33 +5,17 @@
 // (baseline.db beside it) for bench_pay_baseline.
 //
 //   bench_pay DIR|--postgres [--payments N]
-#include "common/dialogs.h"
 #include "data/artables.h"
 #include "engine/batchinsert.h"
-#include "engine/database.h"
 #include "engine/schema.h"
 #include "engine/transaction.h"
+#include "postingbench.h"
 #include "receivables/payments/posting/paymentpostingrun.h"
-#include "throwawayschema.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QHash>
-#include <QTextStream>
 
 namespace
 {
-
-// Retry on a lock, which a lone benchmark never meets.
-class RetryDialogs final : public Dialogs
-{
-public:
-    void inform(Kind, const QString& text) override { problems << text; }
-    Button ask(Kind, const QString&, Buttons) override { return Retry; }
-    QStringList problems;
-};
 
 QVariant amount(qint64 raw)
 {
@@ -116,75 +100,16 @@ void makeLedger(Database& db, int payments)
     db.exec(QStringLiteral("ANALYZE"));
 }
 
-int benchmark(std::unique_ptr<Database> db, const QString& copyTo, int payments, QTextStream& out,
-              QTextStream& err)
+int post(Database& db, Dialogs& dialogs, Progress& progress)
 {
-    makeLedger(*db, payments);
-    if (!copyTo.isEmpty())
-        db->exec(QStringLiteral("VACUUM INTO '%1'").arg(copyTo));
-    const Database::Traffic before = db->traffic();
-    RetryDialogs dialogs;
-    NoProgress quiet;
-    QElapsedTimer timer;
-    timer.start();
-    const PaymentPostingResult result = PaymentPostingRun(*db, dialogs, quiet).run();
-    const qint64 ns = timer.nsecsElapsed();
-    if (result.outcome != PaymentPostingOutcome::Posted || result.posted != payments) {
-        err << "posting stopped: " << dialogs.problems.join(QStringLiteral("; ")) << Qt::endl;
-        return 1;
-    }
-    const Database::Traffic& after = db->traffic();
-    out << "run: " << QString::number(double(ns) / 1e9, 'f', 3) << " s, " << result.posted
-        << " payments posted" << Qt::endl;
-    out << "traffic: " << (after.statements - before.statements) << " statements, "
-        << (after.prepares - before.prepares) << " prepared" << Qt::endl;
-    out << "run-ns: " << ns << Qt::endl;
-    return 0;
+    const PaymentPostingResult result = PaymentPostingRun(db, dialogs, progress).run();
+    return result.outcome == PaymentPostingOutcome::Posted ? result.posted : -1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    QString dir;
-    bool postgres = false;
-    int payments = 10000;
-    const QStringList args = app.arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--postgres"))
-            postgres = true;
-        else if (args[i] == QLatin1String("--payments") && i + 1 < args.size())
-            payments = args[++i].toInt();
-        else
-            dir = args[i];
-    }
-    if (postgres == !dir.isEmpty() || payments <= 0) {
-        err << "Usage: bench_pay DIR|--postgres [--payments N]" << Qt::endl;
-        return 2;
-    }
-    try {
-        if (!postgres) {
-            QDir().mkpath(dir);
-            const QString file = QDir(dir).filePath(QStringLiteral("Hearthtable.db"));
-            const QString copy = QDir(dir).filePath(QStringLiteral("baseline.db"));
-            QFile::remove(file);
-            QFile::remove(copy);
-            return benchmark(Database::open(ConnectionParams::sqlite(file)), copy, payments, out,
-                             err);
-        }
-        const QString keywords = qEnvironmentVariable("TALLYWICK_PG");
-        if (keywords.isEmpty()) {
-            err << "TALLYWICK_PG names no PostgreSQL server." << Qt::endl;
-            return 2;
-        }
-        const ThrowawaySchema schema(ConnectionParams::fromPostgresKeywords(keywords),
-                                     QStringLiteral("bench_pay"));
-        return benchmark(Database::open(schema.params()), QString(), payments, out, err);
-    } catch (const std::exception& e) {
-        err << QString::fromUtf8(e.what()) << Qt::endl;
-        return 1;
-    }
+    return postingbench::run(
+        argc, argv, {QStringLiteral("bench_pay"), QStringLiteral("payments"), makeLedger, post});
 }

@@ -7,7 +7,6 @@
 //   bench_pay_baseline DATABASE
 #include "sqlitecalls.h"
 
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -17,13 +16,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Usage: bench_pay_baseline DATABASE\n");
         return 2;
     }
-    sqlite3* db = openAsTheModule(argv[1]);
-    if (!db)
+    TimedTransaction transaction(argv[1]);
+    if (!transaction.begun())
         return 1;
-
-    const auto start = std::chrono::steady_clock::now();
-    if (!check(db, sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), "begin"))
-        return 1;
+    sqlite3* db = transaction.db();
     sqlite3_stmt* select =
         prepare(db, "SELECT P.PaymentID, P.CustomerID FROM ARPmt P INNER JOIN Customer C ON "
                     "P.CustomerID = C.CustomerID WHERE P.Posted = 0 ORDER BY P.PaymentID");
@@ -70,17 +66,14 @@ int main(int argc, char** argv)
         if (!step(db, balance, "balance"))
             return 1;
     }
-    if (!check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), "commit"))
+    const long long ns = transaction.commit();
+    if (ns < 0)
         return 1;
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                        std::chrono::steady_clock::now() - start)
-                        .count();
     std::printf("baseline: %.3f s, %zu payments posted\n", double(ns) / 1e9, rows.size());
-    std::printf("baseline-ns: %lld\n", static_cast<long long>(ns));
+    std::printf("baseline-ns: %lld\n", ns);
     sqlite3_finalize(posted);
     sqlite3_finalize(lines);
     sqlite3_finalize(invoice);
     sqlite3_finalize(balance);
-    sqlite3_close(db);
     return 0;
 }

@@ -6,7 +6,6 @@
 //   bench_post_baseline DATABASE
 #include "sqlitecalls.h"
 
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -16,13 +15,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Usage: bench_post_baseline DATABASE\n");
         return 2;
     }
-    sqlite3* db = openAsTheModule(argv[1]);
-    if (!db)
+    TimedTransaction transaction(argv[1]);
+    if (!transaction.begun())
         return 1;
-
-    const auto start = std::chrono::steady_clock::now();
-    if (!check(db, sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), "begin"))
-        return 1;
+    sqlite3* db = transaction.db();
     sqlite3_stmt* select = prepare(
         db, "SELECT I.ARInvoiceID, I.CustomerID, I.InvoiceAmount, Cu.ExchangeRate FROM ARInv I "
             "INNER JOIN Customer C ON I.CustomerID = C.CustomerID LEFT JOIN Currency Cu ON "
@@ -51,15 +47,12 @@ int main(int argc, char** argv)
         if (!step(db, invoice, "invoice") || !step(db, balance, "balance"))
             return 1;
     }
-    if (!check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), "commit"))
+    const long long ns = transaction.commit();
+    if (ns < 0)
         return 1;
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                        std::chrono::steady_clock::now() - start)
-                        .count();
     std::printf("baseline: %.3f s, %zu invoices posted\n", double(ns) / 1e9, rows.size());
-    std::printf("baseline-ns: %lld\n", static_cast<long long>(ns));
+    std::printf("baseline-ns: %lld\n", ns);
     sqlite3_finalize(invoice);
     sqlite3_finalize(balance);
-    sqlite3_close(db);
     return 0;
 }

@@ -6,7 +6,6 @@
 //   bench_sqlite_baseline DATABASE CUSTOMERS ITEMS
 #include "sqlitecalls.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <sqlite3.h>
@@ -20,13 +19,10 @@ int main(int argc, char** argv)
     }
     const long customers = std::atol(argv[2]);
     const long items = std::atol(argv[3]);
-    sqlite3* db = openAsTheModule(argv[1]);
-    if (!db)
+    TimedTransaction transaction(argv[1]);
+    if (!transaction.begun())
         return 1;
-
-    const auto start = std::chrono::steady_clock::now();
-    if (!check(db, sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), "begin"))
-        return 1;
+    sqlite3* db = transaction.db();
     sqlite3_stmt* customer =
         prepare(db, "INSERT INTO Customer (CustomerID, CustomerNo, CustomerName, AddressLine1,"
                     " AddressLine2, City, StateProv, ZipCode, Country, Contact, Phone, Fax, EMail,"
@@ -84,14 +80,11 @@ int main(int argc, char** argv)
             return 1;
     }
     sqlite3_finalize(item);
-    if (!check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), "commit"))
+    const long long ns = transaction.commit();
+    if (ns < 0)
         return 1;
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                        std::chrono::steady_clock::now() - start)
-                        .count();
-    sqlite3_close(db);
     std::printf("baseline:   %.3f s, %ld customers and %ld items in one transaction\n",
                 double(ns) / 1e9, customers, items);
-    std::printf("baseline-ns: %lld\n", static_cast<long long>(ns));
+    std::printf("baseline-ns: %lld\n", ns);
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The few SQLite library calls the baseline programs share: they write rows straight through the
 // library, as the fastest a program could, for the runs to be measured against.
+#include <chrono>
 #include <cstdio>
 #include <sqlite3.h>
 #include <string>
@@ -43,3 +44,37 @@ inline sqlite3* openAsTheModule(const char* path)
     sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
     return db;
 }
+
+// A baseline's one transaction on the database as the module opens it, timed from before it
+// begins to after it commits; the database is closed with it.
+class TimedTransaction
+{
+public:
+    explicit TimedTransaction(const char* path)
+        : db_(openAsTheModule(path)), start_(std::chrono::steady_clock::now())
+    {
+        begun_ = db_ && check(db_, sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr),
+                              "begin");
+    }
+    ~TimedTransaction() { sqlite3_close(db_); }
+    TimedTransaction(const TimedTransaction&) = delete;
+    TimedTransaction& operator=(const TimedTransaction&) = delete;
+
+    // False (after a message) when the database could not be opened or the transaction begun.
+    bool begun() const { return begun_; }
+    sqlite3* db() const { return db_; }
+    // Commits; the nanoseconds since the start, or -1 after a message when the commit failed.
+    long long commit()
+    {
+        if (!check(db_, sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr), "commit"))
+            return -1;
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now() - start_)
+            .count();
+    }
+
+private:
+    sqlite3* db_;
+    std::chrono::steady_clock::time_point start_;
+    bool begun_ = false;
+};

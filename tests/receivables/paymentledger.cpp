@@ -22,11 +22,26 @@ QVariant amount(const std::optional<Money>& money)
 }
 } // namespace
 
+namespace
+{
+void createPaymentTables(Database& db)
+{
+    for (const TableDef& t : {ar::arPmt(), ar::arInvPmt()})
+        schema::createTable(db, t);
+}
+} // namespace
+
 void create(Database& db)
 {
     postingfixture::create(db);
-    for (const TableDef& t : {ar::arPmt(), ar::arInvPmt()})
-        schema::createTable(db, t);
+    createPaymentTables(db);
+}
+
+std::unique_ptr<Database> freshPaymentLedger(const QString& engine)
+{
+    auto db = postingfixture::freshLedger(engine);
+    createPaymentTables(*db);
+    return db;
 }
 
 void addPostedInvoice(Database& db, qint64 id, qint64 customerId, Money amount, bool inBalance)

@@ -14,6 +14,8 @@ using namespace postingfixture;
 
 // The posting ledger with ARPmt and ARInvPmt.
 void create(Database& db);
+// A fresh database on `engine` holding that ledger, whose lock waits give up quickly.
+std::unique_ptr<Database> freshPaymentLedger(const QString& engine);
 // A posted invoice owing its whole amount, counted in its customer's balance when
 // `inBalance` (a missing balance row is made).
 void addPostedInvoice(Database& db, qint64 id, qint64 customerId, Money amount,

@@ -28,6 +28,15 @@ void create(Database& db)
                      {QStringLiteral("ExchangeRate"), kCanadianRate}});
 }
 
+std::unique_ptr<Database> freshLedger(const QString& engine)
+{
+    ConnectionParams params = testdb::freshParams(engine);
+    params.lockRetry = {2, 10};
+    auto db = Database::open(params);
+    create(*db);
+    return db;
+}
+
 void addCustomer(Database& db, qint64 id, qint64 currencyId, std::optional<Money> balance)
 {
     records::insert(db, ar::customer(),

@@ -20,6 +20,8 @@ constexpr double kCanadianRate = 0.7325;
 
 // Creates ARInv, Customer, Currency and CBalance with the two currencies.
 void create(Database& db);
+// A fresh database on `engine` holding that ledger, whose lock waits give up quickly.
+std::unique_ptr<Database> freshLedger(const QString& engine);
 // A customer in a currency; with `balance`, a balance row holding it.
 void addCustomer(Database& db, qint64 id, qint64 currencyId = kDollars,
                  std::optional<Money> balance = std::nullopt);

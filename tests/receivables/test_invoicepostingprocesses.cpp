@@ -4,9 +4,8 @@
 #include "engine/database.h"
 #include "postingfixture.h"
 #include "testdatabases.h"
+#include "workstationprocesses.h"
 
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace postingfixture;
@@ -26,14 +25,6 @@ ConnectionParams ledgerWithPrintedInvoices(const QString& engine, int invoices)
                     c % 3 ? std::optional<Money>(Money{}) : std::nullopt);
     addPrintedInvoices(*db, 1, invoices, kCustomers);
     return params;
-}
-
-QStringList postArgs(const ConnectionParams& params, int pauseMs = 0)
-{
-    QStringList args{testdb::childArgument(params)};
-    if (pauseMs > 0)
-        args << QStringLiteral("--slow") << QString::number(pauseMs);
-    return args;
 }
 
 qint64 postedCount(Database& db)
@@ -57,17 +48,11 @@ private Q_SLOTS:
         const qint64 owedBefore = count(*db, QStringLiteral("SELECT SUM(Owing) FROM ARInv")) +
                                   count(*db, QStringLiteral("SELECT SUM(Balance) FROM CBalance"));
 
-        QProcess a;
-        QProcess b;
-        a.start(QStringLiteral(POST_INVOICES_PATH), postArgs(params));
-        b.start(QStringLiteral(POST_INVOICES_PATH), postArgs(params));
-        QVERIFY(a.waitForFinished(300000));
-        QVERIFY(b.waitForFinished(300000));
-        QVERIFY2(a.exitCode() == 0, a.readAllStandardError().constData());
-        QVERIFY2(b.exitCode() == 0, b.readAllStandardError().constData());
-        const int byA = a.readAllStandardOutput().trimmed().toInt();
-        const int byB = b.readAllStandardOutput().trimmed().toInt();
-        QCOMPARE(byA + byB, invoices);
+        const auto [a, b] =
+            workstations::postOnTwoAtOnce(QStringLiteral(POST_INVOICES_PATH), params);
+        QVERIFY2(a.ok, a.errors.constData());
+        QVERIFY2(b.ok, b.errors.constData());
+        QCOMPARE(a.posted + b.posted, invoices);
 
         QCOMPARE(postedCount(*db), invoices);
         QCOMPARE(untiedBalances(*db), 0);
@@ -87,14 +72,7 @@ private Q_SLOTS:
             // Each round starts from nothing posted, balances as the posted invoices say.
             db->exec(QStringLiteral("UPDATE ARInv SET Posted = false, ExchangeRate = NULL"));
             db->exec(QStringLiteral("DELETE FROM CBalance"));
-            QProcess poster;
-            poster.start(QStringLiteral(POST_INVOICES_PATH), postArgs(params, 15));
-            QVERIFY(poster.waitForStarted());
-            QTest::qWait(int(QRandomGenerator::global()->bounded(20, 250)));
-            if (poster.state() != QProcess::NotRunning) {
-                poster.kill(); // SIGKILL: no clean-up of any kind
-                QVERIFY(poster.waitForFinished(60000));
-            }
+            QVERIFY(workstations::postAndKill(QStringLiteral(POST_INVOICES_PATH), params, 15, 250));
 
             const qint64 done = postedCount(*db);
             if (done > 0 && done < invoices)
@@ -109,10 +87,9 @@ private Q_SLOTS:
         qInfo("%d of 20 rounds stopped in the middle of a pass", midPass);
         QVERIFY2(midPass > 0, "no round was stopped in the middle of a pass");
 
-        QProcess finish;
-        finish.start(QStringLiteral(POST_INVOICES_PATH), postArgs(params));
-        QVERIFY(finish.waitForFinished(300000));
-        QVERIFY2(finish.exitCode() == 0, finish.readAllStandardError().constData());
+        const workstations::Finished rest =
+            workstations::postToTheEnd(QStringLiteral(POST_INVOICES_PATH), params);
+        QVERIFY2(rest.ok, rest.errors.constData());
         QCOMPARE(postedCount(*db), invoices);
         QCOMPARE(untiedBalances(*db), 0);
     }

@@ -6,6 +6,8 @@
 #include "engine/dberror.h"
 #include "engine/transaction.h"
 #include "paymentledger.h"
+#include "postinglockchecks.h"
+#include "postingrefusalchecks.h"
 #include "receivables/payments/posting/paymentpostingrun.h"
 #include "receivables/payments/posting/paymentpostingwriter.h"
 #include "receivables/payments/posting/paymentstopost.h"
@@ -24,15 +26,6 @@ namespace
 Money cents(qint64 c)
 {
     return Money::fromCents(c);
-}
-
-std::unique_ptr<Database> freshLedger(const QString& engine)
-{
-    ConnectionParams params = testdb::freshParams(engine);
-    params.lockRetry = {2, 10};
-    auto db = Database::open(params);
-    paymentledger::create(*db);
-    return db;
 }
 
 PaymentPostingResult postAll(Database& db, Dialogs& dialogs)
@@ -55,7 +48,7 @@ private Q_SLOTS:
     void postsPaymentsIntoInvoicesAndBalances()
     {
         QFETCH(QString, engine);
-        auto db = freshLedger(engine);
+        auto db = freshPaymentLedger(engine);
         for (qint64 c = 1; c <= 3; ++c)
             addCustomer(*db, c);
         addPostedInvoice(*db, 1, 1, cents(20000));
@@ -119,7 +112,7 @@ private Q_SLOTS:
     void aMissingBalanceRowIsMadeNegative()
     {
         QFETCH(QString, engine);
-        auto db = freshLedger(engine);
+        auto db = freshPaymentLedger(engine);
         addCustomer(*db, 1);
         addPostedInvoice(*db, 1, 1, cents(5000), false);
         addPayment(*db, 1, 1, {{1, cents(1200)}, {1 + 1000, cents(700)}});
@@ -136,7 +129,7 @@ private Q_SLOTS:
     void refusalsBeforePosting()
     {
         QFETCH(QString, engine);
-        auto db = freshLedger(engine);
+        auto db = freshPaymentLedger(engine);
         addCustomer(*db, 1);
         addPostedInvoice(*db, 1, 1, cents(5000));
         addPayment(*db, 1, 1, {{1, cents(500)}}, true);
@@ -164,56 +157,27 @@ private Q_SLOTS:
         QCOMPARE(balance(*db, 1), cents(5000));
     }
 
-    // A table another workstation holds asks Retry or Cancel: Retry tries again, Cancel on the
-    // payments gives up with nothing posted, Cancel on the balances gives the payments back.
+    // A table another workstation holds asks Retry or Cancel (postinglockchecks.h).
     void lockedTablesAskRetryOrCancel_data() { testdb::addEngineRows(); }
     void lockedTablesAskRetryOrCancel()
     {
         QFETCH(QString, engine);
-        auto db = freshLedger(engine);
+        auto db = freshPaymentLedger(engine);
         addCustomer(*db, 1);
         addPostedInvoice(*db, 1, 1, cents(2500));
         addPayment(*db, 1, 1, {{1, cents(2500)}});
-        auto other = impatient(*db);
         NoProgress quiet;
-
-        QVERIFY(other->tryLockTable(QStringLiteral("ARPmt")));
-        LockDialogs cancel([](const QString&) { return Dialogs::Cancel; });
-        try {
-            PaymentPostingRun(*db, cancel, quiet).run();
-            QFAIL("posting went ahead on a locked table");
-        } catch (const LockError& e) {
-            QCOMPARE(e.message(), kPaymentsLocked);
-        }
-        QCOMPARE(cancel.asked,
-                 QStringList({QStringLiteral("Unable to lock Payments table... this table is "
-                                             "being updated by another job.")}));
-        QCOMPARE(postedPayments(*db), QList<qint64>());
-        other->unlockTable(QStringLiteral("ARPmt"));
-
-        QVERIFY(other->tryLockTable(QStringLiteral("CBalance")));
-        LockDialogs cancelBalances([](const QString&) { return Dialogs::Cancel; });
-        QVERIFY_THROWS_EXCEPTION(LockError, PaymentPostingRun(*db, cancelBalances, quiet).run());
-        QCOMPARE(cancelBalances.asked,
-                 QStringList({QStringLiteral("Unable to lock Customer Balance table... this "
-                                             "table is being updated by another job.")}));
-        QCOMPARE(postedPayments(*db), QList<qint64>());
-        QVERIFY(other->tryLockTable(QStringLiteral("ARPmt"))); // given back
-        other->unlockTable(QStringLiteral("ARPmt"));
-
-        // Retry after the other workstation lets go: posted.
-        LockDialogs retry([&](const QString&) {
-            other->unlockTable(QStringLiteral("CBalance"));
-            return Dialogs::Retry;
-        });
-        const PaymentPostingResult result = PaymentPostingRun(*db, retry, quiet).run();
-        QCOMPARE(retry.asked.size(), 1);
-        QCOMPARE(result.posted, 1);
+        checkLockedTablesAskRetryOrCancel(
+            *db,
+            {QStringLiteral("ARPmt"),
+             QStringLiteral("Unable to lock Payments table... this table is being updated "
+                            "by another job."),
+             [&](Dialogs& dialogs) { return PaymentPostingRun(*db, dialogs, quiet).run().posted; },
+             [&] { return int(postedPayments(*db).size()); }});
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(balance(*db, 1), Money());
         QCOMPARE(invoicePaid(*db, 1), (InvoicePaid{cents(2500), {}, {}, {}}));
-        // Both tables are free again.
-        QVERIFY(other->tryLockTable(QStringLiteral("ARPmt")));
-        QVERIFY(other->tryLockTable(QStringLiteral("CBalance")));
     }
 
     // Two workstations entered payments on the same invoice. A plain payment may overpay, and
@@ -225,7 +189,7 @@ private Q_SLOTS:
     void discountNoLongerSettlingIsHeldBack()
     {
         QFETCH(QString, engine);
-        auto db = freshLedger(engine);
+        auto db = freshPaymentLedger(engine);
         addCustomer(*db, 1);
         addPostedInvoice(*db, 1, 1, cents(20000));
         addPostedInvoice(*db, 2, 1, cents(5000));
@@ -292,7 +256,7 @@ private Q_SLOTS:
     void oneHeldBackPaymentIsNamed()
     {
         QFETCH(QString, engine);
-        auto db = freshLedger(engine);
+        auto db = freshPaymentLedger(engine);
         addCustomer(*db, 1);
         addPostedInvoice(*db, 1, 1, cents(20000));
         // Posted in an earlier pass, after the discount was entered.
@@ -319,7 +283,7 @@ private Q_SLOTS:
     void paymentsPostedMeanwhileAreLeftAlone()
     {
         QFETCH(QString, engine);
-        auto db = freshLedger(engine);
+        auto db = freshPaymentLedger(engine);
         addCustomer(*db, 1);
         addCustomer(*db, 2);
         addPostedInvoice(*db, 1, 1, cents(10000));
@@ -351,7 +315,7 @@ private Q_SLOTS:
     void engineRefusalKeepsWhatWasPosted()
     {
         QFETCH(QString, engine);
-        auto db = freshLedger(engine);
+        auto db = freshPaymentLedger(engine);
         for (qint64 c = 1; c <= 4; ++c)
             addCustomer(*db, c);
         // Payment n pays invoice n (and invoice n + 1000 of the same customer); customer 2's
@@ -372,19 +336,12 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         RecordingProgress progress;
         const PaymentPostingResult result = PaymentPostingRun(*db, dialogs, progress).run();
-        QCOMPARE(result.outcome, PaymentPostingOutcome::Stopped);
-        QVERIFY(result.accepted());
-        QCOMPARE(result.waiting, 600);
-        QCOMPARE(result.posted, 519);
-        QCOMPARE(dialogs.shown().size(), 1);
-        QCOMPARE(dialogs.shown().first().kind, Dialogs::Kind::Error);
-        QVERIFY2(dialogs.texts().first().contains(QStringLiteral("balance refused")),
-                 qPrintable(dialogs.texts().first()));
-        QVERIFY(result.stoppedBy.contains(QStringLiteral("balance refused")));
+        checkStoppedAtTheRefusedBalance(result, dialogs, progress);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(postedPayments(*db).size(), 519);
         QCOMPARE(postedPayments(*db).last(), 519);
         QCOMPARE(result.amount, cents(519 * 520 / 2 + 519 * 500));
-        QCOMPARE(progress.values, QList<int>({0, 500}));
         QCOMPARE(invoicePaid(*db, 519), (InvoicePaid{cents(519), {}, {}, cents(10000 - 519)}));
         QCOMPARE(invoicePaid(*db, 520), (InvoicePaid{{}, {}, {}, cents(10000)}));
         QCOMPARE(invoicePaid(*db, 1521), (InvoicePaid{{}, {}, {}, cents(500)}));

@@ -4,9 +4,8 @@
 #include "engine/database.h"
 #include "paymentledger.h"
 #include "testdatabases.h"
+#include "workstationprocesses.h"
 
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QTest>
 
 using namespace paymentledger;
@@ -25,14 +24,6 @@ ConnectionParams ledgerWithPayments(const QString& engine, int payments)
         addCustomer(*db, c, c % 2 ? kDollars : kCanadian);
     addPaymentLedger(*db, payments, kCustomers);
     return params;
-}
-
-QStringList postArgs(const ConnectionParams& params, int pauseMs = 0)
-{
-    QStringList args{testdb::childArgument(params)};
-    if (pauseMs > 0)
-        args << QStringLiteral("--slow") << QString::number(pauseMs);
-    return args;
 }
 
 qint64 postedCount(Database& db)
@@ -64,17 +55,11 @@ private Q_SLOTS:
                                       "0)) FROM ARInvPmt"));
         const qint64 owedBefore = owedInAll(*db);
 
-        QProcess a;
-        QProcess b;
-        a.start(QStringLiteral(POST_PAYMENTS_PATH), postArgs(params));
-        b.start(QStringLiteral(POST_PAYMENTS_PATH), postArgs(params));
-        QVERIFY(a.waitForFinished(300000));
-        QVERIFY(b.waitForFinished(300000));
-        QVERIFY2(a.exitCode() == 0, a.readAllStandardError().constData());
-        QVERIFY2(b.exitCode() == 0, b.readAllStandardError().constData());
-        const int byA = a.readAllStandardOutput().trimmed().toInt();
-        const int byB = b.readAllStandardOutput().trimmed().toInt();
-        QCOMPARE(byA + byB, payments);
+        const auto [a, b] =
+            workstations::postOnTwoAtOnce(QStringLiteral(POST_PAYMENTS_PATH), params);
+        QVERIFY2(a.ok, a.errors.constData());
+        QVERIFY2(b.ok, b.errors.constData());
+        QCOMPARE(a.posted + b.posted, payments);
 
         QCOMPARE(postedCount(*db), payments);
         QCOMPARE(untiedBooks(*db).join('\n'), QString());
@@ -91,15 +76,8 @@ private Q_SLOTS:
         int midPass = 0;
         for (int round = 0; round < 20; ++round) {
             unpostPayments(*db);
-            QProcess poster;
-            poster.start(QStringLiteral(POST_PAYMENTS_PATH), postArgs(params, 30));
-            QVERIFY(poster.waitForStarted());
             // A pass takes a few hundred milliseconds; most kills fall inside it.
-            QTest::qWait(int(QRandomGenerator::global()->bounded(20, 500)));
-            if (poster.state() != QProcess::NotRunning) {
-                poster.kill(); // SIGKILL: no clean-up of any kind
-                QVERIFY(poster.waitForFinished(60000));
-            }
+            QVERIFY(workstations::postAndKill(QStringLiteral(POST_PAYMENTS_PATH), params, 30, 500));
 
             const qint64 done = postedCount(*db);
             if (done > 0 && done < payments)
@@ -113,10 +91,9 @@ private Q_SLOTS:
         qInfo("%d of 20 rounds stopped in the middle of a pass", midPass);
         QVERIFY2(midPass > 0, "no round was stopped in the middle of a pass");
 
-        QProcess finish;
-        finish.start(QStringLiteral(POST_PAYMENTS_PATH), postArgs(params));
-        QVERIFY(finish.waitForFinished(300000));
-        QVERIFY2(finish.exitCode() == 0, finish.readAllStandardError().constData());
+        const workstations::Finished rest =
+            workstations::postToTheEnd(QStringLiteral(POST_PAYMENTS_PATH), params);
+        QVERIFY2(rest.ok, rest.errors.constData());
         QCOMPARE(postedCount(*db), payments);
         QCOMPARE(untiedBooks(*db).join('\n'), QString());
     }

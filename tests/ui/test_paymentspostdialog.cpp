@@ -3,29 +3,24 @@
 // payment held back for correction, and a table held by another workstation answered with
 // Cancel.
 #include "engine/database.h"
-#include "modalwatcher.h"
 #include "paymentledger.h"
+#include "postingdialogchecks.h"
 #include "receivables/payments/posting/ui/frmarpaymentspost.h"
 #include "receivables/payments/posting/ui/paymentwindowopen.h"
 #include "testdatabases.h"
 
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QTest>
 #include <optional>
 
 using namespace paymentledger;
+using namespace postingdialogchecks;
 
 namespace
 {
 
 std::unique_ptr<Database> ledger(const QString& engine)
 {
-    ConnectionParams params = testdb::freshParams(engine);
-    params.lockRetry = {2, 10};
-    auto db = Database::open(params);
-    paymentledger::create(*db);
+    auto db = freshPaymentLedger(engine);
     addCustomer(*db, 1);
     addCustomer(*db, 2);
     addPostedInvoice(*db, 1, 1, Money::fromCents(4000));
@@ -33,11 +28,6 @@ std::unique_ptr<Database> ledger(const QString& engine)
     addPayment(*db, 1, 1, {{1, Money::fromCents(1000)}});
     addPayment(*db, 2, 2, {{2, Money::fromCents(1470), Money::fromCents(30)}});
     return db;
-}
-
-void clickOk(TfrmARPaymentsPost& dialog)
-{
-    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
 }
 
 } // namespace
@@ -52,29 +42,19 @@ private Q_SLOTS:
         QFETCH(QString, engine);
         auto db = ledger(engine);
         TfrmARPaymentsPost dialog(*db);
-        dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Post AR Payments"));
-        QCOMPARE(dialog.LabelCount->text(), QStringLiteral("2 payment(s) to be posted"));
-        QCOMPARE(dialog.waiting(), 2);
-        ModalWatcher watcher;
-        clickOk(dialog);
-        QVERIFY(watcher.messages.isEmpty());
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.ProgressBar->maximum(), 2);
-        QCOMPARE(dialog.ProgressBar->value(), 2);
-        QVERIFY(!QGuiApplication::overrideCursor());
+        checkOkPostsAndCloses(dialog, 2, QStringLiteral("2 payment(s) to be posted"));
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(postedPayments(*db), QList<qint64>({1, 2}));
         QCOMPARE(balance(*db, 1), Money::fromCents(3000));
         QCOMPARE(balance(*db, 2), Money());
 
         // Opened again, nothing waits: OK closes with Cancel and changes nothing.
         TfrmARPaymentsPost empty(*db);
-        empty.show();
-        QCOMPARE(empty.LabelCount->text(), QStringLiteral("0 payment(s) to be posted"));
-        clickOk(empty);
-        QCOMPARE(empty.result(), int(QDialog::Rejected));
-        QVERIFY(!empty.isVisible());
+        checkNothingWaitingCancels(empty, QStringLiteral("0 payment(s) to be posted"));
+        if (QTest::currentTestFailed())
+            return;
     }
 
     // A discount that no longer settles its invoice: the payment is named in one warning, the
@@ -88,10 +68,7 @@ private Q_SLOTS:
         db->exec(QStringLiteral("UPDATE ARPmt SET PaymentID = 0 WHERE PaymentID = 3"));
         db->exec(QStringLiteral("UPDATE ARInvPmt SET PaymentID = 0 WHERE PaymentID = 3"));
         TfrmARPaymentsPost dialog(*db);
-        dialog.show();
-        ModalWatcher watcher;
-        clickOk(dialog);
-        QCOMPARE(watcher.messages,
+        QCOMPARE(messagesOnOk(dialog),
                  QStringList({QStringLiteral(
                      "Cheque 'C2' was not posted: invoice '10002' no longer owes what its "
                      "discount or write-off settles.\nOpen the payment and correct it.")}));
@@ -109,10 +86,7 @@ private Q_SLOTS:
             paymentWindow.emplace();
             QVERIFY(paymentWindowOpen());
             TfrmARPaymentsPost dialog(*db);
-            dialog.show();
-            ModalWatcher watcher;
-            clickOk(dialog);
-            QCOMPARE(watcher.messages,
+            QCOMPARE(messagesOnOk(dialog),
                      QStringList({QStringLiteral(
                          "A conflicting program is running...\nPlease close 'AR Payment' form")}));
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -125,15 +99,9 @@ private Q_SLOTS:
         auto other = testdb::reopen(*db);
         QVERIFY(other->tryLockTable(QStringLiteral("CBalance")));
         TfrmARPaymentsPost dialog(*db);
-        dialog.show();
-        ModalWatcher watcher;
-        watcher.answers = {QMessageBox::Cancel};
-        clickOk(dialog);
-        const QString question = QStringLiteral(
-            "Unable to lock Customer Balance table... this table is being updated by another job.");
-        QCOMPARE(watcher.messages, QStringList({question, question}));
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!QGuiApplication::overrideCursor());
+        checkHeldBalancesCancel(dialog);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(postedPayments(*db), QList<qint64>());
         QVERIFY(other->tryLockTable(QStringLiteral("ARPmt"))); // given back
     }

@@ -4,9 +4,8 @@
 #include "engine/database.h"
 #include "receivables/invoices/posting/invoicestopost.h"
 #include "receivables/invoices/posting/postingwriter.h"
+#include "receivables/posting/postinblocks.h"
 #include "receivables/posting/postinglocks.h"
-
-#include <algorithm>
 
 using namespace invoiceposting;
 
@@ -32,21 +31,16 @@ InvoicePostingResult InvoicePostingRun::run(const InvoicePostingOptions& options
     // Read under the locks: another workstation may have posted some since they were counted.
     const std::vector<qint64> keys = invoicesToPost(db_);
     result.waiting = int(keys.size());
-    progress_.setRange(0, result.waiting);
-    progress_.setValue(0);
 
     PostingWriter writer(db_);
     PostingTally tally;
-    try {
-        for (size_t first = 0; first < keys.size(); first += PostingWriter::kBlockSize) {
-            const size_t count = std::min<size_t>(PostingWriter::kBlockSize, keys.size() - first);
-            writer.post(std::span(keys).subspan(first, count), tally);
-            progress_.setValue(int(first + count));
-        }
-    } catch (const DbError& e) {
+    const std::optional<QString> refusal =
+        posting::postInBlocks(keys, PostingWriter::kBlockSize, progress_,
+                              [&](std::span<const qint64> block) { writer.post(block, tally); });
+    if (refusal) {
         result.outcome = InvoicePostingOutcome::Stopped;
-        result.stoppedBy = e.message();
-        dialogs_.inform(Dialogs::Kind::Error, e.message());
+        result.stoppedBy = *refusal;
+        dialogs_.inform(Dialogs::Kind::Error, *refusal);
     }
     result.posted = tally.invoices;
     result.amount = tally.amount;

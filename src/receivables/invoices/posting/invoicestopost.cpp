@@ -1,6 +1,6 @@
 #include "receivables/invoices/posting/invoicestopost.h"
 
-#include "engine/database.h"
+#include "receivables/posting/waitingdocuments.h"
 
 namespace invoiceposting
 {
@@ -14,20 +14,12 @@ const QString kWaiting = QStringLiteral("FROM ARInv I INNER JOIN Customer C ON I
 
 int countInvoicesToPost(Database& db)
 {
-    Statement s = db.prepare(QStringLiteral("SELECT COUNT(*) ") + kWaiting);
-    s.exec();
-    return s.next() ? int(s.integer(0)) : 0;
+    return posting::countWaiting(db, kWaiting);
 }
 
 std::vector<qint64> invoicesToPost(Database& db)
 {
-    Statement s =
-        db.prepare(QStringLiteral("SELECT I.ARInvoiceID ") + kWaiting + " ORDER BY I.ARInvoiceID");
-    s.exec();
-    std::vector<qint64> keys;
-    while (s.next())
-        keys.push_back(s.integer(0));
-    return keys;
+    return posting::waitingKeys(db, QStringLiteral("I.ARInvoiceID"), kWaiting);
 }
 
 QString toBePostedText(int count)

@@ -41,7 +41,6 @@ public:
     void post(std::span<const qint64> keys, PostingTally& tally);
 
 private:
-    PostingTally postInOneTransaction(std::span<const qint64> keys);
     PostingTally postBlock(std::span<const qint64> keys, int statementSize);
 
     Database& db_;

@@ -4,8 +4,7 @@
 #include "engine/database.h"
 #include "receivables/payments/posting/paymentpostingwriter.h"
 #include "receivables/payments/posting/paymentstopost.h"
-
-#include <algorithm>
+#include "receivables/posting/postinblocks.h"
 
 using namespace paymentposting;
 
@@ -31,21 +30,15 @@ PaymentPostingResult PaymentPostingRun::run(const PaymentPostingOptions& options
     // Read under the locks: another workstation may have posted some since they were counted.
     const std::vector<qint64> keys = paymentsToPost(db_);
     result.waiting = int(keys.size());
-    progress_.setRange(0, result.waiting);
-    progress_.setValue(0);
 
     PaymentPostingWriter writer(db_);
     PaymentTally tally;
-    try {
-        for (size_t first = 0; first < keys.size(); first += PaymentPostingWriter::kBlockSize) {
-            const size_t count =
-                std::min<size_t>(PaymentPostingWriter::kBlockSize, keys.size() - first);
-            writer.post(std::span(keys).subspan(first, count), tally);
-            progress_.setValue(int(first + count));
-        }
-    } catch (const DbError& e) {
+    const std::optional<QString> refusal =
+        posting::postInBlocks(keys, PaymentPostingWriter::kBlockSize, progress_,
+                              [&](std::span<const qint64> block) { writer.post(block, tally); });
+    if (refusal) {
         result.outcome = PaymentPostingOutcome::Stopped;
-        result.stoppedBy = e.message();
+        result.stoppedBy = *refusal;
     }
     result.posted = tally.payments;
     result.amount = tally.amount;

@@ -2,8 +2,8 @@
 
 #include "engine/database.h"
 #include "engine/keyblocks.h"
-#include "engine/transaction.h"
 #include "receivables/posting/balancechanges.h"
+#include "receivables/posting/blockorone.h"
 
 #include <QMap>
 #include <algorithm>
@@ -65,26 +65,10 @@ Statement overKeys(Database& db, const QString& sql, std::span<const qint64> key
 
 void PaymentPostingWriter::post(std::span<const qint64> keys, PaymentTally& tally)
 {
-    if (keys.empty())
-        return;
-    try {
-        tally += postInOneTransaction(keys);
-        return;
-    } catch (const DbError&) {
-        if (keys.size() == 1)
-            throw;
-    }
-    // The block is undone; post its payments one by one up to the one the engine refuses.
-    for (const qint64 key : keys)
-        tally += postInOneTransaction(std::span(&key, 1));
-}
-
-PaymentTally PaymentPostingWriter::postInOneTransaction(std::span<const qint64> keys)
-{
-    Transaction transaction(db_);
-    PaymentTally tally = postBlock(keys, keys.size() == 1 ? 1 : kBlockSize);
-    transaction.commit();
-    return tally;
+    posting::postBlockOrOneByOne(db_, keys, kBlockSize, tally,
+                                 [this](std::span<const qint64> block, int statementSize) {
+                                     return postBlock(block, statementSize);
+                                 });
 }
 
 PaymentTally PaymentPostingWriter::postBlock(std::span<const qint64> keys, int statementSize)

@@ -47,7 +47,6 @@ public:
     void post(std::span<const qint64> keys, PaymentTally& tally);
 
 private:
-    PaymentTally postInOneTransaction(std::span<const qint64> keys);
     PaymentTally postBlock(std::span<const qint64> keys, int statementSize);
 
     Database& db_;

@@ -1,6 +1,6 @@
 #include "receivables/payments/posting/paymentstopost.h"
 
-#include "engine/database.h"
+#include "receivables/posting/waitingdocuments.h"
 
 namespace paymentposting
 {
@@ -13,20 +13,12 @@ const QString kWaiting = QStringLiteral(
 
 int countPaymentsToPost(Database& db)
 {
-    Statement s = db.prepare(QStringLiteral("SELECT COUNT(*) ") + kWaiting);
-    s.exec();
-    return s.next() ? int(s.integer(0)) : 0;
+    return posting::countWaiting(db, kWaiting);
 }
 
 std::vector<qint64> paymentsToPost(Database& db)
 {
-    Statement s =
-        db.prepare(QStringLiteral("SELECT P.PaymentID ") + kWaiting + " ORDER BY P.PaymentID");
-    s.exec();
-    std::vector<qint64> keys;
-    while (s.next())
-        keys.push_back(s.integer(0));
-    return keys;
+    return posting::waitingKeys(db, QStringLiteral("P.PaymentID"), kWaiting);
 }
 
 QString toBePostedText(int count)
