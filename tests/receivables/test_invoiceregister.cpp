@@ -1,6 +1,7 @@
 // The invoice register's rules on both engines: the list's orders, Outstanding and filter, typed
 // text matched as data, the find dialog, both deletions (posted invoices kept, all or nothing),
 // copying at either price, the posting offer and the print setup.
+#include "changedwhileasking.h"
 #include "data/artables.h"
 #include "data/hosttables.h"
 #include "engine/database.h"
@@ -52,25 +53,6 @@ qint64 rowsIn(Database& db, const QString& table)
 {
     return count(db, QStringLiteral("SELECT COUNT(*) FROM ") + table);
 }
-
-// Answers Yes, after another workstation posted the invoice while the question was open.
-class PostedWhileAsking final : public Dialogs
-{
-public:
-    PostedWhileAsking(Database& db, qint64 id) : db_(db), id_(id) {}
-    void inform(Kind, const QString& text) override { shown << text; }
-    Button ask(Kind, const QString& text, Buttons) override
-    {
-        shown << text;
-        db_.exec(QStringLiteral("UPDATE ARInv SET Posted = true WHERE ARInvoiceID = %1").arg(id_));
-        return Yes;
-    }
-    QStringList shown;
-
-private:
-    Database& db_;
-    qint64 id_;
-};
 
 } // namespace
 
@@ -235,13 +217,20 @@ private Q_SLOTS:
         QCOMPARE(deleteSelectedInvoice(*db, yes, 3), DeleteOutcome::NotFound);
 
         // Posted by another workstation while the question was open: kept, lines and all.
-        PostedWhileAsking meanwhile(*db, 4);
+        ChangedWhileAsking meanwhile(
+            *db, QStringLiteral("UPDATE ARInv SET Posted = true WHERE ARInvoiceID = 4"));
         QCOMPARE(deleteSelectedInvoice(*db, meanwhile, 4), DeleteOutcome::Refused);
         QCOMPARE(meanwhile.shown.last(),
                  QStringLiteral("Unable to delete invoice 10004....\r\nIt has been posted and "
                                 "therefore can't be deleted."));
         QCOMPARE(count(*db, QStringLiteral("SELECT COUNT(*) FROM ARInvDet WHERE ARInvoiceID = 4")),
                  2);
+
+        // Deleted by another workstation while the question was open: not found, nothing said
+        // after the question.
+        ChangedWhileAsking gone(*db, QStringLiteral("DELETE FROM ARInv WHERE ARInvoiceID = 5"));
+        QCOMPARE(deleteSelectedInvoice(*db, gone, 5), DeleteOutcome::NotFound);
+        QCOMPARE(gone.shown.size(), 1);
     }
 
     void deleteByDate_data() { testdb::addEngineRows(); }

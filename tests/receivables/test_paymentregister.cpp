@@ -3,6 +3,7 @@
 // messages, reconciling, deleting (posted cheques kept, before or after the question; lines
 // and cheque together), the posting offer, what each cheque paid, and the invoice register's
 // view of the payments on an invoice.
+#include "changedwhileasking.h"
 #include "engine/database.h"
 #include "engine/dberror.h"
 #include "invoicefixture.h"
@@ -67,25 +68,6 @@ qint64 linesOf(Database& db, qint64 paymentId)
     return count(
         db, QStringLiteral("SELECT COUNT(*) FROM ARInvPmt WHERE PaymentID = %1").arg(paymentId));
 }
-
-// Answers Yes, after another workstation posted the cheque while the question was open.
-class PostedWhileAsking final : public Dialogs
-{
-public:
-    PostedWhileAsking(Database& db, qint64 id) : db_(db), id_(id) {}
-    void inform(Kind, const QString& text) override { shown << text; }
-    Button ask(Kind, const QString& text, Buttons) override
-    {
-        shown << text;
-        db_.exec(QStringLiteral("UPDATE ARPmt SET Posted = true WHERE PaymentID = %1").arg(id_));
-        return Yes;
-    }
-    QStringList shown;
-
-private:
-    Database& db_;
-    qint64 id_;
-};
 
 } // namespace
 
@@ -301,7 +283,8 @@ private Q_SLOTS:
         QCOMPARE(storedCheque(*db, 2).size(), 9);
 
         // Posted while the question was open: refused, cheque and lines kept.
-        PostedWhileAsking meanwhile(*db, 3);
+        ChangedWhileAsking meanwhile(
+            *db, QStringLiteral("UPDATE ARPmt SET Posted = true WHERE PaymentID = 3"));
         QCOMPARE(deletePayment(*db, meanwhile, 3), DeleteOutcome::Refused);
         QCOMPARE(meanwhile.shown,
                  (QStringList{QStringLiteral("Delete cheque '100'?"),
@@ -321,6 +304,12 @@ private Q_SLOTS:
         ScriptedDialogs again;
         QCOMPARE(deletePayment(*db, again, 2), DeleteOutcome::NotFound);
         QVERIFY(again.texts().isEmpty());
+
+        // Deleted by another workstation while the question was open: not found, nothing said
+        // after the question.
+        ChangedWhileAsking gone(*db, QStringLiteral("DELETE FROM ARPmt WHERE PaymentID = 4"));
+        QCOMPARE(deletePayment(*db, gone, 4), DeleteOutcome::NotFound);
+        QCOMPARE(gone.shown, QStringList{QStringLiteral("Delete cheque '503'?")});
     }
 
     // The cheque and its lines go together or not at all: when the lines cannot be deleted,

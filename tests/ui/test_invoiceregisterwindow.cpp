@@ -5,6 +5,7 @@
 #include "common/printercheck.h"
 #include "data/lookups.h"
 #include "engine/database.h"
+#include "gridtexts.h"
 #include "invoicefixture.h"
 #include "modalwatcher.h"
 #include "receivables/invoices/ui/frmarinvoice.h"
@@ -31,11 +32,7 @@ namespace
 {
 QStringList invoiceNos(TfrmARInvoices& screen)
 {
-    QStringList nos;
-    auto* model = screen.grdInvoices->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        nos << model->index(row, 5).data().toString();
-    return nos;
+    return columnTexts(screen.grdInvoices, 5);
 }
 
 template <typename T> T* openWindow()

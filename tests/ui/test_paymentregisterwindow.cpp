@@ -4,6 +4,7 @@
 // double-click and Edit on an empty list, and the posting offer on close.
 #include "common/ui/dateentry.h"
 #include "engine/database.h"
+#include "gridtexts.h"
 #include "invoicefixture.h"
 #include "modalwatcher.h"
 #include "paymentsample.h"
@@ -26,11 +27,7 @@ namespace
 {
 QStringList chequeNos(TfrmARPayments& screen)
 {
-    QStringList nos;
-    auto* model = screen.grdPayments->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        nos << model->index(row, 1).data().toString();
-    return nos;
+    return columnTexts(screen.grdPayments, 1);
 }
 
 bool reconciledInDb(Database& db, qint64 id)

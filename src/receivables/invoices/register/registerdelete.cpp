@@ -7,26 +7,12 @@
 #include "engine/recordwriter.h"
 #include "engine/transaction.h"
 #include "receivables/invoices/register/registermessages.h"
+#include "receivables/listing/unposteddelete.h"
 
 #include <QDateTime>
 
 namespace
 {
-
-struct StoredInvoice {
-    QString invoiceNo;
-    bool posted = false;
-};
-
-std::optional<StoredInvoice> storedInvoice(Database& db, qint64 invoiceId)
-{
-    Statement s =
-        db.prepare(QStringLiteral("SELECT InvoiceNo, Posted FROM ARInv WHERE ARInvoiceID = :id"));
-    s.bind(QStringLiteral(":id"), invoiceId).exec();
-    if (!s.next())
-        return std::nullopt;
-    return StoredInvoice{s.text(0), s.boolean(1)};
-}
 
 bool agreed(Dialogs& dialogs, const QString& question)
 {
@@ -45,32 +31,12 @@ QVariant fitHistory(const char* field, const QString& text)
 
 DeleteOutcome deleteSelectedInvoice(Database& db, Dialogs& dialogs, qint64 invoiceId)
 {
-    const std::optional<StoredInvoice> invoice = storedInvoice(db, invoiceId);
-    if (!invoice)
-        return DeleteOutcome::NotFound;
-    if (invoice->posted) {
-        dialogs.inform(Dialogs::Kind::Warning, registermsg::kPostedCantBeDeleted);
-        return DeleteOutcome::Refused;
-    }
-    if (!agreed(dialogs, registermsg::confirmDeleteInvoice(invoice->invoiceNo)))
-        return DeleteOutcome::Abandoned;
-
-    Transaction transaction(db);
-    // The header first and only while unposted: it holds the row against posting until the
-    // lines are gone too, and tells whether posting came first while the question was open.
-    Statement header = db.prepare(QStringLiteral(
-        "DELETE FROM ARInv WHERE ARInvoiceID = :id AND COALESCE(Posted, false) = false"));
-    header.bind(QStringLiteral(":id"), invoiceId).exec();
-    if (header.rowsAffected() == 0) {
-        if (!storedInvoice(db, invoiceId))
-            return DeleteOutcome::NotFound;
-        dialogs.inform(Dialogs::Kind::Warning, registermsg::postedMeanwhile(invoice->invoiceNo));
-        return DeleteOutcome::Refused;
-    }
-    Statement lines = db.prepare(QStringLiteral("DELETE FROM ARInvDet WHERE ARInvoiceID = :id"));
-    lines.bind(QStringLiteral(":id"), invoiceId).exec();
-    transaction.commit();
-    return DeleteOutcome::Deleted;
+    return deleteUnposted(db, dialogs,
+                          {QStringLiteral("ARInv"), QStringLiteral("ARInvoiceID"),
+                           QStringLiteral("InvoiceNo"), QStringLiteral("ARInvDet")},
+                          invoiceId,
+                          {registermsg::kPostedCantBeDeleted, registermsg::confirmDeleteInvoice,
+                           registermsg::postedMeanwhile});
 }
 
 DateDeletion deleteInvoicesOfDate(Database& db, Dialogs& dialogs, const QDate& date,

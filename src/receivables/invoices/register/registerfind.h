@@ -4,15 +4,10 @@
 // is said through Dialogs and the list stays where it was.
 
 #include "receivables/invoices/register/registerlist.h"
+#include "receivables/listing/listfind.h"
 
-class Dialogs;
-
-struct FindRequest {
-    // The customer chosen from the list, else the number typed (matched exactly).
-    std::optional<qint64> customerId;
-    QString customerNoText;
-    QString invoiceNo; // matched exactly
-};
+// The number is the invoice number.
+using FindRequest = ListFindRequest;
 
 // The invoice to make current; none when nothing was asked or nothing was found.
 std::optional<qint64> findInvoice(Database& db, Dialogs& dialogs, const RegisterView& view,

@@ -2,25 +2,16 @@
 
 #include "engine/database.h"
 #include "engine/statement.h"
+#include "receivables/listing/optionalint.h"
 
 namespace
 {
-
-const QString kFrom = QStringLiteral(" FROM ARInv I LEFT JOIN Customer C ON C.CustomerID = "
-                                     "I.CustomerID");
 
 const QString kColumns = QStringLiteral(
     "I.ARInvoiceID, I.CustomerID, I.InvoiceNo, I.InvoiceDate, I.Description, I.CustomerType, "
     "I.InvoiceAmount, I.PaidAmount, I.DiscTakenAmount, I.WriteOffAmount, I.Owing, I.Printed, "
     "I.Posted, I.GLPeriod, I.GLYear, C.CustomerNo, C.CustomerName, C.CurrencyID, C.Phone, "
     "C.EMail");
-
-std::optional<int> optionalInt(const Statement& s, const QString& column)
-{
-    if (s.isNull(column))
-        return std::nullopt;
-    return int(s.integer(column));
-}
 
 } // namespace
 
@@ -55,6 +46,7 @@ QString containsPattern(const QString& text)
 }
 
 RegisterQuery::RegisterQuery(const RegisterView& view)
+    : ListQuery(QStringLiteral(" FROM ARInv I LEFT JOIN Customer C ON C.CustomerID = I.CustomerID"))
 {
     const RegisterFilter& f = view.filter;
     if (f.customerId)
@@ -76,37 +68,15 @@ RegisterQuery::RegisterQuery(const RegisterView& view)
         addCondition(QStringLiteral("(C.CurrencyID = :currency)"), QStringLiteral(":currency"),
                      *f.currencyId);
     // The key last, so invoices that share a date and number keep one order on both engines.
-    orderBy_ = view.order == RegisterOrder::InvoiceNo
-                   ? QStringLiteral("I.InvoiceNo, I.ARInvoiceID")
-                   : QStringLiteral("I.InvoiceDate DESC, I.InvoiceNo DESC, I.ARInvoiceID DESC");
-}
-
-void RegisterQuery::addCondition(const QString& condition, const QString& name,
-                                 const QVariant& value)
-{
-    conditions_.add(condition, name, value);
-}
-
-QString RegisterQuery::sql(const QString& columns, const QString& limit) const
-{
-    QString text = QStringLiteral("SELECT ") + columns + kFrom + conditions_.where();
-    text += QStringLiteral(" ORDER BY ") + orderBy_;
-    if (!limit.isEmpty())
-        text += QStringLiteral(" LIMIT ") + limit;
-    return text;
-}
-
-void RegisterQuery::bind(Statement& statement) const
-{
-    conditions_.bind(statement);
+    setOrder(view.order == RegisterOrder::InvoiceNo
+                 ? QStringLiteral("I.InvoiceNo, I.ARInvoiceID")
+                 : QStringLiteral("I.InvoiceDate DESC, I.InvoiceNo DESC, I.ARInvoiceID DESC"));
 }
 
 QList<RegisterRow> readRegister(Database& db, const RegisterView& view)
 {
     const RegisterQuery query(view);
-    Statement s = db.prepare(query.sql(kColumns));
-    query.bind(s);
-    s.exec();
+    Statement s = query.run(db, kColumns);
     QList<RegisterRow> rows;
     while (s.next()) {
         RegisterRow r;

@@ -5,7 +5,7 @@
 // so a quote, a percent sign or a piece of SQL in a description is matched as the text it is.
 
 #include "common/money.h"
-#include "receivables/listing/boundconditions.h"
+#include "receivables/listing/listquery.h"
 #include "receivables/listing/listtexts.h"
 
 #include <QDate>
@@ -72,22 +72,11 @@ struct RegisterRow {
     QString periodText() const;
 };
 
-// The list's SQL: its conditions and their bound values, and its order. Other statements over
-// the same list (the find dialog's) add their own conditions.
-class RegisterQuery
+// The list's SQL over ARInv I LEFT JOIN Customer C: its bound conditions and its order.
+class RegisterQuery : public ListQuery
 {
 public:
     explicit RegisterQuery(const RegisterView& view);
-    // `condition` names its parameter ":name"; `value` is bound to it.
-    void addCondition(const QString& condition, const QString& name = {},
-                      const QVariant& value = {});
-    // SELECT `columns` over ARInv I LEFT JOIN Customer C, with the conditions and the order.
-    QString sql(const QString& columns, const QString& limit = {}) const;
-    void bind(Statement& statement) const;
-
-private:
-    BoundConditions conditions_;
-    QString orderBy_;
 };
 
 // The rows of the list as it stands, in its order.

@@ -16,13 +16,13 @@
 #include "receivables/invoices/ui/frmarinvoicesfilter.h"
 #include "receivables/invoices/ui/frmarinvoicesfind.h"
 #include "receivables/invoices/ui/registermodel.h"
+#include "receivables/listing/ui/registerwindowparts.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,7 +30,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 TfrmARInvoices::TfrmARInvoices(Database& db, TdmLookUps& lookups, QString databaseDirectory,
                                QWidget* parent)
@@ -42,17 +41,7 @@ TfrmARInvoices::TfrmARInvoices(Database& db, TdmLookUps& lookups, QString databa
         QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + address));
     };
     model_ = new RegisterModel(this);
-    grdInvoices = new QTableView(this);
-    grdInvoices->setObjectName(QStringLiteral("grdInvoices"));
-    grdInvoices->setModel(model_);
-    grdInvoices->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdInvoices->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdInvoices->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdInvoices->setAlternatingRowColors(true);
-    grdInvoices->verticalHeader()->hide();
-    grdInvoices->verticalHeader()->setDefaultSectionSize(22);
-    grdInvoices->horizontalHeader()->setMinimumSectionSize(48);
-    grdInvoices->setContextMenuPolicy(Qt::ActionsContextMenu);
+    grdInvoices = makeRegisterGrid(this, "grdInvoices", model_);
     connect(grdInvoices, &QTableView::doubleClicked, this, [this] { editInvoice(); });
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
@@ -75,14 +64,7 @@ void TfrmARInvoices::buildActions()
 {
     const auto action = [this](const char* name, const QString& text,
                                const QKeySequence& keys = {}) {
-        auto* a = new QAction(text, this);
-        a->setObjectName(QLatin1String(name));
-        if (!keys.isEmpty()) {
-            a->setShortcut(keys);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
-        addAction(a);
-        return a;
+        return windowAction(this, name, text, keys);
     };
     actNew = action("actNew", QStringLiteral("&New"), QKeySequence(Qt::Key_Insert));
     actEdit = action("actEdit", QStringLiteral("&Edit"), QKeySequence(Qt::Key_Return));
@@ -185,14 +167,7 @@ void TfrmARInvoices::buildMenusAndButtons()
     grdInvoices->addActions(
         {actEdit, actNew, actCopy, actDeleteSelected, actPayments, actPrintSelected});
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(menus);
-    layout->addWidget(tools);
-    layout->addWidget(grdInvoices);
-    layout->addWidget(lblStatus);
-    lblStatus->setContentsMargins(8, 4, 8, 4);
+    layOutRegister(this, menus, tools, grdInvoices, lblStatus);
 }
 
 const RegisterRow* TfrmARInvoices::currentRow() const
@@ -208,12 +183,7 @@ qint64 TfrmARInvoices::currentInvoiceId() const
 
 bool TfrmARInvoices::moveTo(qint64 invoiceId)
 {
-    const int row = model_->rowOf(invoiceId);
-    if (row < 0)
-        return false;
-    grdInvoices->setCurrentIndex(model_->index(row, 0));
-    grdInvoices->scrollTo(model_->index(row, 0));
-    return true;
+    return moveToRow(grdInvoices, model_->rowOf(invoiceId));
 }
 
 void TfrmARInvoices::refresh()
@@ -225,15 +195,8 @@ void TfrmARInvoices::refresh()
     } catch (const DbError& e) {
         dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
     }
-    if (!moveTo(current) && model_->rowCount() > 0)
-        grdInvoices->setCurrentIndex(
-            model_->index(std::clamp(currentRowNumber, 0, model_->rowCount() - 1), 0));
-    grdInvoices->resizeColumnsToContents();
-    // A little air in each column; the description takes what is left.
-    QHeaderView* header = grdInvoices->horizontalHeader();
-    for (int column = 0; column < model_->columnCount(); ++column)
-        header->resizeSection(column, header->sectionSize(column) + 12);
-    header->setSectionResizeMode(registercolumns::Description, QHeaderView::Stretch);
+    settleRegisterGrid(grdInvoices, model_->rowOf(current), currentRowNumber,
+                       registercolumns::Description);
     lblStatus->setText(QStringLiteral("%1 invoice(s)").arg(model_->rowCount()));
     updateCaption();
     updateCommands();

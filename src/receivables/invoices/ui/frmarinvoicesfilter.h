@@ -3,6 +3,7 @@
 // register shows. Reset clears the choices; OK hands them to the register, which binds them.
 
 #include "receivables/invoices/register/registerlist.h"
+#include "receivables/listing/ui/filterdialogparts.h"
 
 #include <QDialog>
 
@@ -32,4 +33,5 @@ public:
 
 private:
     Database& db_;
+    FlagChoiceButtons posted_;
 };

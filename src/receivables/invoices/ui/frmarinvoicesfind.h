@@ -3,22 +3,13 @@
 // register searches and says what it did not find.
 
 #include "receivables/invoices/register/registerfind.h"
+#include "receivables/listing/ui/listfinddialog.h"
 
-#include <QDialog>
-
-class Database;
-class QComboBox;
-class QLineEdit;
-
-class TfrmARInvoicesFind : public QDialog
+class TfrmARInvoicesFind : public ListFindDialog
 {
     Q_OBJECT
 public:
     explicit TfrmARInvoicesFind(Database& db, QWidget* parent = nullptr);
 
-    FindRequest request() const;
-
-    QLineEdit* edtCustomerNo;
-    QComboBox* cboCustomer;
     QLineEdit* edtInvoiceNo;
 };

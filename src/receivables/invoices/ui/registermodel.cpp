@@ -4,29 +4,8 @@
 
 void RegisterModel::setRows(QList<RegisterRow> rows, const QDate& today)
 {
-    beginResetModel();
-    rows_ = std::move(rows);
-    today_ = today;
-    endResetModel();
-}
-
-const RegisterRow* RegisterModel::rowAt(int row) const
-{
-    return row >= 0 && row < rows_.size() ? &rows_[row] : nullptr;
-}
-
-int RegisterModel::rowOf(qint64 invoiceId) const
-{
-    for (int row = 0; row < rows_.size(); ++row) {
-        if (rows_[row].invoiceId == invoiceId)
-            return row;
-    }
-    return -1;
-}
-
-int RegisterModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : int(rows_.size());
+    today_ = today; // read only when the grid shows the new rows
+    replaceRows(std::move(rows));
 }
 
 int RegisterModel::columnCount(const QModelIndex& parent) const
@@ -62,5 +41,5 @@ QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return registercolumns::title(registercolumns::Column(section));
-    return QAbstractTableModel::headerData(section, orientation, role);
+    return RegisterRows::headerData(section, orientation, role);
 }

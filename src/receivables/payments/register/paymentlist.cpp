@@ -2,24 +2,15 @@
 
 #include "engine/database.h"
 #include "engine/statement.h"
+#include "receivables/listing/optionalint.h"
 
 namespace
 {
-
-const QString kFrom =
-    QStringLiteral(" FROM ARPmt P LEFT JOIN Customer C ON C.CustomerID = P.CustomerID");
 
 const QString kColumns = QStringLiteral(
     "P.PaymentID, P.CustomerID, P.ChequeNo, P.PaymentDate, P.ChequeAmount, P.GLPeriod, "
     "P.GLYear, P.Posted, P.Reconciled, C.CustomerNo, C.CustomerName, C.CurrencyID, C.Phone, "
     "C.EMail");
-
-std::optional<int> optionalInt(const Statement& s, const QString& column)
-{
-    if (s.isNull(column))
-        return std::nullopt;
-    return int(s.integer(column));
-}
 
 PaymentRow rowFrom(const Statement& s)
 {
@@ -49,6 +40,7 @@ bool PaymentFilter::narrows() const
 }
 
 PaymentQuery::PaymentQuery(const PaymentView& view)
+    : ListQuery(QStringLiteral(" FROM ARPmt P LEFT JOIN Customer C ON C.CustomerID = P.CustomerID"))
 {
     const PaymentFilter& f = view.filter;
     if (f.customerId)
@@ -67,37 +59,15 @@ PaymentQuery::PaymentQuery(const PaymentView& view)
         addCondition(QStringLiteral("(C.CurrencyID = :currency)"), QStringLiteral(":currency"),
                      *f.currencyId);
     // The key last, so cheques that share a date and number keep one order on both engines.
-    orderBy_ = view.order == PaymentOrder::ChequeNo
-                   ? QStringLiteral("P.ChequeNo, P.PaymentID")
-                   : QStringLiteral("P.PaymentDate DESC, P.ChequeNo DESC, P.PaymentID DESC");
-}
-
-void PaymentQuery::addCondition(const QString& condition, const QString& name,
-                                const QVariant& value)
-{
-    conditions_.add(condition, name, value);
-}
-
-QString PaymentQuery::sql(const QString& columns, const QString& limit) const
-{
-    QString text = QStringLiteral("SELECT ") + columns + kFrom + conditions_.where() +
-                   QStringLiteral(" ORDER BY ") + orderBy_;
-    if (!limit.isEmpty())
-        text += QStringLiteral(" LIMIT ") + limit;
-    return text;
-}
-
-void PaymentQuery::bind(Statement& statement) const
-{
-    conditions_.bind(statement);
+    setOrder(view.order == PaymentOrder::ChequeNo
+                 ? QStringLiteral("P.ChequeNo, P.PaymentID")
+                 : QStringLiteral("P.PaymentDate DESC, P.ChequeNo DESC, P.PaymentID DESC"));
 }
 
 QList<PaymentRow> readPayments(Database& db, const PaymentView& view)
 {
     const PaymentQuery query(view);
-    Statement s = db.prepare(query.sql(kColumns));
-    query.bind(s);
-    s.exec();
+    Statement s = query.run(db, kColumns);
     QList<PaymentRow> rows;
     while (s.next())
         rows << rowFrom(s);
@@ -108,9 +78,7 @@ std::optional<PaymentRow> readPayment(Database& db, qint64 paymentId)
 {
     PaymentQuery query({});
     query.addCondition(QStringLiteral("(P.PaymentID = :id)"), QStringLiteral(":id"), paymentId);
-    Statement s = db.prepare(query.sql(kColumns));
-    query.bind(s);
-    s.exec();
+    Statement s = query.run(db, kColumns);
     if (!s.next())
         return std::nullopt;
     return rowFrom(s);

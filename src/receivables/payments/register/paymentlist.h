@@ -5,7 +5,7 @@
 // the SQL text.
 
 #include "common/money.h"
-#include "receivables/listing/boundconditions.h"
+#include "receivables/listing/listquery.h"
 #include "receivables/listing/listtexts.h"
 
 #include <QDate>
@@ -58,20 +58,11 @@ struct PaymentRow {
     QString periodText() const { return ::periodText(glPeriod, glYear); }
 };
 
-// The list's SQL over ARPmt P LEFT JOIN Customer C: its bound conditions and its order. The find
-// dialog adds its own conditions.
-class PaymentQuery
+// The list's SQL over ARPmt P LEFT JOIN Customer C: its bound conditions and its order.
+class PaymentQuery : public ListQuery
 {
 public:
     explicit PaymentQuery(const PaymentView& view);
-    void addCondition(const QString& condition, const QString& name = {},
-                      const QVariant& value = {});
-    QString sql(const QString& columns, const QString& limit = {}) const;
-    void bind(Statement& statement) const;
-
-private:
-    BoundConditions conditions_;
-    QString orderBy_;
 };
 
 // The rows of the list as it stands, in its order.

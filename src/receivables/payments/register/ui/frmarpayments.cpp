@@ -1,6 +1,7 @@
 #include "receivables/payments/register/ui/frmarpayments.h"
 
 #include "engine/dberror.h"
+#include "receivables/listing/ui/registerwindowparts.h"
 #include "receivables/payments/register/paymentcolumns.h"
 #include "receivables/payments/register/paymentdelete.h"
 #include "receivables/payments/register/paymentfind.h"
@@ -13,15 +14,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QUrl>
-#include <QVBoxLayout>
-#include <algorithm>
 
 namespace
 {
@@ -37,17 +35,7 @@ TfrmARPayments::TfrmARPayments(Database& db, QWidget* parent)
         QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + address));
     };
     model_ = new PaymentRegisterModel(this);
-    grdPayments = new QTableView(this);
-    grdPayments->setObjectName(QStringLiteral("grdPayments"));
-    grdPayments->setModel(model_);
-    grdPayments->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdPayments->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdPayments->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdPayments->setAlternatingRowColors(true);
-    grdPayments->verticalHeader()->hide();
-    grdPayments->verticalHeader()->setDefaultSectionSize(22);
-    grdPayments->horizontalHeader()->setMinimumSectionSize(48);
-    grdPayments->setContextMenuPolicy(Qt::ActionsContextMenu);
+    grdPayments = makeRegisterGrid(this, "grdPayments", model_);
     connect(grdPayments, &QTableView::doubleClicked, this, [this] { editPayment(); });
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
@@ -67,14 +55,7 @@ void TfrmARPayments::buildActions()
 {
     const auto action = [this](const char* name, const QString& text,
                                const QKeySequence& keys = {}) {
-        auto* a = new QAction(text, this);
-        a->setObjectName(QLatin1String(name));
-        if (!keys.isEmpty()) {
-            a->setShortcut(keys);
-            a->setShortcutContext(Qt::WindowShortcut);
-        }
-        addAction(a);
-        return a;
+        return windowAction(this, name, text, keys);
     };
     actNew = action("actNew", QStringLiteral("&New"), QKeySequence(Qt::Key_Insert));
     actEdit = action("actEdit", QStringLiteral("&Edit"), QKeySequence(Qt::Key_Return));
@@ -166,14 +147,7 @@ void TfrmARPayments::buildMenusAndButtons()
 
     grdPayments->addActions({actEdit, actNew, actDelete, mnuReconciled, actCustomer});
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(menus);
-    layout->addWidget(tools);
-    layout->addWidget(grdPayments);
-    layout->addWidget(lblStatus);
-    lblStatus->setContentsMargins(8, 4, 8, 4);
+    layOutRegister(this, menus, tools, grdPayments, lblStatus);
 }
 
 const PaymentRow* TfrmARPayments::currentRow() const
@@ -189,12 +163,7 @@ qint64 TfrmARPayments::currentPaymentId() const
 
 bool TfrmARPayments::moveTo(qint64 paymentId)
 {
-    const int row = model_->rowOf(paymentId);
-    if (row < 0)
-        return false;
-    grdPayments->setCurrentIndex(model_->index(row, 0));
-    grdPayments->scrollTo(model_->index(row, 0));
-    return true;
+    return moveToRow(grdPayments, model_->rowOf(paymentId));
 }
 
 void TfrmARPayments::refresh()
@@ -206,15 +175,7 @@ void TfrmARPayments::refresh()
     } catch (const DbError& e) {
         dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
     }
-    if (!moveTo(current) && model_->rowCount() > 0)
-        grdPayments->setCurrentIndex(
-            model_->index(std::clamp(currentRowNumber, 0, model_->rowCount() - 1), 0));
-    grdPayments->resizeColumnsToContents();
-    // A little air in each column; the name takes what is left.
-    QHeaderView* header = grdPayments->horizontalHeader();
-    for (int column = 0; column < model_->columnCount(); ++column)
-        header->resizeSection(column, header->sectionSize(column) + 12);
-    header->setSectionResizeMode(paymentcolumns::Name, QHeaderView::Stretch);
+    settleRegisterGrid(grdPayments, model_->rowOf(current), currentRowNumber, paymentcolumns::Name);
     lblStatus->setText(QStringLiteral("%1 payment(s)").arg(model_->rowCount()));
     setWindowTitle(paymentRegisterCaption(view_.outstanding, view_.filter.narrows()));
     updateCommands();

@@ -2,15 +2,11 @@
 
 #include "common/ui/dateentry.h"
 #include "receivables/listing/ui/filterchoices.h"
+#include "receivables/listing/ui/filterdialogparts.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 TfrmARPaymentsFilter::TfrmARPaymentsFilter(Database& db, QWidget* parent) : QDialog(parent), db_(db)
 {
@@ -23,31 +19,16 @@ TfrmARPaymentsFilter::TfrmARPaymentsFilter(Database& db, QWidget* parent) : QDia
     cboCustomer->setMinimumWidth(260);
     cboCurrency = new QComboBox(this);
     cboCurrency->setObjectName(QStringLiteral("cboCurrency"));
-    rbPostedYes = new QRadioButton(QStringLiteral("&Yes"), this);
-    rbPostedNo = new QRadioButton(QStringLiteral("&No"), this);
-    rbPostedAll = new QRadioButton(QStringLiteral("&All"), this);
-    rbPostedAll->setChecked(true);
-    auto* posted = new QGroupBox(QStringLiteral("Posted"), this);
-    auto* postedRow = new QHBoxLayout(posted);
-    postedRow->addWidget(rbPostedYes);
-    postedRow->addWidget(rbPostedNo);
-    postedRow->addWidget(rbPostedAll);
+    posted_ = makeFlagChoice(QStringLiteral("Posted"), this);
+    rbPostedYes = posted_.yes;
+    rbPostedNo = posted_.no;
+    rbPostedAll = posted_.all;
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Date:"), edtDate);
     form->addRow(QStringLiteral("Customer:"), cboCustomer);
     form->addRow(QStringLiteral("Currency:"), cboCurrency);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* resetButton =
-        buttons->addButton(QStringLiteral("&Reset"), QDialogButtonBox::ResetRole);
-    resetButton->setObjectName(QStringLiteral("btnReset"));
-    connect(resetButton, &QPushButton::clicked, this, &TfrmARPaymentsFilter::reset);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(posted);
-    layout->addWidget(buttons);
+    layOutFilterDialog(this, form, posted_.box, [this] { reset(); });
     reload();
 }
 
@@ -71,8 +52,6 @@ PaymentFilter TfrmARPaymentsFilter::filter() const
     f.paymentDate = edtDate->date();
     f.customerId = chosenKey(cboCustomer);
     f.currencyId = chosenKey(cboCurrency);
-    f.posted = rbPostedYes->isChecked()  ? FlagChoice::Yes
-               : rbPostedNo->isChecked() ? FlagChoice::No
-                                         : FlagChoice::All;
+    f.posted = chosenFlag(posted_);
     return f;
 }

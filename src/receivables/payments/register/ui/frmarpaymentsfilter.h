@@ -3,6 +3,7 @@
 // payments the register shows. Reset clears the choices; OK hands them to the register, which
 // binds them.
 
+#include "receivables/listing/ui/filterdialogparts.h"
 #include "receivables/payments/register/paymentlist.h"
 
 #include <QDialog>
@@ -33,4 +34,5 @@ public:
 
 private:
     Database& db_;
+    FlagChoiceButtons posted_;
 };

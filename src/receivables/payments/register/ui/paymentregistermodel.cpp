@@ -2,32 +2,6 @@
 
 #include "receivables/payments/register/paymentcolumns.h"
 
-void PaymentRegisterModel::setRows(QList<PaymentRow> rows)
-{
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
-const PaymentRow* PaymentRegisterModel::rowAt(int row) const
-{
-    return row >= 0 && row < rows_.size() ? &rows_[row] : nullptr;
-}
-
-int PaymentRegisterModel::rowOf(qint64 paymentId) const
-{
-    for (int row = 0; row < rows_.size(); ++row) {
-        if (rows_[row].paymentId == paymentId)
-            return row;
-    }
-    return -1;
-}
-
-int PaymentRegisterModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : int(rows_.size());
-}
-
 int PaymentRegisterModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(paymentcolumns::Count);
@@ -59,5 +33,5 @@ QVariant PaymentRegisterModel::headerData(int section, Qt::Orientation orientati
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return paymentcolumns::title(paymentcolumns::Column(section));
-    return QAbstractTableModel::headerData(section, orientation, role);
+    return PaymentRows::headerData(section, orientation, role);
 }

@@ -1,27 +1,21 @@
 #pragma once
 // The payment register's grid: its rows as the register's columns show them.
 
+#include "receivables/listing/ui/rowlistmodel.h"
 #include "receivables/payments/register/paymentlist.h"
 
-#include <QAbstractTableModel>
+using PaymentRows = RowListModel<PaymentRow, &PaymentRow::paymentId>;
 
-class PaymentRegisterModel : public QAbstractTableModel
+class PaymentRegisterModel : public PaymentRows
 {
     Q_OBJECT
 public:
-    explicit PaymentRegisterModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit PaymentRegisterModel(QObject* parent = nullptr) : PaymentRows(parent) {}
 
-    void setRows(QList<PaymentRow> rows);
-    const PaymentRow* rowAt(int row) const;
-    // The row showing the payment; -1 when the list does not show it.
-    int rowOf(qint64 paymentId) const;
+    void setRows(QList<PaymentRow> rows) { replaceRows(std::move(rows)); }
 
-    int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
-
-private:
-    QList<PaymentRow> rows_;
 };
