@@ -7,6 +7,7 @@
 #include "data/hosttables.h"
 #include "data/lookups.h"
 #include "data/schemacreation.h"
+#include "documentwindowtesting.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "modalwatcher.h"
@@ -96,10 +97,7 @@ QPointer<TfrmARInvoice> openWindow(Database& db, TdmLookUps& lookups,
         window->openNew();
     }
     window->show();
-    if (!QTest::qWaitForWindowExposed(window))
-        qFatal("the invoice window was not shown");
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
+    activateShown(window);
     return window;
 }
 
@@ -126,33 +124,10 @@ struct ItemSearches {
     QString typed;
 };
 
-// The offscreen platform leaves the window inactive once a modal box or dialog has closed, where
-// a desktop gives the activation back; keys that close a cell editor need an active window.
-void activateAgain(QWidget* window)
-{
-    QApplication::setActiveWindow(window);
-    if (!QTest::qWaitFor([window] { return window->isActiveWindow(); }, 1000))
-        qWarning("the invoice window did not become active again");
-}
-
-// A message as its box shows it.
-QString shown(const QString& text)
-{
-    return MessageBoxDialogs::displayText(text);
-}
-
 const QString kPostedMessage = shown(QStringLiteral(
     "Posted invoices cannot be changed...\r\rTo undo an invoice after posting, you must "
     "\"reverse\" it (enter it again with the opposite amount). You can then remove the invoice "
     "and credit if desired by entering a \"dummy\" payment for zero amount."));
-
-// Typing into a grid cell: the first key opens the cell's editor, the rest go to the editor.
-void typeInGrid(TfrmARInvoice* window, const QString& text)
-{
-    QTest::keyClick(window->grid, text.at(0).toLatin1());
-    if (text.size() > 1)
-        QTest::keyClicks(window->focusWidget(), text.mid(1));
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "data/hosttables.h"
 #include "data/lookups.h"
 #include "data/schemacreation.h"
+#include "documentwindowtesting.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "modalwatcher.h"
@@ -129,32 +130,8 @@ void prepare(Database& db)
 
 QPointer<TfrmARPayment> shownWindow(TfrmARPayment* window)
 {
-    if (!QTest::qWaitForWindowExposed(window))
-        qFatal("the payment window was not shown");
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
+    activateShown(window);
     return window;
-}
-
-// The offscreen platform leaves the window inactive once a modal box has closed, where a
-// desktop gives the activation back; shortcuts and editors need an active window.
-void activateAgain(QWidget* window)
-{
-    QApplication::setActiveWindow(window);
-    if (!QTest::qWaitFor([window] { return window->isActiveWindow(); }, 1000))
-        qWarning("the payment window did not become active again");
-}
-
-QString shown(const QString& text)
-{
-    return MessageBoxDialogs::displayText(text);
-}
-
-// Typing into a grid cell: the first key opens the cell's editor, the rest go to the editor.
-void typeInGrid(TfrmARPayment* window, const QString& text)
-{
-    QTest::keyClick(window->grid, text.at(0).toLatin1());
-    QTest::keyClicks(window->focusWidget(), text.mid(1));
 }
 
 // The client's header typed, Tab from the customer number to the bank, the lines reached with

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 // Every cell of the grid: Enter in an editor takes the value and moves on as Enter does outside
 // an editor, Tab takes it and moves to the next cell, Esc drops the editor and undoes the line.
@@ -246,4 +247,29 @@ void LineGrid::contextMenuEvent(QContextMenuEvent* event)
 {
     if (!locked_)
         popup_->exec(event->globalPos());
+}
+
+void LineGrid::focusCell(int editingRow, int column)
+{
+    const int row = editingRow >= 0 ? editingRow : std::max(0, currentIndex().row());
+    setFocus();
+    if (model() && row < model()->rowCount())
+        setCurrentIndex(model()->index(row, column));
+}
+
+void LineGrid::keepCursorNear(int row, int column)
+{
+    const int rows = model() ? model()->rowCount() : 0;
+    if (rows > 0)
+        setCurrentIndex(model()->index(std::min(row, rows - 1), column));
+}
+
+void LineGrid::showLines(QAbstractItemModel* lines, std::initializer_list<int> widths)
+{
+    setModel(lines);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    int column = 0;
+    for (const int width : widths)
+        setColumnWidth(column++, width);
+    horizontalHeader()->setStretchLastSection(true);
 }

@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QTableView>
+#include <initializer_list>
 
 class QMenu;
 
@@ -28,6 +29,14 @@ public:
     // Whether a cell's editor is open.
     bool isEditingCell() const { return state() == EditingState; }
     QMenu* popup() const { return popup_; }
+    // Shows a document's lines: the columns at the given widths, the last one filling the rest.
+    void showLines(QAbstractItemModel* lines, std::initializer_list<int> widths);
+    // Puts the cursor on `column` of the line being changed (`editingRow`, -1: none), else of the
+    // current line: where a refusal of that column points.
+    void focusCell(int editingRow, int column);
+    // The cursor on `column` of `row`, or of the last line when there are fewer now (a dropped
+    // line); nowhere when no line is left.
+    void keepCursorNear(int row, int column);
 
     QAction* actionNew;
     QAction* actionDelete;

@@ -4,7 +4,7 @@
 #include "common/formats.h"
 #include "common/ui/dateentry.h"
 #include "common/ui/keyboard.h"
-#include "common/ui/savechanges.h"
+#include "common/ui/windowparts.h"
 #include "data/lookups.h"
 #include "engine/database.h"
 #include "masterdata/ui/itemsearch.h"
@@ -16,13 +16,13 @@
 #include "receivables/invoices/ui/invoicelinecolumns.h"
 #include "receivables/invoices/ui/invoicelinesmodel.h"
 #include "receivables/invoices/ui/invoiceview.h"
+#include "receivables/ui/customerboxes.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,22 +34,8 @@
 namespace
 {
 
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-QLabel* amountLabel(const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(100);
-    label->setFrameShape(QFrame::StyledPanel);
-    return label;
-}
+// The width of each total under the lines.
+constexpr int kTotalWidth = 100;
 
 QString money(Money amount)
 {
@@ -61,12 +47,7 @@ QString money(Money amount)
 TfrmARInvoice::TfrmARInvoice(Database& db, TdmLookUps& lookups, QWidget* parent)
     : QWidget(parent, Qt::Window), db_(db), lookups_(lookups), dialogs_(this)
 {
-    setObjectName(QStringLiteral("frmARInvoice"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("AR Invoice"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(8);
+    setUpDocumentWindow(this, QStringLiteral("frmARInvoice"), QStringLiteral("AR Invoice"));
     buildHeader();
     buildGridAndTotals();
     loadPickLists();
@@ -83,15 +64,8 @@ void TfrmARInvoice::buildHeader()
 
     btnCustomer = new QPushButton(QStringLiteral("Client/Funder"), this);
     btnCustomer->setObjectName(QStringLiteral("btnCustomer"));
-    btnCustomer->setEnabled(false); // until the window is told how to open the customer list
-    btnCustomer->setToolTip(QStringLiteral("The customer list is not available here"));
-    editCustomerNo = new QLineEdit(this);
-    editCustomerNo->setObjectName(QStringLiteral("editCustomerNo"));
-    editCustomerNo->setMaxLength(10);
-    editCustomerNo->setMaximumWidth(110);
-    cboCustomer = new QComboBox(this);
-    cboCustomer->setObjectName(QStringLiteral("cboCustomer"));
-    cboCustomer->setMinimumWidth(260);
+    offerCustomerList(btnCustomer, false); // until the window is told how to open the list
+    auto* customerRow = makeCustomerBoxes(this, editCustomerNo, cboCustomer);
     lblAddress = new QLabel(this);
     lblAddress->setObjectName(QStringLiteral("lblAddress"));
     lblTerms = new QLabel(this);
@@ -112,56 +86,36 @@ void TfrmARInvoice::buildHeader()
     cboLocation->setObjectName(QStringLiteral("cboLocation"));
     dateInvoice = new DateEntry(this);
     dateInvoice->setObjectName(QStringLiteral("dateInvoice"));
-    spinPeriod = new QSpinBox(this);
-    spinPeriod->setObjectName(QStringLiteral("spinPeriod"));
-    spinPeriod->setRange(0, 12);
-    spinPeriod->setSpecialValueText(QStringLiteral(" "));
-    editYear = new QLineEdit(this);
-    editYear->setObjectName(QStringLiteral("editYear"));
-    editYear->setMaxLength(3);
-    editYear->setMaximumWidth(40);
+    auto* periodRow = makePeriodBoxes(this, spinPeriod, editYear, 0);
     editDescription = new QLineEdit(this);
     editDescription->setObjectName(QStringLiteral("editDescription"));
     editDescription->setMaxLength(60);
     chkPrinted = new QCheckBox(QStringLiteral("Printed"), this);
     chkPrinted->setObjectName(QStringLiteral("chkPrinted"));
-    lblPosted = new QLabel(QStringLiteral("POSTED"), this);
-    lblPosted->setObjectName(QStringLiteral("lblPosted"));
-    QFont bold = lblPosted->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.3);
-    lblPosted->setFont(bold);
-    lblPosted->setStyleSheet(QStringLiteral("color: #c00000;"));
+    lblPosted = stateLabel(QStringLiteral("POSTED"), QStringLiteral("lblPosted"),
+                           QStringLiteral("#c00000"), this);
 
-    auto* customerRow = new QHBoxLayout;
-    customerRow->addWidget(editCustomerNo);
-    customerRow->addWidget(cboCustomer, 1);
     auto* deliveredRow = new QHBoxLayout;
     deliveredRow->addWidget(editDeliveredTo, 1);
     deliveredRow->addWidget(btnRecipient);
-    auto* periodRow = new QHBoxLayout;
-    periodRow->addWidget(spinPeriod);
-    periodRow->addWidget(new QLabel(QStringLiteral("Year:"), this));
-    periodRow->addWidget(editYear);
-    periodRow->addStretch();
 
     header->addWidget(btnCustomer, 0, 0);
     header->addLayout(customerRow, 0, 1);
     header->addWidget(lblAddress, 1, 1);
     header->addWidget(lblTerms, 2, 1);
-    header->addWidget(caption(QStringLiteral("Delivered-to:"), this), 3, 0);
+    header->addWidget(captionLabel(QStringLiteral("Delivered-to:"), this), 3, 0);
     header->addLayout(deliveredRow, 3, 1);
     header->addWidget(lblShipToAddress, 4, 1);
-    header->addWidget(caption(QStringLiteral("Description:"), this), 5, 0);
+    header->addWidget(captionLabel(QStringLiteral("Description:"), this), 5, 0);
     header->addWidget(editDescription, 5, 1);
 
-    header->addWidget(caption(QStringLiteral("Invoice no.:"), this), 0, 2);
+    header->addWidget(captionLabel(QStringLiteral("Invoice no.:"), this), 0, 2);
     header->addWidget(editInvoiceNo, 0, 3);
-    header->addWidget(caption(QStringLiteral("Date:"), this), 1, 2);
+    header->addWidget(captionLabel(QStringLiteral("Date:"), this), 1, 2);
     header->addWidget(dateInvoice, 1, 3);
-    header->addWidget(caption(QStringLiteral("Period:"), this), 2, 2);
+    header->addWidget(captionLabel(QStringLiteral("Period:"), this), 2, 2);
     header->addLayout(periodRow, 2, 3);
-    header->addWidget(caption(QStringLiteral("Location:"), this), 3, 2);
+    header->addWidget(captionLabel(QStringLiteral("Location:"), this), 3, 2);
     header->addWidget(cboLocation, 3, 3);
     header->addWidget(chkPrinted, 4, 3);
     header->addWidget(lblPosted, 5, 3);
@@ -237,10 +191,7 @@ void TfrmARInvoice::buildHeader()
 void TfrmARInvoice::setOpenCustomerList(std::function<void(qint64 customerId)> open)
 {
     openCustomerList_ = std::move(open);
-    btnCustomer->setEnabled(bool(openCustomerList_));
-    btnCustomer->setToolTip(openCustomerList_
-                                ? QStringLiteral("Open the customer list at this customer")
-                                : QStringLiteral("The customer list is not available here"));
+    offerCustomerList(btnCustomer, bool(openCustomerList_));
 }
 
 void TfrmARInvoice::buildGridAndTotals()
@@ -257,11 +208,11 @@ void TfrmARInvoice::buildGridAndTotals()
 
     lblTaxLine = new QLabel(this);
     lblTaxLine->setObjectName(QStringLiteral("lblTaxLine"));
-    lblInvoiceAmount = amountLabel(QStringLiteral("lblInvoiceAmount"), this);
-    lblPaid = amountLabel(QStringLiteral("lblPaid"), this);
-    lblDiscount = amountLabel(QStringLiteral("lblDiscount"), this);
-    lblWriteOff = amountLabel(QStringLiteral("lblWriteOff"), this);
-    lblOwing = amountLabel(QStringLiteral("lblOwing"), this);
+    lblInvoiceAmount = amountLabel(QStringLiteral("lblInvoiceAmount"), kTotalWidth, this);
+    lblPaid = amountLabel(QStringLiteral("lblPaid"), kTotalWidth, this);
+    lblDiscount = amountLabel(QStringLiteral("lblDiscount"), kTotalWidth, this);
+    lblWriteOff = amountLabel(QStringLiteral("lblWriteOff"), kTotalWidth, this);
+    lblOwing = amountLabel(QStringLiteral("lblOwing"), kTotalWidth, this);
     auto* totals = new QGridLayout;
     totals->addWidget(lblTaxLine, 0, 0, 1, 1);
     const QList<QPair<QString, QLabel*>> amounts{
@@ -272,37 +223,22 @@ void TfrmARInvoice::buildGridAndTotals()
         {QStringLiteral("Owing:"), lblOwing}};
     int row = 0;
     for (const auto& [text, label] : amounts) {
-        totals->addWidget(caption(text, this), row, 1);
+        totals->addWidget(captionLabel(text, this), row, 1);
         totals->addWidget(label, row, 2);
         ++row;
     }
     totals->setColumnStretch(0, 1);
 
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    auto* buttons = makeOkCancel(this, btnOK, btnCancel);
     connect(btnOK, &QPushButton::clicked, this, &TfrmARInvoice::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmARInvoice::btnCancelClick);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     static_cast<QVBoxLayout*>(layout())->addLayout(totals);
     static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
 }
 
 void TfrmARInvoice::loadPickLists()
 {
-    lookups_.tblCustomer->open();
-    cboCustomer->addItem(QString());
-    for (int row = 0; row < lookups_.tblCustomer->rowCount(); ++row) {
-        cboCustomer->addItem(
-            QStringLiteral("%1  (%2)")
-                .arg(lookups_.tblCustomer->value(row, QStringLiteral("CustomerName")).toString(),
-                     lookups_.tblCustomer->value(row, QStringLiteral("CustomerNo")).toString()),
-            lookups_.tblCustomer->value(row, QStringLiteral("CustomerID")));
-    }
+    fillCustomerPickList(cboCustomer, lookups_);
     lookups_.tblWarehse->open();
     for (int row = 0; row < lookups_.tblWarehse->rowCount(); ++row)
         cboLocation->addItem(
@@ -340,14 +276,7 @@ void TfrmARInvoice::attach(std::unique_ptr<InvoiceDocument> document)
     document_ = std::move(document);
     delete lines_;
     lines_ = new InvoiceLinesModel(*document_, dialogs_, this);
-    grid->setModel(lines_);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    grid->setColumnWidth(0, 80);
-    grid->setColumnWidth(1, 80);
-    grid->setColumnWidth(2, 220);
-    grid->setColumnWidth(3, 200);
-    grid->setColumnWidth(4, 100);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->showLines(lines_, {80, 80, 220, 200, 100});
     connect(lines_, &InvoiceLinesModel::documentChanged, this, &TfrmARInvoice::showDocument);
     connect(lines_, &InvoiceLinesModel::refused, grid, &InvoiceGrid::valueRefused);
     showDocument();
@@ -433,11 +362,7 @@ bool TfrmARInvoice::apply(const std::function<void()>& change)
 void TfrmARInvoice::focusOn(InvoiceField field)
 {
     auto cell = [this](LineColumn column) {
-        const int row = document_->editingRow() >= 0 ? document_->editingRow()
-                                                     : std::max(0, grid->currentIndex().row());
-        grid->setFocus();
-        if (lines_ && row < lines_->rowCount())
-            grid->setCurrentIndex(lines_->index(row, int(column)));
+        grid->focusCell(document_->editingRow(), int(column));
     };
     switch (field) {
     case InvoiceField::CustomerNo:
@@ -575,10 +500,7 @@ void TfrmARInvoice::cancelLine()
     const int row = document_->editingRow();
     const int column = std::max(0, grid->currentIndex().column());
     apply([this] { document_->cancelLine(); });
-    // The cursor stays on the line, or goes to the last one when the new line was dropped.
-    const int rows = lines_->rowCount();
-    if (rows > 0)
-        grid->setCurrentIndex(lines_->index(std::min(row, rows - 1), column));
+    grid->keepCursorNear(row, column);
 }
 
 void TfrmARInvoice::appendLine()
@@ -681,14 +603,19 @@ void TfrmARInvoice::lookupRecipient()
     }
 }
 
-void TfrmARInvoice::btnOKClick()
+bool TfrmARInvoice::saveAndReport()
 {
-    if (!takeCustomerNo())
-        return;
     if (!apply([this] { document_->ok(); }))
-        return;
+        return false;
     if (document_->hasBeenStored())
         Q_EMIT invoiceStored(document_->invoiceId());
+    return true;
+}
+
+void TfrmARInvoice::btnOKClick()
+{
+    if (!takeCustomerNo() || !saveAndReport())
+        return;
     closing_ = true;
     close();
 }
@@ -707,21 +634,7 @@ void TfrmARInvoice::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    switch (decideOnClose(dialogs_, document_->isEditing(), document_->isUntouchedNew())) {
-    case CloseDecision::Save:
-        if (!apply([this] { document_->ok(); })) {
-            event->ignore();
-            return;
-        }
-        if (document_->hasBeenStored())
-            Q_EMIT invoiceStored(document_->invoiceId());
-        break;
-    case CloseDecision::Discard:
-        apply([this] { document_->cancel(); });
-        break;
-    case CloseDecision::StayOpen:
-        event->ignore();
-        return;
-    }
-    event->accept();
+    answerCloseBox(
+        event, dialogs_, document_->isEditing(), document_->isUntouchedNew(),
+        [this] { return saveAndReport(); }, [this] { apply([this] { document_->cancel(); }); });
 }

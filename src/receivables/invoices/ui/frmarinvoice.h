@@ -103,6 +103,8 @@ private:
     void refusePostedChange();
     void lookupRecipient();
     void leaveRow(int fromRow);
+    // Stores the invoice and tells the register; false when refused.
+    bool saveAndReport();
 
     Database& db_;
     TdmLookUps& lookups_;

@@ -11,4 +11,3 @@ enum class AllocationColumn {
     WriteOffAccount,
     AccountName,
 };
-constexpr int kAllocationColumns = 8;

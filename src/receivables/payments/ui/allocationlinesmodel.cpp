@@ -10,9 +10,6 @@
 namespace
 {
 
-const char* const kHeaders[] = {"Invoice no.", "Date",      "Owing",        "Payment",
-                                "Discount",    "Write-Off", "W/O GL Acct.", "Name"};
-
 QString money(const std::optional<Money>& amount)
 {
     return amount ? formatFloat(QString(kMoneyListFormat), *amount) : QString();
@@ -38,48 +35,30 @@ bool isAmount(AllocationColumn column)
 
 AllocationLinesModel::AllocationLinesModel(PaymentDocument& document, Dialogs& dialogs,
                                            QObject* parent)
-    : QAbstractTableModel(parent), document_(document), dialogs_(dialogs),
-      shownRows_(document.lineCount())
+    : DocumentLinesModel({QStringLiteral("Invoice no."), QStringLiteral("Date"),
+                          QStringLiteral("Owing"), QStringLiteral("Payment"),
+                          QStringLiteral("Discount"), QStringLiteral("Write-Off"),
+                          QStringLiteral("W/O GL Acct."), QStringLiteral("Name")},
+                         dialogs, parent),
+      document_(document)
 {
+    showLines();
 }
 
-void AllocationLinesModel::sync()
+int AllocationLinesModel::documentLineCount() const
 {
-    const int rows = document_.lineCount();
-    if (rows > shownRows_) {
-        beginInsertRows({}, shownRows_, rows - 1);
-        shownRows_ = rows;
-        endInsertRows();
-    } else if (rows < shownRows_) {
-        beginRemoveRows({}, rows, shownRows_ - 1);
-        shownRows_ = rows;
-        endRemoveRows();
-    }
-    if (rows > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rows - 1, columnCount() - 1));
-    Q_EMIT documentChanged();
-}
-
-int AllocationLinesModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : shownRows_;
-}
-
-int AllocationLinesModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : kAllocationColumns;
+    return document_.lineCount();
 }
 
 QVariant AllocationLinesModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= document_.lineCount() || index.row() >= shownRows_)
+    if (!isShownLine(index))
         return {};
     const int row = index.row();
     const PaymentLine& line = document_.line(row);
     const AllocationColumn column = columnOf(index.column());
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(
-            Qt::Alignment((isAmount(column) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+        return cellAlignment(isAmount(column));
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     switch (column) {
@@ -112,14 +91,6 @@ QVariant AllocationLinesModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
-QVariant AllocationLinesModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < kAllocationColumns)
-        return QString::fromLatin1(kHeaders[section]);
-    return QAbstractTableModel::headerData(section, orientation, role);
-}
-
 Qt::ItemFlags AllocationLinesModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
@@ -139,43 +110,31 @@ bool AllocationLinesModel::setData(const QModelIndex& index, const QVariant& val
         (value.toString().trimmed().isEmpty() && data(index, Qt::EditRole).toString().isEmpty()))
         return true;
     const QString text = value.toString().trimmed();
-    try {
-        if (document_.editingRow() != index.row()) {
-            if (index.row() >= document_.lineCount())
-                return false;
-            document_.editLine(index.row());
-        }
+    return takeCellEdit<PaymentRefusal>(document_, index, [&] {
         switch (columnOf(index.column())) {
         case AllocationColumn::Invoice:
             document_.setLineInvoiceNo(text);
-            break;
+            return true;
         case AllocationColumn::Payment:
             document_.setLinePaymentAmount(amountTyped(text, PaymentField::PaymentColumn));
-            break;
+            return true;
         case AllocationColumn::Discount:
             document_.setLineDiscTakenAmount(amountTyped(text, PaymentField::DiscountColumn));
-            break;
+            return true;
         case AllocationColumn::WriteOff:
             document_.setLineWriteOffAmount(amountTyped(text, PaymentField::WriteOffColumn));
-            break;
+            return true;
         case AllocationColumn::WriteOffAccount:
             document_.setLineWriteOffAccountNo(text);
-            break;
+            return true;
         case AllocationColumn::AccountName:
             if (value.isValid() && value.toLongLong() != 0)
                 document_.chooseLineWriteOffAccountByName(value.toLongLong());
             else
                 document_.setLineWriteOffAccountNo(QString());
-            break;
+            return true;
         default:
             return false;
         }
-    } catch (const PaymentRefusal& refusal) {
-        dialogs_.inform(Dialogs::Kind::Error, refusal.message());
-        Q_EMIT refused(index);
-        return false;
-    }
-    Q_EMIT dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
-    Q_EMIT documentChanged();
-    return true;
+    });
 }

@@ -4,7 +4,7 @@
 #include "common/formatsettings.h"
 #include "common/ui/dateentry.h"
 #include "common/ui/keyboard.h"
-#include "common/ui/savechanges.h"
+#include "common/ui/windowparts.h"
 #include "data/lookups.h"
 #include "receivables/accountingperiod.h"
 #include "receivables/payments/paymentdocument.h"
@@ -12,13 +12,13 @@
 #include "receivables/payments/paymentperiodfields.h"
 #include "receivables/payments/ui/allocationgrid.h"
 #include "receivables/payments/ui/allocationlinesmodel.h"
+#include "receivables/ui/customerboxes.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,28 +30,9 @@
 namespace
 {
 
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
 QString money(Money amount)
 {
     return formatFloat(QString(kMoneyListFormat), amount);
-}
-
-QLabel* stateLabel(const QString& text, const QString& name, const QString& colour, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont bold = label->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.3);
-    label->setFont(bold);
-    label->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
-    return label;
 }
 
 } // namespace
@@ -59,12 +40,7 @@ QLabel* stateLabel(const QString& text, const QString& name, const QString& colo
 TfrmARPayment::TfrmARPayment(Database& db, TdmLookUps& lookups, QWidget* parent)
     : QWidget(parent, Qt::Window), db_(db), lookups_(lookups), dialogs_(this)
 {
-    setObjectName(QStringLiteral("frmARPayment"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("New Payment"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(8);
+    setUpDocumentWindow(this, QStringLiteral("frmARPayment"), QStringLiteral("New Payment"));
     buildHeader();
     buildGrid();
     loadPickLists();
@@ -105,13 +81,7 @@ void TfrmARPayment::buildHeader()
     btnCustomer = new QPushButton(QStringLiteral("Client:"), this);
     btnCustomer->setObjectName(QStringLiteral("btnCustomer"));
     btnCustomer->setFocusPolicy(Qt::NoFocus);
-    editCustomerNo = new QLineEdit(this);
-    editCustomerNo->setObjectName(QStringLiteral("editCustomerNo"));
-    editCustomerNo->setMaxLength(10);
-    editCustomerNo->setMaximumWidth(110);
-    cboCustomer = new QComboBox(this);
-    cboCustomer->setObjectName(QStringLiteral("cboCustomer"));
-    cboCustomer->setMinimumWidth(260);
+    auto* customerRow = makeCustomerBoxes(this, editCustomerNo, cboCustomer);
     lblAddress = new QLabel(this);
     lblAddress->setObjectName(QStringLiteral("lblAddress"));
     btnBank = new QPushButton(QStringLiteral("Bank:"), this);
@@ -126,14 +96,7 @@ void TfrmARPayment::buildHeader()
     dateCheque = new DateEntry(this);
     dateCheque->setObjectName(QStringLiteral("dateCheque"));
     dateCheque->setMaximumWidth(110);
-    spinPeriod = new QSpinBox(this);
-    spinPeriod->setObjectName(QStringLiteral("spinPeriod"));
-    spinPeriod->setRange(0, 12);
-    spinPeriod->setSpecialValueText(QStringLiteral(" "));
-    editYear = new QLineEdit(this);
-    editYear->setObjectName(QStringLiteral("editYear"));
-    editYear->setMaxLength(3);
-    editYear->setMaximumWidth(40);
+    auto* periodRow = makePeriodBoxes(this, spinPeriod, editYear, 10);
     editChequeAmount = new QLineEdit(this);
     editChequeAmount->setObjectName(QStringLiteral("editChequeAmount"));
     editChequeAmount->setAlignment(Qt::AlignRight);
@@ -145,15 +108,6 @@ void TfrmARPayment::buildHeader()
                            QStringLiteral("#c00000"), this);
     updateListButtons();
 
-    auto* customerRow = new QHBoxLayout;
-    customerRow->addWidget(editCustomerNo);
-    customerRow->addWidget(cboCustomer, 1);
-    auto* periodRow = new QHBoxLayout;
-    periodRow->addWidget(spinPeriod);
-    periodRow->addSpacing(10);
-    periodRow->addWidget(new QLabel(QStringLiteral("Year:"), this));
-    periodRow->addWidget(editYear);
-    periodRow->addStretch();
     auto* stateRow = new QHBoxLayout;
     stateRow->addWidget(lblReconciled);
     stateRow->addWidget(lblPosted);
@@ -168,13 +122,13 @@ void TfrmARPayment::buildHeader()
     header->addWidget(btnBank, 2, 0);
     header->addWidget(cboBank, 2, 1);
     header->addLayout(stateRow, 3, 1);
-    header->addWidget(caption(QStringLiteral("Check no.:"), this), 0, 2);
+    header->addWidget(captionLabel(QStringLiteral("Check no.:"), this), 0, 2);
     header->addWidget(editChequeNo, 0, 3);
-    header->addWidget(caption(QStringLiteral("Check date:"), this), 1, 2);
+    header->addWidget(captionLabel(QStringLiteral("Check date:"), this), 1, 2);
     header->addWidget(dateCheque, 1, 3);
-    header->addWidget(caption(QStringLiteral("Period:"), this), 2, 2);
+    header->addWidget(captionLabel(QStringLiteral("Period:"), this), 2, 2);
     header->addLayout(periodRow, 2, 3);
-    header->addWidget(caption(QStringLiteral("Check amount:"), this), 3, 2);
+    header->addWidget(captionLabel(QStringLiteral("Check amount:"), this), 3, 2);
     header->addWidget(editChequeAmount, 3, 3);
     header->setColumnStretch(1, 1);
     static_cast<QVBoxLayout*>(layout())->addLayout(header);
@@ -253,11 +207,8 @@ void TfrmARPayment::buildHeader()
 
 void TfrmARPayment::updateListButtons()
 {
-    btnCustomer->setEnabled(bool(openCustomerList));
+    offerCustomerList(btnCustomer, bool(openCustomerList));
     btnBank->setEnabled(bool(openBankList));
-    btnCustomer->setToolTip(openCustomerList
-                                ? QStringLiteral("Open the customer list at this customer")
-                                : QStringLiteral("The customer list is not available here"));
     btnBank->setToolTip(openBankList ? QStringLiteral("Open the bank list at this bank")
                                      : QStringLiteral("The bank list is not available here"));
 }
@@ -284,45 +235,27 @@ void TfrmARPayment::buildGrid()
     connect(grid, &AllocationGrid::writeOffRequested, this,
             [this] { fillLine(&PaymentDocument::writeOff); });
 
-    lblAllocated = new QLabel(this);
-    lblAllocated->setObjectName(QStringLiteral("lblAllocated"));
-    lblAllocated->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblAllocated->setMinimumWidth(110);
-    lblAllocated->setFrameShape(QFrame::StyledPanel);
+    lblAllocated = amountLabel(QStringLiteral("lblAllocated"), 110, this);
     lblKeys = new QLabel(
         QStringLiteral("F5 Pay   F6 Pay + discount   F7 Discount if eligible   F8 Write-off   "
                        "Ctrl+Ins New line   Ctrl+Del Delete   Esc Undo line"),
         this);
     lblKeys->setObjectName(QStringLiteral("lblKeys"));
     lblKeys->setStyleSheet(QStringLiteral("color: #555555;"));
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    auto* buttons = makeOkCancel(this, btnOK, btnCancel);
     connect(btnOK, &QPushButton::clicked, this, &TfrmARPayment::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmARPayment::btnCancelClick);
     auto* totals = new QHBoxLayout;
     totals->addWidget(lblKeys, 1);
-    totals->addWidget(caption(QStringLiteral("Applied:"), this));
+    totals->addWidget(captionLabel(QStringLiteral("Applied:"), this));
     totals->addWidget(lblAllocated);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     static_cast<QVBoxLayout*>(layout())->addLayout(totals);
     static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
 }
 
 void TfrmARPayment::loadPickLists()
 {
-    lookups_.tblCustomer->open();
-    cboCustomer->addItem(QString());
-    for (int row = 0; row < lookups_.tblCustomer->rowCount(); ++row)
-        cboCustomer->addItem(
-            QStringLiteral("%1  (%2)")
-                .arg(lookups_.tblCustomer->value(row, QStringLiteral("CustomerName")).toString(),
-                     lookups_.tblCustomer->value(row, QStringLiteral("CustomerNo")).toString()),
-            lookups_.tblCustomer->value(row, QStringLiteral("CustomerID")));
+    fillCustomerPickList(cboCustomer, lookups_);
     lookups_.tblBank->open();
     cboBank->addItem(QString());
     for (int row = 0; row < lookups_.tblBank->rowCount(); ++row)
@@ -353,12 +286,7 @@ void TfrmARPayment::attach(std::unique_ptr<PaymentDocument> document)
     grid->setDocument(document_.get());
     delete lines_;
     lines_ = new AllocationLinesModel(*document_, dialogs_, this);
-    grid->setModel(lines_);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    const int widths[] = {100, 80, 100, 100, 90, 90, 100};
-    for (int column = 0; column < int(std::size(widths)); ++column)
-        grid->setColumnWidth(column, widths[column]);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->showLines(lines_, {100, 80, 100, 100, 90, 90, 100});
     {
         const QSignalBlocker quiet(grid->actionOutstanding);
         grid->actionOutstanding->setChecked(document_->outstandingOnly());
@@ -433,11 +361,7 @@ void TfrmARPayment::focusOn(PaymentField field)
 {
     lastFocus_ = field;
     auto cell = [this](AllocationColumn column) {
-        const int row = document_->editingRow() >= 0 ? document_->editingRow()
-                                                     : std::max(0, grid->currentIndex().row());
-        grid->setFocus();
-        if (lines_ && row < lines_->rowCount())
-            grid->setCurrentIndex(lines_->index(row, int(column)));
+        grid->focusCell(document_->editingRow(), int(column));
     };
     switch (field) {
     case PaymentField::CustomerNo:
@@ -592,9 +516,7 @@ void TfrmARPayment::deleteLine()
         return;
     grid->discardEditor();
     apply([this, row] { document_->deleteLine(row); });
-    if (lines_->rowCount() > 0)
-        grid->setCurrentIndex(lines_->index(std::min(row, lines_->rowCount() - 1),
-                                            std::max(0, grid->currentIndex().column())));
+    grid->keepCursorNear(row, std::max(0, grid->currentIndex().column()));
 }
 
 void TfrmARPayment::cancelLine()
@@ -604,10 +526,7 @@ void TfrmARPayment::cancelLine()
     const int row = document_->editingRow();
     const int column = std::max(0, grid->currentIndex().column());
     apply([this] { document_->cancelLine(); });
-    // The cursor stays on the line, or goes to the last one when the new line was dropped.
-    const int rows = lines_->rowCount();
-    if (rows > 0)
-        grid->setCurrentIndex(lines_->index(std::min(row, rows - 1), column));
+    grid->keepCursorNear(row, column);
 }
 
 void TfrmARPayment::leaveRow(int fromRow)
@@ -709,20 +628,11 @@ void TfrmARPayment::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    switch (decideOnClose(dialogs_, document_->isEditing(), document_->isUntouchedNew())) {
-    case CloseDecision::Save:
-        if (!saveAndReport()) {
-            event->ignore();
-            return;
-        }
-        break;
-    case CloseDecision::Discard:
-        grid->discardEditor();
-        apply([this] { document_->cancel(); });
-        break;
-    case CloseDecision::StayOpen:
-        event->ignore();
-        return;
-    }
-    event->accept();
+    answerCloseBox(
+        event, dialogs_, document_->isEditing(), document_->isUntouchedNew(),
+        [this] { return saveAndReport(); },
+        [this] {
+            grid->discardEditor();
+            apply([this] { document_->cancel(); });
+        });
 }
