@@ -2,6 +2,7 @@
 
 #include "data/lookupfields.h"
 #include "engine/database.h"
+#include "engine/rowvalues.h"
 
 namespace
 {
@@ -15,17 +16,7 @@ const QString kCustomerColumns = QStringLiteral(
 const QString kItemColumns =
     QStringLiteral("ItemID, ItemNo, ItemDescription, UnitPrice, TaxCodes, Suspended, ItemTypeID");
 
-std::optional<int> optionalInt(const Statement& s, const QString& column)
-{
-    const std::optional<qint64> v = s.optionalInteger(column);
-    return v ? std::optional<int>(int(*v)) : std::nullopt;
-}
-
-std::optional<double> optionalReal(const Statement& s, const QString& column)
-{
-    const QVariant v = s.value(column);
-    return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
-}
+using namespace rowvalues;
 
 QString trimmedText(const Statement& s, const QString& column)
 {
@@ -82,10 +73,8 @@ std::optional<CustomerInfo> customerById(Database& db, qint64 customerId)
 {
     Statement s = db.prepare(
         QStringLiteral("SELECT %1 FROM Customer WHERE CustomerID = :id").arg(kCustomerColumns));
-    s.bind(QStringLiteral("id"), customerId).exec();
-    if (!s.next())
-        return std::nullopt;
-    return readCustomer(s);
+    s.bind(QStringLiteral("id"), customerId);
+    return firstRow(s, readCustomer);
 }
 
 std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo)
@@ -95,20 +84,16 @@ std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo
     Statement s = db.prepare(
         QStringLiteral("SELECT %1 FROM Customer WHERE CustomerNo = :no ORDER BY CustomerID LIMIT 1")
             .arg(kCustomerColumns));
-    s.bind(QStringLiteral("no"), customerNo).exec();
-    if (!s.next())
-        return std::nullopt;
-    return readCustomer(s);
+    s.bind(QStringLiteral("no"), customerNo);
+    return firstRow(s, readCustomer);
 }
 
 std::optional<ItemInfo> itemById(Database& db, qint64 itemId)
 {
     Statement s =
         db.prepare(QStringLiteral("SELECT %1 FROM Item WHERE ItemID = :id").arg(kItemColumns));
-    s.bind(QStringLiteral("id"), itemId).exec();
-    if (!s.next())
-        return std::nullopt;
-    return readItem(s);
+    s.bind(QStringLiteral("id"), itemId);
+    return firstRow(s, readItem);
 }
 
 std::optional<ItemInfo> itemByNo(Database& db, const QString& itemNo)
@@ -118,10 +103,8 @@ std::optional<ItemInfo> itemByNo(Database& db, const QString& itemNo)
     Statement s =
         db.prepare(QStringLiteral("SELECT %1 FROM Item WHERE ItemNo = :no ORDER BY ItemID LIMIT 1")
                        .arg(kItemColumns));
-    s.bind(QStringLiteral("no"), itemNo).exec();
-    if (!s.next())
-        return std::nullopt;
-    return readItem(s);
+    s.bind(QStringLiteral("no"), itemNo);
+    return firstRow(s, readItem);
 }
 
 std::optional<TaxInfo> taxById(Database& db, qint64 taxId)

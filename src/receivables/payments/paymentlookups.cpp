@@ -2,9 +2,12 @@
 
 #include "data/lookupfields.h"
 #include "engine/database.h"
+#include "engine/rowvalues.h"
 
 namespace
 {
+
+using rowvalues::firstRow;
 
 const QString kCustomerColumns =
     QStringLiteral("CustomerID, CustomerNo, CustomerName, AddressLine1, AddressLine2, City, "
@@ -52,14 +55,6 @@ GLAccountInfo readAccount(const Statement& s)
     return a;
 }
 
-template <typename T, typename Read> std::optional<T> firstRow(Statement& s, Read read)
-{
-    s.exec();
-    if (!s.next())
-        return std::nullopt;
-    return read(s);
-}
-
 } // namespace
 
 namespace paymentlookup
@@ -70,7 +65,7 @@ std::optional<PayingCustomer> customerById(Database& db, qint64 customerId)
     Statement s = db.prepare(
         QStringLiteral("SELECT %1 FROM Customer WHERE CustomerID = :id").arg(kCustomerColumns));
     s.bind(QStringLiteral("id"), customerId);
-    return firstRow<PayingCustomer>(s, readCustomer);
+    return firstRow(s, readCustomer);
 }
 
 std::optional<PayingCustomer> customerByNo(Database& db, const QString& customerNo)
@@ -81,7 +76,7 @@ std::optional<PayingCustomer> customerByNo(Database& db, const QString& customer
         QStringLiteral("SELECT %1 FROM Customer WHERE CustomerNo = :no ORDER BY CustomerID LIMIT 1")
             .arg(kCustomerColumns));
     s.bind(QStringLiteral("no"), customerNo);
-    return firstRow<PayingCustomer>(s, readCustomer);
+    return firstRow(s, readCustomer);
 }
 
 std::optional<BankInfo> bankById(Database& db, qint64 bankId)
@@ -89,7 +84,7 @@ std::optional<BankInfo> bankById(Database& db, qint64 bankId)
     Statement s = db.prepare(
         QStringLiteral("SELECT BankID, BankName, CurrencyID FROM Bank WHERE BankID = :id"));
     s.bind(QStringLiteral("id"), bankId);
-    return firstRow<BankInfo>(s, [](const Statement& row) {
+    return firstRow(s, [](const Statement& row) {
         return BankInfo{row.integer(QStringLiteral("BankID")), row.text(QStringLiteral("BankName")),
                         row.optionalInteger(QStringLiteral("CurrencyID"))};
     });
@@ -103,7 +98,7 @@ std::optional<qint64> firstBankOfCurrency(Database& db, std::optional<qint64> cu
                        "ORDER BY CASE WHEN BankName IS NULL THEN 0 ELSE 1 END, %1, BankID LIMIT 1")
             .arg(db.dialect().nocaseOrder(QStringLiteral("BankName"))));
     s.bind(QStringLiteral("currency"), currencyId.value_or(0));
-    return firstRow<qint64>(s, [](const Statement& row) { return row.integer(0); });
+    return firstRow(s, [](const Statement& row) { return row.integer(0); });
 }
 
 std::optional<qint64> defaultWriteOffAccount(Database& db, std::optional<qint64> currencyId)
@@ -124,7 +119,7 @@ std::optional<GLAccountInfo> accountById(Database& db, qint64 glAccountId)
     Statement s = db.prepare(
         QStringLiteral("SELECT %1 FROM GLAccnt WHERE GLAccountID = :id").arg(kAccountColumns));
     s.bind(QStringLiteral("id"), glAccountId);
-    return firstRow<GLAccountInfo>(s, readAccount);
+    return firstRow(s, readAccount);
 }
 
 std::optional<GLAccountInfo> accountByNo(Database& db, const QString& glAccount)
@@ -135,7 +130,7 @@ std::optional<GLAccountInfo> accountByNo(Database& db, const QString& glAccount)
         QStringLiteral("SELECT %1 FROM GLAccnt WHERE GLAccount = :no ORDER BY GLAccountID LIMIT 1")
             .arg(kAccountColumns));
     s.bind(QStringLiteral("no"), glAccount);
-    return firstRow<GLAccountInfo>(s, readAccount);
+    return firstRow(s, readAccount);
 }
 
 std::optional<AllocatedInvoice> invoiceById(Database& db, qint64 arInvoiceId)
@@ -143,7 +138,7 @@ std::optional<AllocatedInvoice> invoiceById(Database& db, qint64 arInvoiceId)
     Statement s = db.prepare(
         QStringLiteral("SELECT %1 FROM ARInv WHERE ARInvoiceID = :id").arg(kInvoiceColumns));
     s.bind(QStringLiteral("id"), arInvoiceId);
-    return firstRow<AllocatedInvoice>(s, readInvoice);
+    return firstRow(s, readInvoice);
 }
 
 std::optional<AllocatedInvoice> invoiceOfCustomerByNo(Database& db, qint64 customerId,
@@ -155,7 +150,7 @@ std::optional<AllocatedInvoice> invoiceOfCustomerByNo(Database& db, qint64 custo
                                             "AND InvoiceNo = :no ORDER BY ARInvoiceID LIMIT 1")
                                  .arg(kInvoiceColumns));
     s.bind(QStringLiteral("customer"), customerId).bind(QStringLiteral("no"), invoiceNo);
-    return firstRow<AllocatedInvoice>(s, readInvoice);
+    return firstRow(s, readInvoice);
 }
 
 QList<AllocatedInvoice> invoicesOfCustomer(Database& db, qint64 customerId, bool outstandingOnly,
