@@ -71,40 +71,27 @@ namespace invoicelookup
 
 std::optional<CustomerInfo> customerById(Database& db, qint64 customerId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerID = :id").arg(kCustomerColumns));
-    s.bind(QStringLiteral("id"), customerId);
-    return firstRow(s, readCustomer);
+    return rowByKey(db, QStringLiteral("Customer"), QStringLiteral("CustomerID"), kCustomerColumns,
+                    customerId, readCustomer);
 }
 
 std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo)
 {
-    if (customerNo.isEmpty())
-        return std::nullopt;
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerNo = :no ORDER BY CustomerID LIMIT 1")
-            .arg(kCustomerColumns));
-    s.bind(QStringLiteral("no"), customerNo);
-    return firstRow(s, readCustomer);
+    return firstRowByNumber(db, QStringLiteral("Customer"), QStringLiteral("CustomerNo"),
+                            QStringLiteral("CustomerID"), kCustomerColumns, customerNo,
+                            readCustomer);
 }
 
 std::optional<ItemInfo> itemById(Database& db, qint64 itemId)
 {
-    Statement s =
-        db.prepare(QStringLiteral("SELECT %1 FROM Item WHERE ItemID = :id").arg(kItemColumns));
-    s.bind(QStringLiteral("id"), itemId);
-    return firstRow(s, readItem);
+    return rowByKey(db, QStringLiteral("Item"), QStringLiteral("ItemID"), kItemColumns, itemId,
+                    readItem);
 }
 
 std::optional<ItemInfo> itemByNo(Database& db, const QString& itemNo)
 {
-    if (itemNo.isEmpty())
-        return std::nullopt;
-    Statement s =
-        db.prepare(QStringLiteral("SELECT %1 FROM Item WHERE ItemNo = :no ORDER BY ItemID LIMIT 1")
-                       .arg(kItemColumns));
-    s.bind(QStringLiteral("no"), itemNo);
-    return firstRow(s, readItem);
+    return firstRowByNumber(db, QStringLiteral("Item"), QStringLiteral("ItemNo"),
+                            QStringLiteral("ItemID"), kItemColumns, itemNo, readItem);
 }
 
 std::optional<TaxInfo> taxById(Database& db, qint64 taxId)

@@ -7,7 +7,7 @@
 namespace
 {
 
-using rowvalues::firstRow;
+using namespace rowvalues;
 
 const QString kCustomerColumns =
     QStringLiteral("CustomerID, CustomerNo, CustomerName, AddressLine1, AddressLine2, City, "
@@ -62,21 +62,15 @@ namespace paymentlookup
 
 std::optional<PayingCustomer> customerById(Database& db, qint64 customerId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerID = :id").arg(kCustomerColumns));
-    s.bind(QStringLiteral("id"), customerId);
-    return firstRow(s, readCustomer);
+    return rowByKey(db, QStringLiteral("Customer"), QStringLiteral("CustomerID"), kCustomerColumns,
+                    customerId, readCustomer);
 }
 
 std::optional<PayingCustomer> customerByNo(Database& db, const QString& customerNo)
 {
-    if (customerNo.isEmpty())
-        return std::nullopt;
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerNo = :no ORDER BY CustomerID LIMIT 1")
-            .arg(kCustomerColumns));
-    s.bind(QStringLiteral("no"), customerNo);
-    return firstRow(s, readCustomer);
+    return firstRowByNumber(db, QStringLiteral("Customer"), QStringLiteral("CustomerNo"),
+                            QStringLiteral("CustomerID"), kCustomerColumns, customerNo,
+                            readCustomer);
 }
 
 std::optional<BankInfo> bankById(Database& db, qint64 bankId)
@@ -116,21 +110,14 @@ std::optional<qint64> defaultWriteOffAccount(Database& db, std::optional<qint64>
 
 std::optional<GLAccountInfo> accountById(Database& db, qint64 glAccountId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM GLAccnt WHERE GLAccountID = :id").arg(kAccountColumns));
-    s.bind(QStringLiteral("id"), glAccountId);
-    return firstRow(s, readAccount);
+    return rowByKey(db, QStringLiteral("GLAccnt"), QStringLiteral("GLAccountID"), kAccountColumns,
+                    glAccountId, readAccount);
 }
 
 std::optional<GLAccountInfo> accountByNo(Database& db, const QString& glAccount)
 {
-    if (glAccount.isEmpty())
-        return std::nullopt;
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM GLAccnt WHERE GLAccount = :no ORDER BY GLAccountID LIMIT 1")
-            .arg(kAccountColumns));
-    s.bind(QStringLiteral("no"), glAccount);
-    return firstRow(s, readAccount);
+    return firstRowByNumber(db, QStringLiteral("GLAccnt"), QStringLiteral("GLAccount"),
+                            QStringLiteral("GLAccountID"), kAccountColumns, glAccount, readAccount);
 }
 
 std::optional<AllocatedInvoice> invoiceById(Database& db, qint64 arInvoiceId)
