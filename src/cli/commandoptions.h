@@ -4,9 +4,12 @@
 
 #include "receivables/listing/listtexts.h"
 
+#include <QDate>
 #include <QStringList>
 
 // yes or no.
 QString readFlag(const QString& option, const QString& value, FlagChoice& choice);
 // One of `words`.
 QString readWord(const QString& option, const QString& value, const QStringList& words);
+// A date written yyyy-mm-dd; `date` is left invalid when it is written otherwise.
+QString readIsoDate(const QString& value, QDate& date);

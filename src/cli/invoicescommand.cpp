@@ -3,6 +3,7 @@
 // asking their questions as the register does and refusing what it refuses.
 #include "cli/answeringdialogs.h"
 #include "cli/commandoptions.h"
+#include "cli/commandrun.h"
 #include "cli/commands.h"
 #include "cli/consoledialogs.h"
 #include "cli/listoutput.h"
@@ -15,12 +16,10 @@
 #include "receivables/invoices/register/registercopy.h"
 #include "receivables/invoices/register/registerdelete.h"
 #include "receivables/invoices/register/registerlist.h"
-#include "receivables/invoices/register/registermessages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <optional>
 
 namespace
@@ -64,13 +63,8 @@ QString readRequest(const QStringList& args, Request& r)
         }
         if (r.action == QLatin1String("delete-date") && !option.startsWith(QLatin1String("--")) &&
             !r.date.isValid()) {
-            static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-            r.date =
-                iso.match(option).hasMatch() ? QDate::fromString(option, Qt::ISODate) : QDate();
-            if (!r.date.isValid())
-                return QStringLiteral("The date is written yyyy-mm-dd, such as 2025-03-31, not "
-                                      "%1.")
-                    .arg(option);
+            if (QString wrong = readIsoDate(option, r.date); !wrong.isEmpty())
+                return wrong;
             continue;
         }
         if (i + 1 >= args.size())
@@ -149,10 +143,7 @@ void writeJson(QTextStream& out, const QList<RegisterRow>& rows)
 {
     QJsonArray invoices;
     for (const RegisterRow& r : rows) {
-        const QStringList values = fileValues(r);
-        QJsonObject o;
-        for (qsizetype i = 0; i < kFileColumns.size(); ++i)
-            o.insert(kFileColumns[i], values[i]);
+        QJsonObject o = jsonObject(kFileColumns, fileValues(r));
         o.insert(QStringLiteral("Printed"), r.printed);
         o.insert(QStringLiteral("Posted"), r.posted);
         invoices.append(o);
@@ -181,14 +172,9 @@ void writeTable(QTextStream& out, const QList<RegisterRow>& rows)
 int list(Database& db, Request& r, CliContext& context)
 {
     if (!r.customerNo.isEmpty()) {
-        Statement s =
-            db.prepare(QStringLiteral("SELECT CustomerID FROM Customer WHERE CustomerNo = :no"));
-        s.bind(QStringLiteral(":no"), r.customerNo).exec();
-        if (!s.next()) {
-            context.err << registermsg::customerNoNotFound(r.customerNo) << Qt::endl;
+        r.view.filter.customerId = customerNamed(db, r.customerNo, context);
+        if (!r.view.filter.customerId)
             return 1;
-        }
-        r.view.filter.customerId = s.integer(0);
     }
     const QList<RegisterRow> rows = readRegister(db, r.view);
     if (r.format == QLatin1String("csv"))
@@ -212,31 +198,18 @@ std::optional<qint64> invoiceNamed(Database& db, const QString& invoiceNo, CliCo
     QList<qint64> ids;
     while (s.next())
         ids << s.integer(0);
-    if (ids.size() == 1)
-        return ids.first();
-    if (ids.isEmpty())
-        context.err << "There is no invoice " << invoiceNo << "." << Qt::endl;
-    else
-        context.err << "Invoice no. " << invoiceNo << " names " << ids.size()
-                    << " invoices; open the register to choose one." << Qt::endl;
-    return std::nullopt;
+    return onlyOneNamed(ids, context, QStringLiteral("There is no invoice %1.").arg(invoiceNo),
+                        [&invoiceNo](qsizetype count) {
+                            return QStringLiteral("Invoice no. %1 names %2 invoices; open the "
+                                                  "register to choose one.")
+                                .arg(invoiceNo)
+                                .arg(count);
+                        });
 }
 
 int exitFor(DeleteOutcome outcome, CliContext& context)
 {
-    switch (outcome) {
-    case DeleteOutcome::Deleted:
-        return 0;
-    case DeleteOutcome::Abandoned:
-        context.out << "Nothing was deleted." << Qt::endl;
-        return 0;
-    case DeleteOutcome::NotFound:
-        context.err << "The invoice is no longer there." << Qt::endl;
-        return 1;
-    case DeleteOutcome::Refused:
-        break;
-    }
-    return 1;
+    return deletionExit(outcome, context, QStringLiteral("The invoice is no longer there."));
 }
 
 int deleteOne(Database& db, const Request& r, CliContext& context)
@@ -290,19 +263,16 @@ int copy(Database& db, const Request& r, CliContext& context)
 int runInvoicesCommand(const QStringList& args, CliContext& context)
 {
     Request request;
-    if (const QString wrong = readRequest(args, request); !wrong.isEmpty()) {
-        context.err << wrong << Qt::endl << kUsage << Qt::endl;
-        return 2;
-    }
-    TDataModuleARSystem module(context.dialogs);
-    if (!module.schemaReport().error.isEmpty())
-        return 1; // the creation sequence's error is already on standard error
-    Database& db = module.database();
-    if (request.action == QLatin1String("list"))
-        return list(db, request, context);
-    if (request.action == QLatin1String("delete"))
-        return deleteOne(db, request, context);
-    if (request.action == QLatin1String("delete-date"))
-        return deleteDate(db, request, context);
-    return copy(db, request, context);
+    if (const QString wrong = readRequest(args, request); !wrong.isEmpty())
+        return refuseWords(context, wrong, kUsage);
+    return withBooks(context.dialogs, [&](TDataModuleARSystem& module) {
+        Database& db = module.database();
+        if (request.action == QLatin1String("list"))
+            return list(db, request, context);
+        if (request.action == QLatin1String("delete"))
+            return deleteOne(db, request, context);
+        if (request.action == QLatin1String("delete-date"))
+            return deleteDate(db, request, context);
+        return copy(db, request, context);
+    });
 }

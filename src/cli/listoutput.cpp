@@ -40,3 +40,11 @@ void writeAlignedTable(QTextStream& out, const QList<QStringList>& cells,
         out << padded.join(QStringLiteral("  ")).trimmed() << '\n';
     }
 }
+
+QJsonObject jsonObject(const QStringList& columns, const QStringList& values)
+{
+    QJsonObject o;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        o.insert(columns[i], values.value(i));
+    return o;
+}

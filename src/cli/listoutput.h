@@ -2,6 +2,7 @@
 // How the register commands write a list: a padded table for reading, or csv for a
 // spreadsheet (json is written with Qt's own document classes).
 
+#include <QJsonObject>
 #include <QList>
 #include <QStringList>
 #include <QTextStream>
@@ -14,3 +15,5 @@ void writeCsvLine(QTextStream& out, const QStringList& values);
 // in `rightAligned` (amounts, ages) right-aligned; two spaces between columns.
 void writeAlignedTable(QTextStream& out, const QList<QStringList>& cells,
                        const QList<int>& rightAligned);
+// One json object of `values` under the `columns` of the same place.
+QJsonObject jsonObject(const QStringList& columns, const QStringList& values);

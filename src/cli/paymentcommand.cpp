@@ -3,6 +3,8 @@
 // order given: --apply with the amounts typed, --pay ("Pay + no discount") or --pay-discount
 // ("Pay + take discount"). A refusal prints the document's message and stores nothing; the
 // document's questions are answered by --yes or --no.
+#include "cli/commandoptions.h"
+#include "cli/commandrun.h"
 #include "cli/commands.h"
 #include "cli/consoledialogs.h"
 #include "common/formats.h"
@@ -109,11 +111,7 @@ QString readRequest(const QStringList& args, Request& r)
             if (!ok)
                 wrong = QStringLiteral("--bank takes the bank's number, not %1.").arg(value);
         } else if (option == QLatin1String("--date")) {
-            r.date = QDate::fromString(value, Qt::ISODate);
-            if (!r.date.isValid())
-                wrong = QStringLiteral("The date is written yyyy-mm-dd, such as 2025-03-31, not "
-                                       "%1.")
-                            .arg(value);
+            wrong = readIsoDate(value, r.date);
         } else if (option == QLatin1String("--amount")) {
             wrong = readAmount(option, value, r.amount);
         } else if (option == QLatin1String("--apply")) {
@@ -218,17 +216,14 @@ int addPayment(Database& db, Dialogs& dialogs, const Request& r, CliContext& con
 int runPaymentCommand(const QStringList& args, CliContext& context)
 {
     Request request;
-    if (const QString wrong = readRequest(args, request); !wrong.isEmpty()) {
-        context.err << wrong << Qt::endl << kUsage << Qt::endl;
-        return 2;
-    }
+    if (const QString wrong = readRequest(args, request); !wrong.isEmpty())
+        return refuseWords(context, wrong, kUsage);
     // An answer given after the command counts as one given before it.
     std::optional<ConsoleDialogs> ownAnswer;
     if (request.answer)
         ownAnswer.emplace(context.out, context.err, *request.answer);
     Dialogs& dialogs = ownAnswer ? static_cast<Dialogs&>(*ownAnswer) : context.dialogs;
-    TDataModuleARSystem module(dialogs);
-    if (!module.schemaReport().error.isEmpty())
-        return 1; // the creation sequence's error is already on standard error
-    return addPayment(module.database(), dialogs, request, context);
+    return withBooks(dialogs, [&](TDataModuleARSystem& module) {
+        return addPayment(module.database(), dialogs, request, context);
+    });
 }

@@ -3,23 +3,21 @@
 // delete and reconcile run the register's commands, asking and refusing as the register does.
 #include "cli/answeringdialogs.h"
 #include "cli/commandoptions.h"
+#include "cli/commandrun.h"
 #include "cli/commands.h"
 #include "cli/consoledialogs.h"
 #include "cli/listoutput.h"
 #include "data/datamodule.h"
 #include "engine/database.h"
-#include "receivables/listing/customerlookup.h"
 #include "receivables/payments/register/appliedinvoices.h"
 #include "receivables/payments/register/paymentcolumns.h"
 #include "receivables/payments/register/paymentdelete.h"
 #include "receivables/payments/register/paymentlist.h"
 #include "receivables/payments/register/paymentreconcile.h"
-#include "receivables/payments/register/paymentregistermessages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <optional>
 
 namespace
@@ -73,13 +71,7 @@ QString readRequest(const QStringList& args, Request& r)
         } else if (option == QLatin1String("--posted")) {
             wrong = readFlag(option, value, r.view.filter.posted);
         } else if (option == QLatin1String("--date")) {
-            static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-            r.view.filter.paymentDate =
-                iso.match(value).hasMatch() ? QDate::fromString(value, Qt::ISODate) : QDate();
-            if (!r.view.filter.paymentDate.isValid())
-                wrong = QStringLiteral("The date is written yyyy-mm-dd, such as 2025-03-31, not "
-                                       "%1.")
-                            .arg(value);
+            wrong = readIsoDate(value, r.view.filter.paymentDate);
         } else if (option == QLatin1String("--sort")) {
             wrong = readWord(option, value, {QStringLiteral("date"), QStringLiteral("cheque")});
             if (value == QLatin1String("cheque"))
@@ -100,15 +92,6 @@ QString readRequest(const QStringList& args, Request& r)
     if (r.action != QLatin1String("list") && r.chequeNo.isEmpty())
         return QStringLiteral("Name the cheque with --cheque NO.");
     return {};
-}
-
-// The customer --customer names; the message when it names nobody.
-std::optional<qint64> customerNamed(Database& db, const QString& customerNo, CliContext& context)
-{
-    const auto customer = customerWithNo(db, customerNo);
-    if (!customer)
-        context.err << paymentregistermsg::customerNoNotFound(customerNo) << Qt::endl;
-    return customer ? std::optional<qint64>(customer->id) : std::nullopt;
 }
 
 // ----- list
@@ -157,20 +140,12 @@ void writeJson(QTextStream& out, const QList<PaymentRow>& rows,
 {
     QJsonArray cheques;
     for (const PaymentRow& r : rows) {
-        const QStringList values = chequeValues(r);
-        QJsonObject cheque;
-        for (qsizetype i = 0; i < kChequeColumns.size(); ++i)
-            cheque.insert(kChequeColumns[i], values[i]);
+        QJsonObject cheque = jsonObject(kChequeColumns, chequeValues(r));
         cheque.insert(QStringLiteral("Posted"), r.posted);
         cheque.insert(QStringLiteral("Reconciled"), r.reconciled);
         QJsonArray invoices;
-        for (const AppliedInvoice& a : applied.value(r.paymentId)) {
-            const QStringList invoice = invoiceValues(a);
-            QJsonObject o;
-            for (qsizetype i = 0; i < kInvoiceColumns.size(); ++i)
-                o.insert(kInvoiceColumns[i], invoice[i]);
-            invoices.append(o);
-        }
+        for (const AppliedInvoice& a : applied.value(r.paymentId))
+            invoices.append(jsonObject(kInvoiceColumns, invoiceValues(a)));
         cheque.insert(QStringLiteral("invoices"), invoices);
         cheques.append(cheque);
     }
@@ -234,14 +209,13 @@ std::optional<qint64> paymentNamed(Database& db, const Request& r, CliContext& c
     QList<qint64> ids;
     while (s.next())
         ids << s.integer(0);
-    if (ids.size() == 1)
-        return ids.first();
-    if (ids.isEmpty())
-        context.err << "There is no cheque " << r.chequeNo << "." << Qt::endl;
-    else
-        context.err << "Cheque no. " << r.chequeNo << " names " << ids.size()
-                    << " payments; name the customer with --customer NO." << Qt::endl;
-    return std::nullopt;
+    return onlyOneNamed(ids, context, QStringLiteral("There is no cheque %1.").arg(r.chequeNo),
+                        [&r](qsizetype count) {
+                            return QStringLiteral("Cheque no. %1 names %2 payments; name the "
+                                                  "customer with --customer NO.")
+                                .arg(r.chequeNo)
+                                .arg(count);
+                        });
 }
 
 int deleteOne(Database& db, const Request& r, CliContext& context)
@@ -250,20 +224,10 @@ int deleteOne(Database& db, const Request& r, CliContext& context)
     if (!id)
         return 1;
     AnsweringDialogs dialogs(context.dialogs, r.answer);
-    switch (deletePayment(db, dialogs, *id)) {
-    case DeleteOutcome::Deleted:
+    const DeleteOutcome outcome = deletePayment(db, dialogs, *id);
+    if (outcome == DeleteOutcome::Deleted)
         context.out << "Deleted cheque " << r.chequeNo << "." << Qt::endl;
-        return 0;
-    case DeleteOutcome::Abandoned:
-        context.out << "Nothing was deleted." << Qt::endl;
-        return 0;
-    case DeleteOutcome::NotFound:
-        context.err << "The cheque is no longer there." << Qt::endl;
-        return 1;
-    case DeleteOutcome::Refused:
-        break;
-    }
-    return 1;
+    return deletionExit(outcome, context, QStringLiteral("The cheque is no longer there."));
 }
 
 int reconcile(Database& db, const Request& r, CliContext& context)
@@ -285,17 +249,14 @@ int reconcile(Database& db, const Request& r, CliContext& context)
 int runPaymentsCommand(const QStringList& args, CliContext& context)
 {
     Request request;
-    if (const QString wrong = readRequest(args, request); !wrong.isEmpty()) {
-        context.err << wrong << Qt::endl << kUsage << Qt::endl;
-        return 2;
-    }
-    TDataModuleARSystem module(context.dialogs);
-    if (!module.schemaReport().error.isEmpty())
-        return 1; // the creation sequence's error is already on standard error
-    Database& db = module.database();
-    if (request.action == QLatin1String("list"))
-        return list(db, request, context);
-    if (request.action == QLatin1String("delete"))
-        return deleteOne(db, request, context);
-    return reconcile(db, request, context);
+    if (const QString wrong = readRequest(args, request); !wrong.isEmpty())
+        return refuseWords(context, wrong, kUsage);
+    return withBooks(context.dialogs, [&](TDataModuleARSystem& module) {
+        Database& db = module.database();
+        if (request.action == QLatin1String("list"))
+            return list(db, request, context);
+        if (request.action == QLatin1String("delete"))
+            return deleteOne(db, request, context);
+        return reconcile(db, request, context);
+    });
 }

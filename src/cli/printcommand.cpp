@@ -1,6 +1,7 @@
 // tallywick print invoices: the unprinted invoices (or all, or one) printed to a PDF file or a
 // printer, with labels and the mail-merge file when asked, as Print AR Invoices does; the
 // invoices are marked printed only when told so.
+#include "cli/commandrun.h"
 #include "cli/commands.h"
 #include "cli/consoledialogs.h"
 #include "cli/terminalprogress.h"
@@ -137,28 +138,10 @@ private:
     InvoicePrintOutput& files_;
 };
 
-} // namespace
-
-int runPrintCommand(const QStringList& args, CliContext& context)
+// The invoices the request names printed, the labels and the mail-merge file written, and the
+// printed invoices marked.
+int printInvoices(TDataModuleARSystem& module, const PrintRequest& request, CliContext& context)
 {
-    PrintRequest request;
-    if (const QString wrong = readRequest(args, request); !wrong.isEmpty()) {
-        context.err << wrong << Qt::endl << kUsage << Qt::endl;
-        return 2;
-    }
-    if (request.pdf.isEmpty() && request.printer.isEmpty()) {
-        context.err << "Name where the invoices go with --pdf FILE or --printer NAME." << Qt::endl;
-        return 2;
-    }
-    if (!request.printer.isEmpty() &&
-        !QPrinterInfo::availablePrinterNames().contains(request.printer)) {
-        context.err << "There is no printer named " << request.printer << "." << Qt::endl;
-        return 1;
-    }
-
-    TDataModuleARSystem module(context.dialogs);
-    if (!module.schemaReport().error.isEmpty())
-        return 1; // the creation sequence's error is already on standard error
     Database& db = module.database();
 
     InvoiceSelection selection;
@@ -217,4 +200,26 @@ int runPrintCommand(const QStringList& args, CliContext& context)
                     << Qt::endl;
     context.out << "Marked " << result.marked << " invoice(s) printed." << Qt::endl;
     return 0;
+}
+
+} // namespace
+
+int runPrintCommand(const QStringList& args, CliContext& context)
+{
+    PrintRequest request;
+    if (const QString wrong = readRequest(args, request); !wrong.isEmpty())
+        return refuseWords(context, wrong, kUsage);
+    if (request.pdf.isEmpty() && request.printer.isEmpty()) {
+        context.err << "Name where the invoices go with --pdf FILE or --printer NAME." << Qt::endl;
+        return 2;
+    }
+    if (!request.printer.isEmpty() &&
+        !QPrinterInfo::availablePrinterNames().contains(request.printer)) {
+        context.err << "There is no printer named " << request.printer << "." << Qt::endl;
+        return 1;
+    }
+
+    return withBooks(context.dialogs, [&](TDataModuleARSystem& module) {
+        return printInvoices(module, request, context);
+    });
 }

@@ -109,6 +109,15 @@ private Q_SLOTS:
                      .arg(invoice));
         QCOMPARE(payment({QStringLiteral("--apply"), invoice + QStringLiteral("=ten")}).exitCode,
                  2);
+        // A date is written yyyy-mm-dd, as on the other commands; nothing else is guessed at.
+        const ProgramRun slashed =
+            payment({QStringLiteral("--customer"), customer, QStringLiteral("--cheque"),
+                     QStringLiteral("4413"), QStringLiteral("--date"), QStringLiteral("2025/04/02"),
+                     QStringLiteral("--pay"), invoice});
+        QCOMPARE(slashed.exitCode, 2);
+        QVERIFY2(slashed.err.startsWith(QStringLiteral("The date is written yyyy-mm-dd, such as "
+                                                       "2025-03-31, not 2025/04/02.\nUsage: ")),
+                 qPrintable(slashed.err));
         QCOMPARE(payments(), 1);
     }
 

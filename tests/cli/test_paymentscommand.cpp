@@ -151,6 +151,7 @@ private Q_SLOTS:
             payments({QStringLiteral("delete"), QStringLiteral("--cheque"), QStringLiteral("7001"),
                       QStringLiteral("--customer"), customer2_, QStringLiteral("--yes")});
         QCOMPARE(wrongCustomer.exitCode, 1);
+        QCOMPARE(wrongCustomer.err.trimmed(), QStringLiteral("There is no cheque 7001."));
         QCOMPARE(number(QStringLiteral("SELECT COUNT(*) FROM ARInvPmt")), qint64(2));
 
         const ProgramRun deleted =

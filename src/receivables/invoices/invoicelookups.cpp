@@ -2,6 +2,7 @@
 
 #include "data/lookupfields.h"
 #include "engine/database.h"
+#include "engine/rowvalues.h"
 
 namespace
 {
@@ -15,17 +16,7 @@ const QString kCustomerColumns = QStringLiteral(
 const QString kItemColumns =
     QStringLiteral("ItemID, ItemNo, ItemDescription, UnitPrice, TaxCodes, Suspended, ItemTypeID");
 
-std::optional<int> optionalInt(const Statement& s, const QString& column)
-{
-    const std::optional<qint64> v = s.optionalInteger(column);
-    return v ? std::optional<int>(int(*v)) : std::nullopt;
-}
-
-std::optional<double> optionalReal(const Statement& s, const QString& column)
-{
-    const QVariant v = s.value(column);
-    return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
-}
+using namespace rowvalues;
 
 QString trimmedText(const Statement& s, const QString& column)
 {
@@ -80,48 +71,27 @@ namespace invoicelookup
 
 std::optional<CustomerInfo> customerById(Database& db, qint64 customerId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerID = :id").arg(kCustomerColumns));
-    s.bind(QStringLiteral("id"), customerId).exec();
-    if (!s.next())
-        return std::nullopt;
-    return readCustomer(s);
+    return rowByKey(db, QStringLiteral("Customer"), QStringLiteral("CustomerID"), kCustomerColumns,
+                    customerId, readCustomer);
 }
 
 std::optional<CustomerInfo> customerByNo(Database& db, const QString& customerNo)
 {
-    if (customerNo.isEmpty())
-        return std::nullopt;
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerNo = :no ORDER BY CustomerID LIMIT 1")
-            .arg(kCustomerColumns));
-    s.bind(QStringLiteral("no"), customerNo).exec();
-    if (!s.next())
-        return std::nullopt;
-    return readCustomer(s);
+    return firstRowByNumber(db, QStringLiteral("Customer"), QStringLiteral("CustomerNo"),
+                            QStringLiteral("CustomerID"), kCustomerColumns, customerNo,
+                            readCustomer);
 }
 
 std::optional<ItemInfo> itemById(Database& db, qint64 itemId)
 {
-    Statement s =
-        db.prepare(QStringLiteral("SELECT %1 FROM Item WHERE ItemID = :id").arg(kItemColumns));
-    s.bind(QStringLiteral("id"), itemId).exec();
-    if (!s.next())
-        return std::nullopt;
-    return readItem(s);
+    return rowByKey(db, QStringLiteral("Item"), QStringLiteral("ItemID"), kItemColumns, itemId,
+                    readItem);
 }
 
 std::optional<ItemInfo> itemByNo(Database& db, const QString& itemNo)
 {
-    if (itemNo.isEmpty())
-        return std::nullopt;
-    Statement s =
-        db.prepare(QStringLiteral("SELECT %1 FROM Item WHERE ItemNo = :no ORDER BY ItemID LIMIT 1")
-                       .arg(kItemColumns));
-    s.bind(QStringLiteral("no"), itemNo).exec();
-    if (!s.next())
-        return std::nullopt;
-    return readItem(s);
+    return firstRowByNumber(db, QStringLiteral("Item"), QStringLiteral("ItemNo"),
+                            QStringLiteral("ItemID"), kItemColumns, itemNo, readItem);
 }
 
 std::optional<TaxInfo> taxById(Database& db, qint64 taxId)

@@ -4,6 +4,7 @@
 #include "engine/batchinsert.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
+#include "engine/rowvalues.h"
 #include "engine/transaction.h"
 #include "engine/unitbatch.h"
 #include "receivables/invoices/invoicemessages.h"
@@ -12,26 +13,11 @@
 namespace
 {
 
-template <typename T> QVariant orNull(const std::optional<T>& value)
-{
-    return value ? QVariant::fromValue(*value) : QVariant();
-}
+using namespace rowvalues;
 
 QVariant dateOrNull(const QDate& date)
 {
     return date.isValid() ? QVariant(date) : QVariant();
-}
-
-std::optional<double> optionalReal(const Statement& s, const QString& column)
-{
-    const QVariant v = s.value(column);
-    return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
-}
-
-std::optional<int> optionalInt(const Statement& s, const QString& column)
-{
-    const std::optional<qint64> v = s.optionalInteger(column);
-    return v ? std::optional<int>(int(*v)) : std::nullopt;
 }
 
 QString code(const Statement& s, const QString& column)
@@ -167,29 +153,17 @@ namespace invoicestore
 
 std::optional<StoredInvoice> load(Database& db, qint64 invoiceId)
 {
-    StoredInvoice invoice;
-    {
-        Statement s = db.prepare(QStringLiteral("SELECT * FROM ARInv WHERE ARInvoiceID = :id"));
-        s.bind(QStringLiteral("id"), invoiceId).exec();
-        if (!s.next())
-            return std::nullopt;
-        invoice.header = readHeader(s);
-    }
-    Statement s = db.prepare(QStringLiteral(
-        "SELECT Seq, Quantity, ItemID, UnitPrice, TaxCodes, ItemOvDesc FROM ARInvDet "
-        "WHERE ARInvoiceID = :id ORDER BY Seq"));
-    s.bind(QStringLiteral("id"), invoiceId).exec();
-    while (s.next())
-        invoice.lines << readLine(s);
-    return invoice;
+    return loadStored<InvoiceHeader, InvoiceLine>(
+        db, invoiceId, QStringLiteral("SELECT * FROM ARInv WHERE ARInvoiceID = :id"),
+        QStringLiteral(
+            "SELECT Seq, Quantity, ItemID, UnitPrice, TaxCodes, ItemOvDesc FROM ARInvDet "
+            "WHERE ARInvoiceID = :id ORDER BY Seq"),
+        readHeader, readLine);
 }
 
 int maxStoredSeq(Database& db, qint64 invoiceId)
 {
-    Statement s =
-        db.prepare(QStringLiteral("SELECT max(Seq) FROM ARInvDet WHERE ARInvoiceID=:ARInvoiceID"));
-    s.bind(QStringLiteral("ARInvoiceID"), invoiceId).exec();
-    return s.next() ? int(s.integer(0)) : 0;
+    return ::maxStoredSeq(db, QStringLiteral("ARInvDet"), QStringLiteral("ARInvoiceID"), invoiceId);
 }
 
 void gather(UnitBatch& batch, const InvoiceHeader& header, const QList<InvoiceLine>& lines)

@@ -4,17 +4,11 @@
 
 #include "receivables/invoices/invoiceheader.h"
 #include "receivables/invoices/invoicelines.h"
+#include "receivables/storeddocument.h"
 
-#include <QList>
-#include <optional>
-
-class Database;
 class UnitBatch;
 
-struct StoredInvoice {
-    InvoiceHeader header;
-    QList<InvoiceLine> lines; // in Seq order
-};
+using StoredInvoice = StoredDocument<InvoiceHeader, InvoiceLine>;
 
 namespace invoicestore
 {

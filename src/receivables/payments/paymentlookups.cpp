@@ -2,9 +2,12 @@
 
 #include "data/lookupfields.h"
 #include "engine/database.h"
+#include "engine/rowvalues.h"
 
 namespace
 {
+
+using namespace rowvalues;
 
 const QString kCustomerColumns =
     QStringLiteral("CustomerID, CustomerNo, CustomerName, AddressLine1, AddressLine2, City, "
@@ -52,14 +55,6 @@ GLAccountInfo readAccount(const Statement& s)
     return a;
 }
 
-template <typename T, typename Read> std::optional<T> firstRow(Statement& s, Read read)
-{
-    s.exec();
-    if (!s.next())
-        return std::nullopt;
-    return read(s);
-}
-
 } // namespace
 
 namespace paymentlookup
@@ -67,21 +62,15 @@ namespace paymentlookup
 
 std::optional<PayingCustomer> customerById(Database& db, qint64 customerId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerID = :id").arg(kCustomerColumns));
-    s.bind(QStringLiteral("id"), customerId);
-    return firstRow<PayingCustomer>(s, readCustomer);
+    return rowByKey(db, QStringLiteral("Customer"), QStringLiteral("CustomerID"), kCustomerColumns,
+                    customerId, readCustomer);
 }
 
 std::optional<PayingCustomer> customerByNo(Database& db, const QString& customerNo)
 {
-    if (customerNo.isEmpty())
-        return std::nullopt;
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM Customer WHERE CustomerNo = :no ORDER BY CustomerID LIMIT 1")
-            .arg(kCustomerColumns));
-    s.bind(QStringLiteral("no"), customerNo);
-    return firstRow<PayingCustomer>(s, readCustomer);
+    return firstRowByNumber(db, QStringLiteral("Customer"), QStringLiteral("CustomerNo"),
+                            QStringLiteral("CustomerID"), kCustomerColumns, customerNo,
+                            readCustomer);
 }
 
 std::optional<BankInfo> bankById(Database& db, qint64 bankId)
@@ -89,7 +78,7 @@ std::optional<BankInfo> bankById(Database& db, qint64 bankId)
     Statement s = db.prepare(
         QStringLiteral("SELECT BankID, BankName, CurrencyID FROM Bank WHERE BankID = :id"));
     s.bind(QStringLiteral("id"), bankId);
-    return firstRow<BankInfo>(s, [](const Statement& row) {
+    return firstRow(s, [](const Statement& row) {
         return BankInfo{row.integer(QStringLiteral("BankID")), row.text(QStringLiteral("BankName")),
                         row.optionalInteger(QStringLiteral("CurrencyID"))};
     });
@@ -103,7 +92,7 @@ std::optional<qint64> firstBankOfCurrency(Database& db, std::optional<qint64> cu
                        "ORDER BY CASE WHEN BankName IS NULL THEN 0 ELSE 1 END, %1, BankID LIMIT 1")
             .arg(db.dialect().nocaseOrder(QStringLiteral("BankName"))));
     s.bind(QStringLiteral("currency"), currencyId.value_or(0));
-    return firstRow<qint64>(s, [](const Statement& row) { return row.integer(0); });
+    return firstRow(s, [](const Statement& row) { return row.integer(0); });
 }
 
 std::optional<qint64> defaultWriteOffAccount(Database& db, std::optional<qint64> currencyId)
@@ -121,21 +110,14 @@ std::optional<qint64> defaultWriteOffAccount(Database& db, std::optional<qint64>
 
 std::optional<GLAccountInfo> accountById(Database& db, qint64 glAccountId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM GLAccnt WHERE GLAccountID = :id").arg(kAccountColumns));
-    s.bind(QStringLiteral("id"), glAccountId);
-    return firstRow<GLAccountInfo>(s, readAccount);
+    return rowByKey(db, QStringLiteral("GLAccnt"), QStringLiteral("GLAccountID"), kAccountColumns,
+                    glAccountId, readAccount);
 }
 
 std::optional<GLAccountInfo> accountByNo(Database& db, const QString& glAccount)
 {
-    if (glAccount.isEmpty())
-        return std::nullopt;
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM GLAccnt WHERE GLAccount = :no ORDER BY GLAccountID LIMIT 1")
-            .arg(kAccountColumns));
-    s.bind(QStringLiteral("no"), glAccount);
-    return firstRow<GLAccountInfo>(s, readAccount);
+    return firstRowByNumber(db, QStringLiteral("GLAccnt"), QStringLiteral("GLAccount"),
+                            QStringLiteral("GLAccountID"), kAccountColumns, glAccount, readAccount);
 }
 
 std::optional<AllocatedInvoice> invoiceById(Database& db, qint64 arInvoiceId)
@@ -143,7 +125,7 @@ std::optional<AllocatedInvoice> invoiceById(Database& db, qint64 arInvoiceId)
     Statement s = db.prepare(
         QStringLiteral("SELECT %1 FROM ARInv WHERE ARInvoiceID = :id").arg(kInvoiceColumns));
     s.bind(QStringLiteral("id"), arInvoiceId);
-    return firstRow<AllocatedInvoice>(s, readInvoice);
+    return firstRow(s, readInvoice);
 }
 
 std::optional<AllocatedInvoice> invoiceOfCustomerByNo(Database& db, qint64 customerId,
@@ -155,7 +137,7 @@ std::optional<AllocatedInvoice> invoiceOfCustomerByNo(Database& db, qint64 custo
                                             "AND InvoiceNo = :no ORDER BY ARInvoiceID LIMIT 1")
                                  .arg(kInvoiceColumns));
     s.bind(QStringLiteral("customer"), customerId).bind(QStringLiteral("no"), invoiceNo);
-    return firstRow<AllocatedInvoice>(s, readInvoice);
+    return firstRow(s, readInvoice);
 }
 
 QList<AllocatedInvoice> invoicesOfCustomer(Database& db, qint64 customerId, bool outstandingOnly,

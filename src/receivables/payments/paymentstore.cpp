@@ -4,6 +4,7 @@
 #include "engine/batchinsert.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
+#include "engine/rowvalues.h"
 #include "engine/transaction.h"
 #include "receivables/payments/paymentmessages.h"
 #include "receivables/payments/paymentrefusal.h"
@@ -13,21 +14,7 @@
 namespace
 {
 
-template <typename T> QVariant orNull(const std::optional<T>& value)
-{
-    return value ? QVariant::fromValue(*value) : QVariant();
-}
-
-std::optional<Money> optionalMoney(const Statement& s, const QString& column)
-{
-    return s.isNull(column) ? std::nullopt : std::optional<Money>(s.money(column));
-}
-
-std::optional<int> optionalInt(const Statement& s, const QString& column)
-{
-    const std::optional<qint64> v = s.optionalInteger(column);
-    return v ? std::optional<int>(int(*v)) : std::nullopt;
-}
+using namespace rowvalues;
 
 QVariantMap headerValues(const PaymentHeader& h)
 {
@@ -154,31 +141,19 @@ namespace paymentstore
 
 std::optional<StoredPayment> load(Database& db, qint64 paymentId)
 {
-    StoredPayment payment;
-    {
-        Statement s = db.prepare(QStringLiteral(
-            "SELECT PaymentID, ChequeNo, CustomerID, BankID, GLYear, GLPeriod, PaymentDate, "
-            "ChequeAmount, Posted, Reconciled FROM ARPmt WHERE PaymentID = :id"));
-        s.bind(QStringLiteral("id"), paymentId).exec();
-        if (!s.next())
-            return std::nullopt;
-        payment.header = readHeader(s);
-    }
-    Statement s = db.prepare(
+    return loadStored<PaymentHeader, PaymentLine>(
+        db, paymentId,
+        QStringLiteral("SELECT PaymentID, ChequeNo, CustomerID, BankID, GLYear, GLPeriod, "
+                       "PaymentDate, ChequeAmount, Posted, Reconciled FROM ARPmt "
+                       "WHERE PaymentID = :id"),
         QStringLiteral("SELECT ARInvoiceID, Seq, PaymentAmount, DiscTakenAmount, WriteOffAmount, "
-                       "WriteOffGLAccountID FROM ARInvPmt WHERE PaymentID = :id ORDER BY Seq"));
-    s.bind(QStringLiteral("id"), paymentId).exec();
-    while (s.next())
-        payment.lines << readLine(s);
-    return payment;
+                       "WriteOffGLAccountID FROM ARInvPmt WHERE PaymentID = :id ORDER BY Seq"),
+        readHeader, readLine);
 }
 
 int maxStoredSeq(Database& db, qint64 paymentId)
 {
-    Statement s =
-        db.prepare(QStringLiteral("SELECT max(Seq) FROM ARInvPmt WHERE PaymentID=:PaymentID"));
-    s.bind(QStringLiteral("PaymentID"), paymentId).exec();
-    return s.next() ? int(s.integer(0)) : 0;
+    return ::maxStoredSeq(db, QStringLiteral("ARInvPmt"), QStringLiteral("PaymentID"), paymentId);
 }
 
 void write(Database& db, const PaymentHeader& header, const QList<PaymentLine>& lines,

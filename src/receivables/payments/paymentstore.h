@@ -3,16 +3,9 @@
 // every line in one transaction, so no failure leaves lines that disagree with the cheque.
 
 #include "receivables/payments/paymentheader.h"
+#include "receivables/storeddocument.h"
 
-#include <QList>
-#include <optional>
-
-class Database;
-
-struct StoredPayment {
-    PaymentHeader header;
-    QList<PaymentLine> lines; // in Seq order
-};
+using StoredPayment = StoredDocument<PaymentHeader, PaymentLine>;
 
 namespace paymentstore
 {
