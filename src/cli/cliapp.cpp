@@ -96,7 +96,12 @@ const char* const kHelp =
     "  post payments [--yes|--no] post every payment not yet posted: apply it to its invoices\n"
     "                             and take it off its customer's balance; a payment whose\n"
     "                             discount or write-off no longer settles its invoice is held\n"
-    "                             back and named\n";
+    "                             back and named\n"
+    "  export statements --file F [--kind clients|funders|both] [--max N] [--description TEXT]\n"
+    "                             the statement mail-merge file: a tab-delimited line per\n"
+    "                             customer with a positive balance and its N (1 to 24, default\n"
+    "                             1) most recent open invoices; TEXT stands for an invoice\n"
+    "                             without a description\n";
 
 } // namespace
 
@@ -172,6 +177,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runPaymentCommand(rest, context);
         if (command == QLatin1String("payments"))
             return runPaymentsCommand(rest, context);
+        if (command == QLatin1String("export"))
+            return runExportCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

@@ -44,3 +44,6 @@ int runPaymentCommand(const QStringList& args, CliContext& context);
 // [--sort date|cheque] [--format table|csv|json]; payments delete --cheque NO [--customer NO];
 // payments reconcile --cheque NO [--customer NO] [on|off]
 int runPaymentsCommand(const QStringList& args, CliContext& context);
+// tallywick export statements --file F [--kind clients|funders|both] [--max N]
+// [--description TEXT]
+int runExportCommand(const QStringList& args, CliContext& context);

@@ -39,6 +39,7 @@
 #include "reports/invoiceprint/invoiceselection.h"
 #include "reports/invoiceprint/printedinvoicereader.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
+#include "reports/statements/ui/formexportstatements.h"
 #include "reports/ui/formarreportdestination.h"
 #include "samplepayments.h"
 #include "samplereport.h"
@@ -50,6 +51,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <functional>
@@ -435,6 +437,15 @@ int main(int argc, char** argv)
         {QStringLiteral("post-payments.png"),
          // The sample cheques not yet posted, the one in the payment window's shot among them.
          [&] { return new TfrmARPaymentsPost(module.database()); }},
+        {QStringLiteral("export-statements.png"),
+         [&] {
+             auto* screen = new TFormExportStatements(module.database(), data.path());
+             screen->show(); // showing restores the remembered choices and the period
+             screen->EditDataFileName->setText(QStringLiteral("C:/Mail/Statements.txt"));
+             screen->EditStatementDescription->setText(QStringLiteral("Meals delivered"));
+             screen->wwDBSpinEditMaxStatements->setValue(3);
+             return screen;
+         }},
     };
     int failures = 0;
     for (const Shot& shot : shots) {

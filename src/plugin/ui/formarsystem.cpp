@@ -16,6 +16,7 @@
 #include "plugin/ui/paymentregister.h"
 #include "plugin/ui/screenregistry.h"
 #include "report/ui/outputdevice.h"
+#include "reports/statements/ui/formexportstatements.h"
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
 
@@ -178,6 +179,13 @@ void TFormARSystem::buildActions()
     wire(ActionPostInvoices, [this] { postFromInvoiceRegister(this); });
     wire(mnuReport1, [this] { printUserDefinedReport(this, 1); });
     wire(mnuReport2, [this] { printUserDefinedReport(this, 2); });
+    wire(mnuExportStatements, [this] {
+        if (TDataModuleARSystem* module = arProcess().dataModule) {
+            TFormExportStatements exportStatements(module->database(), module->databaseDirectory(),
+                                                   this);
+            exportStatements.exec();
+        }
+    });
     wire(mnuHelpTopics, [this] { ShowHelpTopics(); });
     wire(mnuAbout, [this] { ShowAbout(); });
     wire(ActionEditPayments, [this] { openPaymentRegister(this); });
