@@ -32,6 +32,7 @@ TFormExportStatements::TFormExportStatements(Database& db, QString databaseDirec
     EditDataFileName->setObjectName(QStringLiteral("EditDataFileName"));
     ButtonBrowse = new QPushButton(QStringLiteral("..."), this);
     ButtonBrowse->setObjectName(QStringLiteral("ButtonBrowse"));
+    ButtonBrowse->setFixedWidth(32);
     connect(ButtonBrowse, &QPushButton::clicked, this, [this] { ButtonBrowseClick(); });
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(EditDataFileName, 1);
@@ -87,6 +88,7 @@ TFormExportStatements::TFormExportStatements(Database& db, QString databaseDirec
     fileNamed();
 
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(QStringLiteral("Specify a file for the exported data:"), fileRow);
     form->addRow(QStringLiteral("Start of period to export:"), wwDBDateTimePickerStart);
     form->addRow(QStringLiteral("End of period:"), wwDBDateTimePickerEnd);
@@ -102,7 +104,7 @@ TFormExportStatements::TFormExportStatements(Database& db, QString databaseDirec
     layout->addWidget(ProgressBar);
     layout->addWidget(status);
     layout->addWidget(buttons);
-    setMinimumWidth(560);
+    setMinimumWidth(640);
 }
 
 void TFormExportStatements::setDialogs(Dialogs* dialogs)
