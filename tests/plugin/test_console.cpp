@@ -21,6 +21,7 @@
 #include "receivables/payments/ui/frmarpayment.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
+#include "reports/statements/ui/formexportstatements.h"
 #include "reports/ui/formarreportdestination.h"
 #include "scripteddialogs.h"
 
@@ -624,6 +625,37 @@ private Q_SLOTS:
         QCOMPARE(paymentWindow->windowTitle(), QStringLiteral("New Payment"));
         // The register is deleted without being closed: closing would offer posting.
         delete first;
+    }
+
+    // Export > Statements shows the export screen modally and frees it when it closes.
+    void exportStatementsFromTheConsole()
+    {
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        bool ran = false;
+        QStringList shown;
+        watcher.onDialog = [&](QDialog* d) {
+            if (auto* screen = qobject_cast<TFormExportStatements*>(d)) {
+                shown << screen->windowTitle();
+                screen->ButtonClose->click();
+            } else if (d == &console && !ran) {
+                ran = true;
+                QTimer::singleShot(0, &console, [&] {
+                    QVERIFY(console.mnuExportStatements->isEnabled());
+                    console.mnuExportStatements->trigger();
+                    console.accept();
+                });
+            }
+        };
+        modules.actions().first()->trigger();
+        QVERIFY(ran);
+        QCOMPARE(shown, QStringList{QStringLiteral("Export Statements to Mail-Merge File")});
+        QVERIFY(!console.findChild<TFormExportStatements*>());
+        QVERIFY(watcher.messages.isEmpty());
     }
 };
 
