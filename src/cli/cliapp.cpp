@@ -96,7 +96,12 @@ const char* const kHelp =
     "  post payments [--yes|--no] post every payment not yet posted: apply it to its invoices\n"
     "                             and take it off its customer's balance; a payment whose\n"
     "                             discount or write-off no longer settles its invoice is held\n"
-    "                             back and named\n";
+    "                             back and named\n"
+    "  report aged [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]\n"
+    "           [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]\n"
+    "                             the aged trial balance as of a date (today by default): every\n"
+    "                             open invoice by customer in four age columns; --csv writes\n"
+    "                             the lines it prints, amounts with a decimal point\n";
 
 } // namespace
 
@@ -172,6 +177,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runPaymentCommand(rest, context);
         if (command == QLatin1String("payments"))
             return runPaymentsCommand(rest, context);
+        if (command == QLatin1String("report"))
+            return runReportCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

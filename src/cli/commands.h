@@ -44,3 +44,6 @@ int runPaymentCommand(const QStringList& args, CliContext& context);
 // [--sort date|cheque] [--format table|csv|json]; payments delete --cheque NO [--customer NO];
 // payments reconcile --cheque NO [--customer NO] [on|off]
 int runPaymentsCommand(const QStringList& args, CliContext& context);
+// tallywick report aged [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]
+// [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]
+int runReportCommand(const QStringList& args, CliContext& context);
