@@ -23,10 +23,12 @@ QString domesticOf(const QString& column)
     return column + QStringLiteral("Domestic");
 }
 
-// Column positions, in points across the body of the page.
-constexpr qreal kPostedX = 0, kNumberX = 8, kDescriptionX = 57, kAgeX = 171, kDateX = 197;
-constexpr qreal kAmountX = 241, kAmountWidth = 54, kAmountStep = 56;
-constexpr qreal kLineHeight = 11;
+// Column positions, in points across the body of the page; the body is set a point smaller than
+// the title so that a seven-figure credit fits its column.
+constexpr qreal kPostedX = 0, kNumberX = 7, kDescriptionX = 50, kAgeX = 136, kDateX = 160;
+constexpr qreal kAmountX = 198, kAmountWidth = 61, kAmountStep = 63;
+constexpr qreal kLineHeight = 10;
+constexpr qreal kBodySize = 8;
 
 qreal amountX(int column) // 0 amount, 1 owing, 2..5 the age columns
 {
@@ -83,23 +85,34 @@ void addTotals(Band& band, const QString& prefix, qreal y)
 Band columnHeader()
 {
     Band band;
-    band.height = 16;
-    auto caption = [&band](qreal x, qreal width, const char* text, bool right) {
+    band.height = 26;
+    auto caption = [&band](qreal x, qreal y, qreal width, const char* text, bool right) {
         report::Element& e =
-            band.add(report::label(QRectF(x, 2, width, kLineHeight), QString::fromLatin1(text)))
+            band.add(report::label(QRectF(x, y, width, kLineHeight), QString::fromLatin1(text)))
                 .bold();
         if (right)
             e.right();
     };
-    caption(kPostedX, 50, "ID no.", false);
-    caption(kDescriptionX, 110, "Inv no.", false);
-    caption(kAgeX, 22, "Age", true);
-    caption(kDateX, 42, "Date", false);
+    // The customer's number above the invoice's, as the customer header and lines print them.
+    caption(kPostedX, 2, 45, "ID no.", false);
+    caption(kNumberX, 12, kDescriptionX - kNumberX, "Inv no.", false);
+    caption(kDescriptionX, 12, kAgeX - kDescriptionX, "Description", false);
+    caption(kAgeX, 12, kDateX - kAgeX - 4, "Age", true);
+    caption(kDateX, 12, kAmountX - kDateX, "Date", false);
     const char* amounts[] = {"Amount", "Owing", "Current", "Over 30", "Over 60", "Over 90"};
     for (int i = 0; i < 6; ++i)
-        caption(amountX(i), kAmountWidth, amounts[i], true);
-    band.add(report::rule(0, amountX(5) + kAmountWidth, 14));
+        caption(amountX(i), 12, kAmountWidth, amounts[i], true);
+    band.add(report::rule(0, amountX(5) + kAmountWidth, 24));
     return band;
+}
+
+// The body's texts a point smaller than the title's.
+void setBodySize(Band& band)
+{
+    for (report::Element& element : band.elements)
+        element.font.pointSize = kBodySize;
+    if (band.child)
+        setBodySize(*band.child);
 }
 
 } // namespace
@@ -156,13 +169,14 @@ report::ReportDefinition agedTrialBalance()
     customer.key = report::byField(QStringLiteral("CustomerID"));
     customer.header.height = 14;
     customer.header
-        .add(report::field(QRectF(kPostedX, 2, 55, kLineHeight), QStringLiteral("CustomerNo")))
+        .add(report::field(QRectF(kPostedX, 2, kDescriptionX - 2, kLineHeight),
+                           QStringLiteral("CustomerNo")))
         .bold();
     customer.header
-        .add(report::field(QRectF(kDescriptionX, 2, 180, kLineHeight),
+        .add(report::field(QRectF(kDescriptionX, 2, 150, kLineHeight),
                            QStringLiteral("CustomerName")))
         .bold();
-    customer.header.add(report::field(QRectF(kDescriptionX + 184, 2, 250, kLineHeight),
+    customer.header.add(report::field(QRectF(kDescriptionX + 154, 2, 250, kLineHeight),
                                       QStringLiteral("CustomerNamePhone")));
 
     customer.footer.height = 18;
@@ -193,17 +207,22 @@ report::ReportDefinition agedTrialBalance()
     d.groups.push_back(std::move(customer));
 
     d.detail.height = kLineHeight;
-    d.detail.add(report::computed(QRectF(kPostedX, 0, 8, kLineHeight), [](const ReportContext& c) {
-        return c.value(QStringLiteral("Posted")).toBool() ? QStringLiteral("*") : QString();
-    }));
+    d.detail.add(
+        report::computed(QRectF(kPostedX, 0, kNumberX, kLineHeight), [](const ReportContext& c) {
+            return c.value(QStringLiteral("Posted")).toBool() ? QStringLiteral("*") : QString();
+        }));
     d.detail.add(report::field(QRectF(kNumberX, 0, kDescriptionX - kNumberX - 2, kLineHeight),
                                QStringLiteral("InvoiceNo")));
     d.detail.add(report::field(QRectF(kDescriptionX, 0, kAgeX - kDescriptionX - 2, kLineHeight),
                                QStringLiteral("Description")));
-    d.detail.add(report::field(QRectF(kAgeX, 0, 22, kLineHeight), QStringLiteral("Age"))).right();
-    d.detail.add(report::computed(QRectF(kDateX, 0, 42, kLineHeight), [](const ReportContext& c) {
-        return formatDate(kListDateFormat, c.date(QStringLiteral("InvoiceDate")));
-    }));
+    d.detail
+        .add(
+            report::field(QRectF(kAgeX, 0, kDateX - kAgeX - 4, kLineHeight), QStringLiteral("Age")))
+        .right();
+    d.detail.add(report::computed(
+        QRectF(kDateX, 0, kAmountX - kDateX, kLineHeight), [](const ReportContext& c) {
+            return formatDate(kListDateFormat, c.date(QStringLiteral("InvoiceDate")));
+        }));
     d.detail.add(amountField(0, QStringLiteral("InvoiceAmount")));
     d.detail.add(amountField(1, QStringLiteral("Owing")));
     for (int i = 0; i < 4; ++i)
@@ -233,6 +252,10 @@ report::ReportDefinition agedTrialBalance()
                                   return QStringLiteral("Page ") + QString::number(c.pageNumber());
                               }))
         .right();
+
+    for (Band* band : {&d.columnHeader, &d.groups[0].header, &d.groups[0].footer, &d.detail,
+                       &d.summary, &d.pageFooter})
+        setBodySize(*band);
 
     const QStringList owing = QStringList{QStringLiteral("Owing")} + kAmountColumns;
     for (const QString& field : owing) {
