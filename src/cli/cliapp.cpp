@@ -101,7 +101,12 @@ const char* const kHelp =
     "                             the statement mail-merge file: a tab-delimited line per\n"
     "                             customer with a positive balance and its N (1 to 24, default\n"
     "                             1) most recent open invoices; TEXT stands for an invoice\n"
-    "                             without a description\n";
+    "                             without a description\n"
+    "  report aged [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]\n"
+    "           [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]\n"
+    "                             the aged trial balance as of a date (today by default): every\n"
+    "                             open invoice by customer in four age columns; --csv writes\n"
+    "                             the lines it prints, amounts with a decimal point\n";
 
 } // namespace
 
@@ -179,6 +184,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runPaymentsCommand(rest, context);
         if (command == QLatin1String("export"))
             return runExportCommand(rest, context);
+        if (command == QLatin1String("report"))
+            return runReportCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

@@ -47,3 +47,6 @@ int runPaymentsCommand(const QStringList& args, CliContext& context);
 // tallywick export statements --file F [--kind clients|funders|both] [--max N]
 // [--description TEXT]
 int runExportCommand(const QStringList& args, CliContext& context);
+// tallywick report aged [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]
+// [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]
+int runReportCommand(const QStringList& args, CliContext& context);
