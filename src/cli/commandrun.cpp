@@ -5,10 +5,26 @@
 #include "receivables/listing/customerlookup.h"
 #include "receivables/listing/listtexts.h"
 
+#include <QPrinterInfo>
+
 int refuseWords(CliContext& context, const QString& wrong, const char* usage)
 {
     context.err << wrong << Qt::endl << usage << Qt::endl;
     return 2;
+}
+
+std::optional<int> refuseDestination(CliContext& context, const QString& pdf,
+                                     const QString& printer, const QString& what)
+{
+    if (pdf.isEmpty() && printer.isEmpty()) {
+        context.err << "Name where " << what << " with --pdf FILE or --printer NAME." << Qt::endl;
+        return 2;
+    }
+    if (!printer.isEmpty() && !QPrinterInfo::availablePrinterNames().contains(printer)) {
+        context.err << "There is no printer named " << printer << "." << Qt::endl;
+        return 1;
+    }
+    return std::nullopt;
 }
 
 int withBooks(Dialogs& dialogs, const std::function<int(TDataModuleARSystem&)>& work)

@@ -17,6 +17,11 @@ struct CliContext;
 
 // Prints what is wrong with the words and the command's usage; the exit status 2.
 int refuseWords(CliContext& context, const QString& wrong, const char* usage);
+// Where printed pages go: --pdf FILE or an existing --printer NAME. The exit status (2 when
+// neither is named, 1 for a printer this machine does not have) with its message, or nothing
+// when the destination will do. `what` says what goes there ("the invoices go").
+std::optional<int> refuseDestination(CliContext& context, const QString& pdf,
+                                     const QString& printer, const QString& what);
 // Opens the books with these dialogs and runs `work` on them. When the creation sequence failed
 // its error is already on standard error and the command ends with 1.
 int withBooks(Dialogs& dialogs, const std::function<int(TDataModuleARSystem&)>& work);

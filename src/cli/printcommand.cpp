@@ -19,7 +19,6 @@
 
 #include <QFileInfo>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <optional>
 
 namespace
@@ -209,15 +208,9 @@ int runPrintCommand(const QStringList& args, CliContext& context)
     PrintRequest request;
     if (const QString wrong = readRequest(args, request); !wrong.isEmpty())
         return refuseWords(context, wrong, kUsage);
-    if (request.pdf.isEmpty() && request.printer.isEmpty()) {
-        context.err << "Name where the invoices go with --pdf FILE or --printer NAME." << Qt::endl;
-        return 2;
-    }
-    if (!request.printer.isEmpty() &&
-        !QPrinterInfo::availablePrinterNames().contains(request.printer)) {
-        context.err << "There is no printer named " << request.printer << "." << Qt::endl;
-        return 1;
-    }
+    if (const std::optional<int> refused = refuseDestination(context, request.pdf, request.printer,
+                                                             QStringLiteral("the invoices go")))
+        return *refused;
 
     return withBooks(context.dialogs, [&](TDataModuleARSystem& module) {
         return printInvoices(module, request, context);

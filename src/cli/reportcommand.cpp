@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 namespace
 {
@@ -176,15 +175,9 @@ int runReportCommand(const QStringList& args, CliContext& context)
     AgedRequest request;
     if (const QString wrong = readRequest(args, request); !wrong.isEmpty())
         return refuseWords(context, wrong, kUsage);
-    if (request.pdf.isEmpty() && request.printer.isEmpty()) {
-        context.err << "Name where the report goes with --pdf FILE or --printer NAME." << Qt::endl;
-        return 2;
-    }
-    if (!request.printer.isEmpty() &&
-        !QPrinterInfo::availablePrinterNames().contains(request.printer)) {
-        context.err << "There is no printer named " << request.printer << "." << Qt::endl;
-        return 1;
-    }
+    if (const std::optional<int> refused = refuseDestination(context, request.pdf, request.printer,
+                                                             QStringLiteral("the report goes")))
+        return *refused;
     return withBooks(context.dialogs, [&](TDataModuleARSystem& module) {
         return printAged(module, request, context);
     });
