@@ -75,13 +75,13 @@ std::optional<PayingCustomer> customerByNo(Database& db, const QString& customer
 
 std::optional<BankInfo> bankById(Database& db, qint64 bankId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT BankID, BankName, CurrencyID FROM Bank WHERE BankID = :id"));
-    s.bind(QStringLiteral("id"), bankId);
-    return firstRow(s, [](const Statement& row) {
-        return BankInfo{row.integer(QStringLiteral("BankID")), row.text(QStringLiteral("BankName")),
-                        row.optionalInteger(QStringLiteral("CurrencyID"))};
-    });
+    return rowByKey(db, QStringLiteral("Bank"), QStringLiteral("BankID"),
+                    QStringLiteral("BankID, BankName, CurrencyID"), bankId,
+                    [](const Statement& row) {
+                        return BankInfo{row.integer(QStringLiteral("BankID")),
+                                        row.text(QStringLiteral("BankName")),
+                                        row.optionalInteger(QStringLiteral("CurrencyID"))};
+                    });
 }
 
 std::optional<qint64> firstBankOfCurrency(Database& db, std::optional<qint64> currencyId)
@@ -97,15 +97,13 @@ std::optional<qint64> firstBankOfCurrency(Database& db, std::optional<qint64> cu
 
 std::optional<qint64> defaultWriteOffAccount(Database& db, std::optional<qint64> currencyId)
 {
-    Statement s = db.prepare(QStringLiteral(
-        "SELECT DfltWriteOffGLAccountID FROM Currency WHERE CurrencyID = :currency"));
-    s.bind(QStringLiteral("currency"), currencyId.value_or(0));
-    s.exec();
-    if (!s.next())
-        return std::nullopt;
-    const std::optional<qint64> account =
-        s.optionalInteger(QStringLiteral("DfltWriteOffGLAccountID"));
-    return account && *account != 0 ? account : std::nullopt;
+    const std::optional<std::optional<qint64>> account =
+        rowByKey(db, QStringLiteral("Currency"), QStringLiteral("CurrencyID"),
+                 QStringLiteral("DfltWriteOffGLAccountID"), currencyId.value_or(0),
+                 [](const Statement& row) {
+                     return row.optionalInteger(QStringLiteral("DfltWriteOffGLAccountID"));
+                 });
+    return account && *account && **account != 0 ? *account : std::nullopt;
 }
 
 std::optional<GLAccountInfo> accountById(Database& db, qint64 glAccountId)
@@ -122,10 +120,8 @@ std::optional<GLAccountInfo> accountByNo(Database& db, const QString& glAccount)
 
 std::optional<AllocatedInvoice> invoiceById(Database& db, qint64 arInvoiceId)
 {
-    Statement s = db.prepare(
-        QStringLiteral("SELECT %1 FROM ARInv WHERE ARInvoiceID = :id").arg(kInvoiceColumns));
-    s.bind(QStringLiteral("id"), arInvoiceId);
-    return firstRow(s, readInvoice);
+    return rowByKey(db, QStringLiteral("ARInv"), QStringLiteral("ARInvoiceID"), kInvoiceColumns,
+                    arInvoiceId, readInvoice);
 }
 
 std::optional<AllocatedInvoice> invoiceOfCustomerByNo(Database& db, qint64 customerId,
