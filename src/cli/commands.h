@@ -47,6 +47,7 @@ int runPaymentsCommand(const QStringList& args, CliContext& context);
 // tallywick export statements --file F [--kind clients|funders|both] [--max N]
 // [--description TEXT]
 int runExportCommand(const QStringList& args, CliContext& context);
-// tallywick report aged [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]
+// tallywick report aged|history|statements|labels with the options each takes (see
+// reportcommand.cpp); aged: [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]
 // [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]
 int runReportCommand(const QStringList& args, CliContext& context);

@@ -1,0 +1,13 @@
+#pragma once
+// The reports `tallywick report NAME ...` prints, one function each. Each runs with the books
+// open and the request read and resolved; it prints and says what it printed, and returns the
+// exit code.
+#include "cli/reportrequest.h"
+
+class TDataModuleARSystem;
+struct CliContext;
+
+using ReportRun = int (*)(TDataModuleARSystem& module, const ReportRequest& request,
+                          CliContext& context);
+
+int printAgedReport(TDataModuleARSystem& module, const ReportRequest& request, CliContext& context);
