@@ -4,6 +4,7 @@
 // with its owing converted into the domestic currency. Customers below the minimum owing or
 // minimum days are left out here, so the printed report and the csv file show the same lines.
 #include "common/money.h"
+#include "reports/reportselection.h"
 
 #include <QDate>
 #include <QString>
@@ -15,13 +16,7 @@ class Database;
 namespace reports
 {
 
-struct AgedSelection {
-    QDate asOf;
-    std::optional<int> currencyId; // only customers in this currency
-    std::optional<int> customerId; // only this customer
-    Money minOwing;                // zero: no minimum
-    int minDays = 0;               // zero: no minimum
-};
+using AgedSelection = ReportSelection;
 
 struct AgedLine {
     int customerId = 0;
