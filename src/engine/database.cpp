@@ -93,6 +93,7 @@ Statement Database::query(const QString& sql)
 
 QSqlQuery Database::prepareQuery(const QString& sql)
 {
+    readAheadOfOtherStatements(); // preparing is a round trip of its own on PostgreSQL
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     ++traffic_.prepares;
@@ -117,6 +118,7 @@ void Database::exec(const QString& sql)
 
 void Database::run(const QString& sql)
 {
+    readAheadOfOtherStatements();
     QSqlQuery q(db_);
     ++traffic_.statements;
     if (!q.exec(sql))
@@ -245,6 +247,24 @@ void Database::rollbackToSavepoint()
         run(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name);
         run(QStringLiteral("RELEASE SAVEPOINT ") + name);
     }
+}
+
+void Database::readRestOfReading()
+{
+    PreparedQuery& reading = *reading_;
+    reading_ = nullptr;
+    QSqlQuery& q = reading.query;
+    if (!reading.layout)
+        reading.layout = columnLayout(q);
+    PreparedQuery::ReadAhead ahead;
+    ahead.columns = q.record();
+    if (q.isValid())
+        ahead.current = ahead.columns;
+    while (q.next())
+        ahead.rows.push_back(q.record());
+    if (q.lastError().isValid())
+        throw errorFrom(q.lastError(), q.lastQuery());
+    reading.readAhead = std::move(ahead);
 }
 
 std::shared_ptr<ColumnLayout> Database::columnLayout(const QSqlQuery& query)

@@ -73,8 +73,23 @@ public:
     // Called by Statement before it runs: sends the savepoints it runs inside and counts it.
     void beforeStatement()
     {
+        readAheadOfOtherStatements();
         sendOwedSavepoints();
         ++traffic_.statements;
+    }
+
+    // A statement whose result is being read row by row, and its end. On PostgreSQL the
+    // connection carries one such result at a time: before anything else runs, the rest of it
+    // is read ahead into the statement so that none of its rows are lost.
+    void startedReading(PreparedQuery* reading)
+    {
+        if (!isSqlite())
+            reading_ = reading;
+    }
+    void stoppedReading(const PreparedQuery* reading)
+    {
+        if (reading_ == reading)
+            reading_ = nullptr;
     }
 
 private:
@@ -89,6 +104,12 @@ private:
             sendEachOwedSavepoint();
     }
     void sendEachOwedSavepoint();
+    void readAheadOfOtherStatements()
+    {
+        if (reading_)
+            readRestOfReading();
+    }
+    void readRestOfReading();
 
     ConnectionParams params_;
     QString connectionName_;
@@ -111,6 +132,7 @@ private:
     // How many of the open savepoints the engine has been sent; the others are owed.
     qsizetype sentSavepoints_ = 0;
     bool rollbackOnly_ = false;
+    PreparedQuery* reading_ = nullptr; // held alive by its Statement, which clears this
 
     friend class Transaction;
 };

@@ -23,6 +23,8 @@ Statement::~Statement()
 {
     if (!prepared_)
         return;
+    db_->stoppedReading(prepared_.get());
+    prepared_->readAhead.reset();
     prepared_->query.finish();
     prepared_->inUse = false;
 }
@@ -42,25 +44,53 @@ Statement& Statement::bind(int position, const QVariant& value)
 
 Statement& Statement::exec()
 {
+    // Running again drops what was left of this statement's last result.
+    db_->stoppedReading(prepared_.get());
+    prepared_->readAhead.reset();
     db_->beforeStatement();
     if (!query().exec())
         throw db_->errorFrom(query().lastError(), query().lastQuery());
+    if (query().isSelect())
+        db_->startedReading(prepared_.get());
     return *this;
 }
 
 bool Statement::next()
 {
-    return query().next();
+    if (auto& ahead = prepared_->readAhead) {
+        if (ahead->rows.empty()) {
+            ahead->current.reset();
+            return false;
+        }
+        ahead->current = std::move(ahead->rows.front());
+        ahead->rows.pop_front();
+        return true;
+    }
+    if (query().next())
+        return true;
+    db_->stoppedReading(prepared_.get());
+    return false;
 }
 
 void Statement::finish()
 {
+    db_->stoppedReading(prepared_.get());
+    prepared_->readAhead.reset();
     query().finish();
 }
 
 QVariant Statement::value(int column) const
 {
+    if (const auto& ahead = prepared_->readAhead)
+        return ahead->current ? ahead->current->value(column) : QVariant();
     return query().value(column);
+}
+
+QSqlRecord Statement::record() const
+{
+    if (const auto& ahead = prepared_->readAhead)
+        return ahead->current.value_or(ahead->columns);
+    return query().record();
 }
 
 QVariant Statement::value(const QString& column) const
@@ -74,7 +104,7 @@ QVariant Statement::value(const QString& column) const
     const int index = *asked;
     if (index < 0)
         throw DbError(DbError::GeneralFailure, QStringLiteral("Field '%1' not found").arg(column));
-    return query().value(index);
+    return value(index);
 }
 
 std::optional<qint64> Statement::optionalInteger(const QString& column) const

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
+#include <deque>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,17 @@ struct PreparedQuery {
     QSqlQuery query;
     bool inUse = false;
     std::shared_ptr<ColumnLayout> layout; // read once, on the first column asked for by name
+
+    // The rows still to come, read ahead because another statement had to run before this one
+    // was read to its end: a PostgreSQL connection carries one result at a time and would drop
+    // the rest. `current` is the row in hand (empty before the first and after the last);
+    // `columns` names the columns when there is no row in hand.
+    struct ReadAhead {
+        QSqlRecord columns;
+        std::optional<QSqlRecord> current;
+        std::deque<QSqlRecord> rows;
+    };
+    std::optional<ReadAhead> readAhead;
 };
 
 class Statement
@@ -64,7 +76,7 @@ public:
     QDate date(const QString& column) const;
     QDateTime timestamp(const QString& column) const;
 
-    QSqlRecord record() const { return query().record(); }
+    QSqlRecord record() const;
     int rowsAffected() const { return query().numRowsAffected(); }
     QString sql() const { return query().lastQuery(); }
 

@@ -306,6 +306,46 @@ private Q_SLOTS:
         QVERIFY(!second.next());
     }
 
+    // A list read row by row while other statements run for each row (the balance of each
+    // customer looked up while the customers are read) gives every row on every engine, and the
+    // row in hand keeps its values.
+    void readsSurviveOtherStatements_data() { testdb::addEngineRows(); }
+    void readsSurviveOtherStatements()
+    {
+        QFETCH(QString, engine);
+        auto db = withSampleTable(engine);
+        for (int id = 1; id <= 5; ++id)
+            db->exec(
+                QStringLiteral("INSERT INTO Sample (SampleID, Code) VALUES (%1, 'C%1')").arg(id));
+        Statement outer =
+            db->prepare(QStringLiteral("SELECT SampleID, Code FROM Sample ORDER BY SampleID"));
+        outer.exec();
+        QList<qint64> seen;
+        while (outer.next()) {
+            const qint64 id = outer.integer(0);
+            Statement inner =
+                db->prepare(QStringLiteral("SELECT Code FROM Sample WHERE SampleID = :id"));
+            inner.bind(QStringLiteral("id"), id).exec();
+            QVERIFY(inner.next());
+            QCOMPARE(outer.text(QStringLiteral("Code")), inner.text(0));
+            db->exec(QStringLiteral("UPDATE Sample SET Rate = 1 WHERE SampleID = %1").arg(id));
+            QCOMPARE(outer.integer(0), id);
+            seen << id;
+        }
+        QCOMPARE(seen, (QList<qint64>{1, 2, 3, 4, 5}));
+
+        // Transactions begun and ended while a list is open do not cut it short either.
+        outer.exec();
+        QVERIFY(outer.next());
+        db->beginTransaction(true);
+        db->exec(QStringLiteral("UPDATE Sample SET Rate = 2"));
+        db->commitTransaction();
+        int rest = 0;
+        while (outer.next())
+            ++rest;
+        QCOMPARE(rest, 4);
+    }
+
     void workTablesBelongToTheirConnection_data() { testdb::addEngineRows(); }
     void workTablesBelongToTheirConnection()
     {
