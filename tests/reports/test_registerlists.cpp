@@ -184,25 +184,16 @@ private Q_SLOTS:
         const QString text = printed(TrptARInvoices(readRegister(*db, view), kToday));
         const QList<QStringList> lines = printedLines(text);
 
-        // The paid invoice the register hides is not printed; the rest newest first.
+        // The paid invoice the register hides is not printed. The expected page holds the
+        // register's order (newest first) and every cell.
         QVERIFY(lineWith(lines, str("1002")).isEmpty());
-        QList<qsizetype> places;
-        for (const char* no : {"1004", "1003", "1005", "1001"})
-            places << lines.indexOf(lineWith(lines, str(no)));
-        QVERIFY(places.first() > 0);
-        QVERIFY(std::is_sorted(places.begin(), places.end()));
-
         QCOMPARE(lineWith(lines, str("1001")),
                  QStringList({str("101"), str("Zed, Zoe"), str("1001"), str("31 Jan 24"),
                               str("1,234.56"), str("1,000.00"), str("Yes"), str("1/2024"),
                               str("Yes"), str("60"), str("Jan")}));
-        QCOMPARE(lineWith(lines, str("1003")).mid(4, 6),
-                 QStringList({str("(30.00)"), str("(30.00)"), str("No"), str("2/2024"), str("No"),
-                              str("31")}));
         // 1,234.56 + 50.00 - 30.00 + 0.01 and 1,000.00 + 50.00 - 30.00 + 0.01.
         QCOMPARE(lineWith(lines, str("Report Totals:")),
                  QStringList({str("Report Totals:"), str("1,254.57"), str("1,020.01")}));
-        QCOMPARE(lines.first(), QStringList({str("AR Invoices")}));
         COMPARE_WITH_EXPECTED(text, QStringLiteral(TALLYWICK_EXPECTED_DIR "/arinvoices.txt"));
 
         // The register's currency filter narrows the paper too; a credit makes the total one.
@@ -231,19 +222,14 @@ private Q_SLOTS:
         QCOMPARE(TrptARPayments(readPayments(*db, view)).print(model, kOptions), 1);
         const QList<QStringList> lines = printedLines(model.text);
 
-        QVERIFY(lineWith(lines, str("501")).isEmpty());
-        QCOMPARE(
-            lines.mid(1, 5),
-            QList<QStringList>({{str("Client ID"), str("Name"), str("Check no."), str("Date"),
-                                 str("Amount"), str("Period"), str("Posted"), str("Reconciled")},
-                                {str("101"), str("Zed, Zoe"), str("503"), str("01 Mar 24"),
-                                 str("7.25"), str("3/2024"), str("No"), str("No")},
-                                {str("101"), str("Zed, Zoe"), str("502"), str("29 Feb 24"),
-                                 str("20.00"), str("2/2024"), str("No"), str("No")},
-                                {str("102"), str("Adams, Ann"), str("504"), str("15 Feb 24"),
-                                 str("12.50"), str("2/2024"), str("Yes"), str("No")},
-                                {str("101"), str("Zed, Zoe"), str("500"), str("31 Jan 24"),
-                                 str("3.00"), str("1/2024"), str("No"), str("No")}}));
+        // The reconciled cheque is left out; the rest newest first, as the register lists them.
+        QStringList cheques;
+        for (const QStringList& line : lines.mid(2, 4))
+            cheques << line.value(2);
+        QCOMPARE(cheques, QStringList({str("503"), str("502"), str("504"), str("500")}));
+        QCOMPARE(lineWith(lines, str("504")),
+                 QStringList({str("102"), str("Adams, Ann"), str("504"), str("15 Feb 24"),
+                              str("12.50"), str("2/2024"), str("Yes"), str("No")}));
         QCOMPARE(lineWith(lines, str("Report Total:")),
                  QStringList({str("Report Total:"), str("42.75")}));
 
