@@ -236,4 +236,12 @@ std::unique_ptr<report::RowSource> NamedSources::open(Database& db, const QStrin
     return std::make_unique<report::QueryRowSource>(db, selectSql(db.dialect(), source, orderBy));
 }
 
+std::unique_ptr<report::RowSource>
+NamedSources::open(Database& db, const QString& source, const QStringList& orderBy,
+                   const QString& condition, QList<std::pair<QString, QVariant>> bindings) const
+{
+    return std::make_unique<report::QueryRowSource>(
+        db, selectSql(db.dialect(), source, orderBy, condition), std::move(bindings));
+}
+
 } // namespace reports

@@ -63,6 +63,10 @@ public:
                       const std::optional<QString>& condition = std::nullopt) const;
     std::unique_ptr<report::RowSource> open(Database& db, const QString& source,
                                             const QStringList& orderBy = {}) const;
+    // The rows the program's own `condition` chooses, its ":name" values bound.
+    std::unique_ptr<report::RowSource> open(Database& db, const QString& source,
+                                            const QStringList& orderBy, const QString& condition,
+                                            QList<std::pair<QString, QVariant>> bindings) const;
 
 private:
     std::vector<NamedSource> sources_;

@@ -47,6 +47,17 @@ int BoundReport::print(report::PageSink& sink, const report::RunOptions& options
     return report::ReportRunner(template_.definition, options).run(*rows_, sink);
 }
 
+std::optional<report::ReportTemplate> loadUserTemplate(const QString& fileName, Dialogs& dialogs,
+                                                       const NamedSources& sources)
+{
+    if (!QFileInfo::exists(fileName)) {
+        dialogs.inform(Dialogs::Kind::Warning,
+                       kMissingReportTemplate + QDir::toNativeSeparators(fileName));
+        return std::nullopt;
+    }
+    return loaded(fileName, dialogs, sources);
+}
+
 QString userDefinedTemplatePath(const QString& directory, int report)
 {
     switch (report) {
@@ -67,13 +78,9 @@ std::optional<BoundReport> openUserDefinedReport(int report, const QString& dire
         dialogs.inform(Dialogs::Kind::Warning, kReportChoiceWarning);
         return std::nullopt;
     }
-    if (!QFileInfo::exists(fileName)) {
-        dialogs.inform(Dialogs::Kind::Warning,
-                       kMissingReportTemplate + QDir::toNativeSeparators(fileName));
-        return std::nullopt;
-    }
     const NamedSources sources;
-    std::optional<report::ReportTemplate> reportTemplate = loaded(fileName, dialogs, sources);
+    std::optional<report::ReportTemplate> reportTemplate =
+        loadUserTemplate(fileName, dialogs, sources);
     if (!reportTemplate)
         return std::nullopt;
     auto rows = sources.open(db, reportTemplate->source, reportTemplate->orderBy);

@@ -19,6 +19,8 @@ class Dialogs;
 namespace reports
 {
 
+class NamedSources;
+
 inline const QString kReportChoiceWarning =
     QStringLiteral("Report choice was not one of the selections!");
 inline const QString kMissingReportTemplate =
@@ -44,6 +46,12 @@ private:
     report::ReportTemplate template_;
     std::unique_ptr<report::RowSource> rows_;
 };
+
+// A template the user keeps in the database's directory, checked against the sources. Nothing,
+// after a message, when the file is missing (warning "Could not locate the report template
+// file:" and the file) or the template is refused (error with the loader's text).
+std::optional<report::ReportTemplate> loadUserTemplate(const QString& fileName, Dialogs& dialogs,
+                                                       const NamedSources& sources);
 
 // The template of "Report 1" (report 1) or "Report 2" (report 2) in the database's directory;
 // empty for any other report.

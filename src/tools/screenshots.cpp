@@ -39,6 +39,8 @@
 #include "reports/invoiceprint/invoiceselection.h"
 #include "reports/invoiceprint/printedinvoicereader.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
+#include "reports/registerlists/trptarinvoices.h"
+#include "reports/registerlists/ui/formtimeperiod.h"
 #include "reports/statements/ui/formexportstatements.h"
 #include "reports/ui/formarreportdestination.h"
 #include "samplepayments.h"
@@ -446,6 +448,16 @@ int main(int argc, char** argv)
              screen->wwDBSpinEditMaxStatements->setValue(3);
              return screen;
          }},
+        {QStringLiteral("invoice-list-preview.png"),
+         [&] {
+             report::PageList pages;
+             TrptARInvoices(readRegister(*db, {}), QDate(2026, 12, 6)).print(pages);
+             auto* preview = new TfrmPreview(pages.pages);
+             preview->show();
+             preview->setZoom(75);
+             return preview;
+         }},
+        {QStringLiteral("time-period.png"), [] { return new TFormTimePeriod(QDate(2026, 12, 6)); }},
     };
     int failures = 0;
     for (const Shot& shot : shots) {

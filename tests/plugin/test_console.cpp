@@ -657,6 +657,49 @@ private Q_SLOTS:
         QVERIFY(!console.findChild<TFormExportStatements*>());
         QVERIFY(watcher.messages.isEmpty());
     }
+
+    // Print Payments: the payment register, made but not shown, previews its filtered list; its
+    // time-period lists look for their templates in the data folder.
+    void printPaymentsFromTheConsole()
+    {
+        QTemporaryDir pdfs;
+        registry_->write(reg::PdfFolder, reg::ValueName, pdfs.path());
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        bool ran = false;
+        TfrmARPayments* payments = nullptr;
+        watcher.onDialog = [&](QDialog* d) {
+            if (d != &console || ran)
+                return;
+            ran = true;
+            QTimer::singleShot(0, &console, [&] {
+                console.ActionPrintPayments->trigger();
+                payments =
+                    qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
+                console.accept();
+            });
+        };
+        modules.actions().first()->trigger();
+        QVERIFY(ran);
+        QVERIFY(payments);
+        QVERIFY(!payments->isVisible());
+        QCOMPARE(payments->templateDirectory, data_->path());
+        QVERIFY(payments->actPrintById->isEnabled());
+        TfrmPreview* preview = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* p = qobject_cast<TfrmPreview*>(w); p && p->isVisible())
+                preview = p;
+        }
+        QVERIFY(preview);
+        QCOMPARE(preview->pageCount(), 1);
+        preview->close();
+        QVERIFY(watcher.messages.isEmpty());
+        delete payments; // not closed: closing would offer posting
+    }
 };
 
 QTEST_MAIN(TestConsole)

@@ -190,6 +190,7 @@ void TFormARSystem::buildActions()
     wire(mnuAbout, [this] { ShowAbout(); });
     wire(ActionEditPayments, [this] { openPaymentRegister(this); });
     wire(ActionPostPayments, [this] { postFromPaymentRegister(this); });
+    wire(ActionPrintPayments, [this] { printPaymentList(this); });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)

@@ -19,6 +19,7 @@ QWidget* makeRegister()
 {
     ArProcess& process = arProcess();
     auto* payments = new TfrmARPayments(process.dataModule->database());
+    payments->templateDirectory = process.dataModule->databaseDirectory();
     payments->openPayment = [payments](std::optional<qint64> paymentId) {
         ArProcess& process = arProcess();
         Database& db = process.dataModule->database();
@@ -59,4 +60,10 @@ void openPaymentRegister(QWidget*)
         if (auto* payments = qobject_cast<TfrmARPayments*>(screen))
             payments->resetFilter();
     });
+}
+
+void printPaymentList(QWidget* console)
+{
+    if (TfrmARPayments* payments = paymentRegister(console))
+        payments->printFilteredList();
 }

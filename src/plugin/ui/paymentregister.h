@@ -14,3 +14,6 @@ void postFromPaymentRegister(QWidget* console);
 // Edit Payments (and Accept Payments): the register shown with every payment, its filter and
 // Outstanding toggle reset.
 void openPaymentRegister(QWidget* console);
+// Print Payments: the register's filtered list, over what the register shows (made if need be,
+// not shown).
+void printPaymentList(QWidget* console);

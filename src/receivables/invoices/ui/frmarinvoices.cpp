@@ -18,6 +18,8 @@
 #include "receivables/invoices/ui/registermodel.h"
 #include "receivables/listing/ui/registerwindowparts.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
+#include "reports/registerlists/trptarinvoices.h"
+#include "reports/registerlists/ui/listpreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +32,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <memory>
 
 TfrmARInvoices::TfrmARInvoices(Database& db, TdmLookUps& lookups, QString databaseDirectory,
                                QWidget* parent)
@@ -92,6 +95,10 @@ void TfrmARInvoices::buildActions()
     actPrintUnprinted =
         action("actPrintUnprinted", QStringLiteral("Print &All Unprinted Invoices..."));
     actPrintSetup = action("actPrintSetup", QStringLiteral("Invoice Print Set&up..."));
+    actPrintList = action("actPrintList", QStringLiteral("Print &List..."));
+    actPrintPeriodById = action("actPrintPeriodById", QStringLiteral("by Client/Funder &ID..."));
+    actPrintPeriodByName =
+        action("actPrintPeriodByName", QStringLiteral("by Client/Funder &Name..."));
 
     connect(actNew, &QAction::triggered, this, &TfrmARInvoices::newInvoice);
     connect(actEdit, &QAction::triggered, this, &TfrmARInvoices::editInvoice);
@@ -126,6 +133,11 @@ void TfrmARInvoices::buildActions()
     connect(actPrintSelected, &QAction::triggered, this, &TfrmARInvoices::printSelectedInvoice);
     connect(actPrintUnprinted, &QAction::triggered, this, &TfrmARInvoices::printUnprintedInvoices);
     connect(actPrintSetup, &QAction::triggered, this, &TfrmARInvoices::printSetup);
+    connect(actPrintList, &QAction::triggered, this, &TfrmARInvoices::printList);
+    connect(actPrintPeriodById, &QAction::triggered, this,
+            [this] { printListInTimePeriod(reports::TimePeriodList::InvoicesById); });
+    connect(actPrintPeriodByName, &QAction::triggered, this,
+            [this] { printListInTimePeriod(reports::TimePeriodList::InvoicesByName); });
 }
 
 void TfrmARInvoices::buildMenusAndButtons()
@@ -149,6 +161,10 @@ void TfrmARInvoices::buildMenusAndButtons()
     print->addActions({actPrintSelected, actPrintUnprinted});
     print->addSeparator();
     print->addAction(actPrintSetup);
+    print->addSeparator();
+    print->addAction(actPrintList);
+    QMenu* period = print->addMenu(QStringLiteral("Print List in &time period"));
+    period->addActions({actPrintPeriodById, actPrintPeriodByName});
 
     auto* tools = new QToolBar(this);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -404,6 +420,28 @@ void TfrmARInvoices::printUnprintedInvoices()
     TfrmARInvoicesPrint dialog(db_, directory_, this);
     dialog.exec();
     refresh();
+}
+
+void TfrmARInvoices::printList()
+{
+    if (!printerReady())
+        return;
+    try {
+        // Read again with the list's own view, so the paper shows what the grid shows now.
+        auto list =
+            std::make_shared<TrptARInvoices>(readRegister(db_, view_), QDate::currentDate());
+        previewListReport(
+            this, [list](report::PageSink& sink) { list->print(sink); }, TrptARInvoices::title(),
+            dialogs_);
+    } catch (const DbError& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
+
+void TfrmARInvoices::printListInTimePeriod(reports::TimePeriodList list)
+{
+    if (printerReady())
+        previewTimePeriodList(this, list, directory_, db_, dialogs_);
 }
 
 void TfrmARInvoices::printSetup()

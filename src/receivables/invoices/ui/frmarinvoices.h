@@ -5,6 +5,7 @@
 
 #include "common/ui/messageboxdialogs.h"
 #include "receivables/invoices/register/registerlist.h"
+#include "reports/registerlists/timeperiodlists.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -64,6 +65,10 @@ public:
     void printSelectedInvoice();
     void printUnprintedInvoices();
     void printSetup();
+    // "AR Invoices" over the invoices the list shows, in the preview.
+    void printList();
+    // A list of the invoices dated in a period, by customer number or name.
+    void printListInTimePeriod(reports::TimePeriodList list);
 
     QTableView* grdInvoices;
     QLabel* lblStatus;
@@ -86,6 +91,9 @@ public:
     QAction* actPrintSelected;
     QAction* actPrintUnprinted;
     QAction* actPrintSetup;
+    QAction* actPrintList;
+    QAction* actPrintPeriodById;
+    QAction* actPrintPeriodByName;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,6 @@
 #include "receivables/payments/register/ui/frmarpayments.h"
 
+#include "common/printercheck.h"
 #include "engine/dberror.h"
 #include "receivables/listing/ui/registerwindowparts.h"
 #include "receivables/payments/register/paymentcolumns.h"
@@ -10,6 +11,8 @@
 #include "receivables/payments/register/ui/frmarpaymentsfilter.h"
 #include "receivables/payments/register/ui/frmarpaymentsfind.h"
 #include "receivables/payments/register/ui/paymentregistermodel.h"
+#include "reports/registerlists/trptarpayments.h"
+#include "reports/registerlists/ui/listpreview.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,12 +23,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QUrl>
-
-namespace
-{
-const QString kReportsToCome =
-    QStringLiteral("The payment list reports come with the report menu.");
-}
+#include <memory>
 
 TfrmARPayments::TfrmARPayments(Database& db, QWidget* parent)
     : QWidget(parent, Qt::Window), db_(db), dialogs_(this)
@@ -81,10 +79,6 @@ void TfrmARPayments::buildActions()
     actPrintFiltered = action("actPrintFiltered", QStringLiteral("&Filtered List..."));
     actPrintByDate = action("actPrintByDate", QStringLiteral("by &Date"));
     actPrintById = action("actPrintById", QStringLiteral("by &ID"));
-    for (QAction* print : {actPrintFiltered, actPrintByDate, actPrintById}) {
-        print->setEnabled(false);
-        print->setToolTip(kReportsToCome);
-    }
 
     connect(actNew, &QAction::triggered, this, &TfrmARPayments::newPayment);
     connect(actEdit, &QAction::triggered, this, &TfrmARPayments::editPayment);
@@ -105,6 +99,11 @@ void TfrmARPayments::buildActions()
             openCustomerList(*row->customerId);
     });
     connect(actRefresh, &QAction::triggered, this, &TfrmARPayments::refresh);
+    connect(actPrintFiltered, &QAction::triggered, this, &TfrmARPayments::printFilteredList);
+    connect(actPrintByDate, &QAction::triggered, this,
+            [this] { printInTimePeriod(reports::TimePeriodList::PaymentsByDate); });
+    connect(actPrintById, &QAction::triggered, this,
+            [this] { printInTimePeriod(reports::TimePeriodList::PaymentsById); });
     connect(actPhone, &QAction::triggered, this, [this] {
         if (const PaymentRow* row = currentRow(); row && dial)
             dial(row->phone);
@@ -131,10 +130,8 @@ void TfrmARPayments::buildMenusAndButtons()
     viewMenu->addSeparator();
     viewMenu->addAction(actRefresh);
     QMenu* print = menus->addMenu(QStringLiteral("P&rint"));
-    print->setToolTipsVisible(true);
     print->addAction(actPrintFiltered);
     QMenu* period = print->addMenu(QStringLiteral("Payments in &time period"));
-    period->setToolTipsVisible(true);
     period->addActions({actPrintByDate, actPrintById});
 
     auto* tools = new QToolBar(this);
@@ -195,6 +192,8 @@ void TfrmARPayments::updateCommands()
                             bool(openCustomerList));
     actPhone->setEnabled(row && !row->phone.isEmpty() && bool(dial));
     actEMail->setEnabled(row && !row->email.isEmpty() && bool(sendMail));
+    actPrintByDate->setEnabled(!templateDirectory.isEmpty());
+    actPrintById->setEnabled(!templateDirectory.isEmpty());
     mnuOutstanding->setChecked(view_.outstanding);
     mnuFilter->setChecked(view_.filter.narrows());
     actSortDate->setChecked(view_.order == PaymentOrder::DateNewestFirst);
@@ -314,4 +313,33 @@ void TfrmARPayments::closeEvent(QCloseEvent* event)
         dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
     }
     QWidget::closeEvent(event);
+}
+
+bool TfrmARPayments::printerReady()
+{
+    if (PrinterDefined())
+        return true;
+    dialogs_.inform(Dialogs::Kind::Error, kNoPrinterDefined);
+    return false;
+}
+
+void TfrmARPayments::printFilteredList()
+{
+    if (!printerReady())
+        return;
+    try {
+        // Read again with the list's own view, so the paper shows what the grid shows now.
+        auto list = std::make_shared<TrptARPayments>(readPayments(db_, view_));
+        previewListReport(
+            this, [list](report::PageSink& sink) { list->print(sink); }, TrptARPayments::title(),
+            dialogs_);
+    } catch (const DbError& e) {
+        dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
+
+void TfrmARPayments::printInTimePeriod(reports::TimePeriodList list)
+{
+    if (!templateDirectory.isEmpty() && printerReady())
+        previewTimePeriodList(this, list, templateDirectory, db_, dialogs_);
 }

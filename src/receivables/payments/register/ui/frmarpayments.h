@@ -5,6 +5,7 @@
 
 #include "common/ui/messageboxdialogs.h"
 #include "receivables/payments/register/paymentlist.h"
+#include "reports/registerlists/timeperiodlists.h"
 
 #include <QWidget>
 #include <functional>
@@ -33,6 +34,9 @@ public:
     std::function<void(const QString& phone)> dial;
     // Opens an e-mail message; the desktop's mail program by default.
     std::function<void(const QString& address)> sendMail;
+    // Where the time-period list templates are kept (the database's directory); without it
+    // those two commands stay disabled.
+    QString templateDirectory;
 
     PaymentView view() const { return view_; }
     qint64 currentPaymentId() const;
@@ -60,6 +64,10 @@ public:
     void post();
     void toggleReconciled();
     void filter();
+    // "AR Payments" over the payments the list shows, in the preview.
+    void printFilteredList();
+    // A list of the payments dated in a period, by date or by customer number.
+    void printInTimePeriod(reports::TimePeriodList list);
 
     QTableView* grdPayments;
     QLabel* lblStatus;
@@ -77,7 +85,6 @@ public:
     QAction* actRefresh;
     QAction* actPhone;
     QAction* actEMail;
-    // The payment list reports arrive with the report menu; until then they stay disabled.
     QAction* actPrintFiltered;
     QAction* actPrintByDate;
     QAction* actPrintById;
@@ -89,6 +96,7 @@ private:
     void buildActions();
     void buildMenusAndButtons();
     void openPaymentWindow(std::optional<qint64> paymentId);
+    bool printerReady();
 
     Database& db_;
     MessageBoxDialogs dialogs_;
