@@ -39,6 +39,7 @@
 #include "reports/invoiceprint/invoiceselection.h"
 #include "reports/invoiceprint/printedinvoicereader.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
+#include "reports/menu/ui/frmarreports.h"
 #include "reports/statements/ui/formexportstatements.h"
 #include "reports/ui/formarreportdestination.h"
 #include "samplepayments.h"
@@ -49,6 +50,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -445,6 +447,31 @@ int main(int argc, char** argv)
              screen->EditStatementDescription->setText(QStringLiteral("Meals delivered"));
              screen->wwDBSpinEditMaxStatements->setValue(3);
              return screen;
+         }},
+        {QStringLiteral("report-menu.png"),
+         [&] {
+             auto* menu = new TfrmARReports(*db);
+             menu->show(); // showing sets the defaults
+             menu->lstReports->setCurrentRow(TfrmARReports::History);
+             return menu;
+         }},
+        {QStringLiteral("report-menu-history.png"),
+         [&] {
+             auto* menu = new TfrmARReports(*db);
+             menu->show();
+             menu->lstReports->setCurrentRow(TfrmARReports::History);
+             menu->next();
+             return menu;
+         }},
+        {QStringLiteral("report-menu-statements.png"),
+         [&] {
+             auto* menu = new TfrmARReports(*db);
+             menu->show();
+             menu->lstReports->setCurrentRow(TfrmARReports::Statements);
+             menu->next();
+             menu->edtMinOwing->setText(QStringLiteral("25.00"));
+             menu->edtMinDays->setText(QStringLiteral("30"));
+             return menu;
          }},
     };
     int failures = 0;
