@@ -66,10 +66,6 @@ private Q_SLOTS:
         QCOMPARE(
             history({QStringLiteral("--period"), period_, QStringLiteral("--pdf"), pdf}).exitCode,
             2);
-        QCOMPARE(history({QStringLiteral("--period"), QStringLiteral("13"),
-                          QStringLiteral("--year"), year_, QStringLiteral("--pdf"), pdf})
-                     .exitCode,
-                 2);
         // The history has no as-of date.
         QCOMPARE(history({QStringLiteral("--period"), period_, QStringLiteral("--year"), year_,
                           QStringLiteral("--as-of"), QStringLiteral("2025-03-31"),
