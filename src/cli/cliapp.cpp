@@ -106,7 +106,11 @@ const char* const kHelp =
     "           [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]\n"
     "                             the aged trial balance as of a date (today by default): every\n"
     "                             open invoice by customer in four age columns; --csv writes\n"
-    "                             the lines it prints, amounts with a decimal point\n";
+    "                             the lines it prints, amounts with a decimal point\n"
+    "  report history --period PP --year YYYY [--currency ID] [--customer NO]\n"
+    "           (--pdf FILE | --printer NAME)\n"
+    "                             every invoice and cheque posted to the period, by customer,\n"
+    "                             with the period's count and total of each\n";
 
 } // namespace
 

@@ -13,7 +13,9 @@ namespace
 
 const char* const kUsage =
     "Usage: tallywick report aged [--as-of DATE] [--currency ID] [--customer NO]\n"
-    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]";
+    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]"
+    "\n       tallywick report history --period PP --year YYYY [--currency ID] [--customer NO]\n"
+    "         (--pdf FILE | --printer NAME)";
 
 // Each report by the name the command takes, and the options it accepts beyond where its pages
 // go.
@@ -29,6 +31,10 @@ const QHash<QString, ReportEntry>& reportsByName()
          {&printAgedReport,
           {QStringLiteral("--as-of"), QStringLiteral("--currency"), QStringLiteral("--customer"),
            QStringLiteral("--min-owing"), QStringLiteral("--min-days"), QStringLiteral("--csv")}}},
+        {QStringLiteral("history"),
+         {&printHistoryReport,
+          {QStringLiteral("--period"), QStringLiteral("--year"), QStringLiteral("--currency"),
+           QStringLiteral("--customer")}}},
     };
     return entries;
 }

@@ -11,3 +11,5 @@ using ReportRun = int (*)(TDataModuleARSystem& module, const ReportRequest& requ
                           CliContext& context);
 
 int printAgedReport(TDataModuleARSystem& module, const ReportRequest& request, CliContext& context);
+int printHistoryReport(TDataModuleARSystem& module, const ReportRequest& request,
+                       CliContext& context);

@@ -41,6 +41,7 @@
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 #include "reports/registerlists/trptarinvoices.h"
 #include "reports/registerlists/ui/formtimeperiod.h"
+#include "reports/menu/ui/frmarreports.h"
 #include "reports/statements/ui/formexportstatements.h"
 #include "reports/ui/formarreportdestination.h"
 #include "samplepayments.h"
@@ -51,6 +52,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -458,6 +460,31 @@ int main(int argc, char** argv)
              return preview;
          }},
         {QStringLiteral("time-period.png"), [] { return new TFormTimePeriod(QDate(2026, 12, 6)); }},
+        {QStringLiteral("report-menu.png"),
+         [&] {
+             auto* menu = new TfrmARReports(*db);
+             menu->show(); // showing sets the defaults
+             menu->lstReports->setCurrentRow(TfrmARReports::History);
+             return menu;
+         }},
+        {QStringLiteral("report-menu-history.png"),
+         [&] {
+             auto* menu = new TfrmARReports(*db);
+             menu->show();
+             menu->lstReports->setCurrentRow(TfrmARReports::History);
+             menu->next();
+             return menu;
+         }},
+        {QStringLiteral("report-menu-statements.png"),
+         [&] {
+             auto* menu = new TfrmARReports(*db);
+             menu->show();
+             menu->lstReports->setCurrentRow(TfrmARReports::Statements);
+             menu->next();
+             menu->edtMinOwing->setText(QStringLiteral("25.00"));
+             menu->edtMinDays->setText(QStringLiteral("30"));
+             return menu;
+         }},
     };
     int failures = 0;
     for (const Shot& shot : shots) {

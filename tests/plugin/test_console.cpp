@@ -21,6 +21,7 @@
 #include "receivables/payments/ui/frmarpayment.h"
 #include "report/ui/frmpreview.h"
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
+#include "reports/menu/ui/frmarreports.h"
 #include "reports/statements/ui/formexportstatements.h"
 #include "reports/ui/formarreportdestination.h"
 #include "scripteddialogs.h"
@@ -31,6 +32,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
@@ -447,6 +449,65 @@ private Q_SLOTS:
         QVERIFY(!QGuiApplication::overrideCursor());
         delete first;
         QVERIFY(!findScreen(QStringLiteral("frmTestScreen")));
+    }
+
+    // Print Statements / Reports... opens the one report menu, back on its first page each
+    // time; the aged trial balance and the history reach the preview, and the statements,
+    // not yet connected, are refused with a message.
+    void printStatementsOpensTheReportMenu()
+    {
+        QTemporaryDir pdfs;
+        registry_->write(reg::PdfFolder, reg::ValueName, pdfs.path());
+        TestHost host;
+        TFormARSystem console;
+        console.Init(&host);
+        QMenu modules;
+        console.SetMenu(&modules);
+        ModalWatcher watcher;
+        bool ran = false;
+        TfrmARReports* first = nullptr;
+        TfrmARReports* again = nullptr;
+        bool backOnFirstPage = false;
+        QList<int> previewPages;
+        watcher.onDialog = [&](QDialog* d) {
+            if (d != &console || ran)
+                return;
+            ran = true;
+            QTimer::singleShot(0, &console, [&] {
+                console.findChild<QPushButton*>(QStringLiteral("btnPrintStatements"))->click();
+                first = qobject_cast<TfrmARReports*>(findScreen(QStringLiteral("frmARReports")));
+                if (!first) {
+                    console.accept();
+                    return;
+                }
+                first->lstReports->setCurrentRow(TfrmARReports::Statements);
+                first->next();
+                console.ActionPrintStatements->trigger();
+                again = qobject_cast<TfrmARReports*>(findScreen(QStringLiteral("frmARReports")));
+                backOnFirstPage = again && again->isVisible() && !again->onOptionsPage();
+                for (TfrmARReports::Report report :
+                     {TfrmARReports::AgedTrialBalance, TfrmARReports::History,
+                      TfrmARReports::Statements}) {
+                    first->lstReports->setCurrentRow(report);
+                    first->next();
+                    first->next();
+                    for (TfrmPreview* preview : first->findChildren<TfrmPreview*>()) {
+                        previewPages << preview->pageCount();
+                        delete preview;
+                    }
+                }
+                console.accept();
+            });
+        };
+        modules.actions().first()->trigger();
+        QVERIFY(ran);
+        QVERIFY(first);
+        QCOMPARE(again, first);
+        QVERIFY(backOnFirstPage);
+        QCOMPARE(previewPages, QList<int>({1, 1}));
+        QCOMPARE(watcher.messages,
+                 QStringList({QStringLiteral("AR Statements cannot be started from this menu.")}));
+        delete first;
     }
 
     void screenChoicesAreRemembered()

@@ -14,6 +14,7 @@
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/invoiceregister.h"
 #include "plugin/ui/paymentregister.h"
+#include "plugin/ui/reportmenu.h"
 #include "plugin/ui/screenregistry.h"
 #include "report/ui/outputdevice.h"
 #include "reports/statements/ui/formexportstatements.h"
@@ -191,6 +192,7 @@ void TFormARSystem::buildActions()
     wire(ActionEditPayments, [this] { openPaymentRegister(this); });
     wire(ActionPostPayments, [this] { postFromPaymentRegister(this); });
     wire(ActionPrintPayments, [this] { printPaymentList(this); });
+    wire(ActionPrintStatements, [this] { openReportMenu(this); });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)
