@@ -106,7 +106,15 @@ const char* const kHelp =
     "           [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]\n"
     "                             the aged trial balance as of a date (today by default): every\n"
     "                             open invoice by customer in four age columns; --csv writes\n"
-    "                             the lines it prints, amounts with a decimal point\n";
+    "                             the lines it prints, amounts with a decimal point\n"
+    "  report statements [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]\n"
+    "           [--min-days N] (--pdf FILE | --printer NAME)\n"
+    "                             one statement per customer marked for statements (any\n"
+    "                             customer named with --customer): its open invoices and total\n"
+    "  report labels [same options as statements]\n"
+    "                             the statements' address labels with ARLabel.rtm of the data\n"
+    "                             directory; the labels are taken to be in the printer (--no\n"
+    "                             skips them)\n";
 
 } // namespace
 

@@ -13,7 +13,9 @@ namespace
 
 const char* const kUsage =
     "Usage: tallywick report aged [--as-of DATE] [--currency ID] [--customer NO]\n"
-    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]";
+    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]\n"
+    "       tallywick report statements|labels [--as-of DATE] [--currency ID] [--customer NO]\n"
+    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME)";
 
 // Each report by the name the command takes, and the options it accepts beyond where its pages
 // go.
@@ -29,6 +31,14 @@ const QHash<QString, ReportEntry>& reportsByName()
          {&printAgedReport,
           {QStringLiteral("--as-of"), QStringLiteral("--currency"), QStringLiteral("--customer"),
            QStringLiteral("--min-owing"), QStringLiteral("--min-days"), QStringLiteral("--csv")}}},
+        {QStringLiteral("statements"),
+         {&printStatementsReport,
+          {QStringLiteral("--as-of"), QStringLiteral("--currency"), QStringLiteral("--customer"),
+           QStringLiteral("--min-owing"), QStringLiteral("--min-days")}}},
+        {QStringLiteral("labels"),
+         {&printStatementLabelsReport,
+          {QStringLiteral("--as-of"), QStringLiteral("--currency"), QStringLiteral("--customer"),
+           QStringLiteral("--min-owing"), QStringLiteral("--min-days")}}},
     };
     return entries;
 }
