@@ -43,16 +43,17 @@ std::unique_ptr<report::RowSource> statementLabelRows(Database& db,
         conditions << QStringLiteral("C.CustomerID = :customer");
         bindings.append({QStringLiteral(":customer"), *selection.customerId});
     }
-    // The customer's own name and address only: a label template that prefers a ship-to name
-    // finds none and prints the customer's name, the one the statement is addressed to.
+    // Empty names first on both engines. The customer's own name and address only: a label template
+    // that prefers a ship-to name finds none and prints the customer's name, the one the statement
+    // is addressed to.
     const Dialect& d = db.dialect();
     const QString sql =
         QStringLiteral("SELECT C.CustomerID, C.CustomerNo, C.CustomerName, C.Contact,"
                        " C.AddressLine1, C.AddressLine2, C.City, C.StateProv, C.ZipCode,"
                        " C.Country FROM Customer C WHERE %1 ORDER BY %2, %3, C.CustomerID")
             .arg(conditions.join(QStringLiteral(" AND ")),
-                 d.nocaseOrder(QStringLiteral("C.CustomerName")),
-                 d.nocaseOrder(QStringLiteral("C.CustomerNo")));
+                 d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerName, '')")),
+                 d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerNo, '')")));
     return std::make_unique<report::QueryRowSource>(db, sql, bindings);
 }
 

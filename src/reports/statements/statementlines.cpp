@@ -34,12 +34,13 @@ std::vector<StatementLine> statementLines(Database& db, const ReportSelection& s
     if (selection.currencyId)
         sql += QStringLiteral(" AND (C.CurrencyID = :currency)");
     const Dialect& d = db.dialect();
-    // The customer's id after its name and number, so two customers of one name and number
-    // never interleave; the invoice's id last, so equal numbers keep one order on both engines.
+    // Empty text sorts first on both engines. The customer's id after its name and number, so two
+    // customers of one name and number never interleave; the invoice's id last, so equal numbers
+    // keep one order on both engines.
     sql += QStringLiteral(" ORDER BY %1, %2, I.CustomerID, I.InvoiceDate, %3, I.ARInvoiceID")
-               .arg(d.nocaseOrder(QStringLiteral("C.CustomerName")),
-                    d.nocaseOrder(QStringLiteral("C.CustomerNo")),
-                    d.nocaseOrder(QStringLiteral("I.InvoiceNo")));
+               .arg(d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerName, '')")),
+                    d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerNo, '')")),
+                    d.nocaseOrder(QStringLiteral("COALESCE(I.InvoiceNo, '')")));
 
     // Read before the lines: a second statement while the lines are being read would cut their
     // reading short on PostgreSQL.
