@@ -110,7 +110,15 @@ const char* const kHelp =
     "  report history --period PP --year YYYY [--currency ID] [--customer NO]\n"
     "           (--pdf FILE | --printer NAME)\n"
     "                             every invoice and cheque posted to the period, by customer,\n"
-    "                             with the period's count and total of each\n";
+    "                             with the period's count and total of each\n"
+    "  report statements [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]\n"
+    "           [--min-days N] (--pdf FILE | --printer NAME)\n"
+    "                             one statement per customer marked for statements (any\n"
+    "                             customer named with --customer): its open invoices and total\n"
+    "  report labels [same options as statements]\n"
+    "                             the statements' address labels with ARLabel.rtm of the data\n"
+    "                             directory; the labels are taken to be in the printer (--no\n"
+    "                             skips them)\n";
 
 } // namespace
 

@@ -13,9 +13,11 @@ namespace
 
 const char* const kUsage =
     "Usage: tallywick report aged [--as-of DATE] [--currency ID] [--customer NO]\n"
-    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]"
-    "\n       tallywick report history --period PP --year YYYY [--currency ID] [--customer NO]\n"
-    "         (--pdf FILE | --printer NAME)";
+    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]\n"
+    "       tallywick report history --period PP --year YYYY [--currency ID] [--customer NO]\n"
+    "         (--pdf FILE | --printer NAME)\n"
+    "       tallywick report statements|labels [--as-of DATE] [--currency ID] [--customer NO]\n"
+    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME)";
 
 // Each report by the name the command takes, and the options it accepts beyond where its pages
 // go.
@@ -35,6 +37,14 @@ const QHash<QString, ReportEntry>& reportsByName()
          {&printHistoryReport,
           {QStringLiteral("--period"), QStringLiteral("--year"), QStringLiteral("--currency"),
            QStringLiteral("--customer")}}},
+        {QStringLiteral("statements"),
+         {&printStatementsReport,
+          {QStringLiteral("--as-of"), QStringLiteral("--currency"), QStringLiteral("--customer"),
+           QStringLiteral("--min-owing"), QStringLiteral("--min-days")}}},
+        {QStringLiteral("labels"),
+         {&printStatementLabelsReport,
+          {QStringLiteral("--as-of"), QStringLiteral("--currency"), QStringLiteral("--customer"),
+           QStringLiteral("--min-owing"), QStringLiteral("--min-days")}}},
     };
     return entries;
 }

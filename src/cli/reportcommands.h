@@ -13,3 +13,9 @@ using ReportRun = int (*)(TDataModuleARSystem& module, const ReportRequest& requ
 int printAgedReport(TDataModuleARSystem& module, const ReportRequest& request, CliContext& context);
 int printHistoryReport(TDataModuleARSystem& module, const ReportRequest& request,
                        CliContext& context);
+// tallywick report statements: one statement per customer that owes.
+int printStatementsReport(TDataModuleARSystem& module, const ReportRequest& request,
+                          CliContext& context);
+// tallywick report labels: the statements' address labels with the user's label template.
+int printStatementLabelsReport(TDataModuleARSystem& module, const ReportRequest& request,
+                               CliContext& context);

@@ -26,6 +26,10 @@ inline const QString kReportChoiceWarning =
 inline const QString kMissingReportTemplate =
     QStringLiteral("Could not locate the report template file:\n\r");
 inline const QString kLabelTemplateName = QStringLiteral("ARLabel.rtm");
+// Asked before any labels print, with invoices and with statements.
+inline const QString kInsertLabels =
+    QStringLiteral("Insert labels into printer and click OK when ready.\r\nClick Cancel to skip "
+                   "printing any labels.");
 
 // A loaded template with its rows, ready to print as often as asked (a preview prints again
 // when it is paged through or sent to the printer).

@@ -4,6 +4,7 @@
 #include "engine/database.h"
 #include "engine/dialect.h"
 #include "engine/statement.h"
+#include "reports/customerstanding.h"
 
 #include <QHash>
 
@@ -33,34 +34,6 @@ Money domesticAmount(Money owing, double exchangeRate)
 
 namespace
 {
-
-struct CustomerStanding {
-    Money owing;
-    QDate oldestInvoice;
-};
-
-// Each customer's total owing and oldest open invoice, read once for the whole run.
-QHash<int, CustomerStanding> standings(Database& db)
-{
-    QHash<int, CustomerStanding> all;
-    Statement q = db.prepare(QStringLiteral("SELECT CustomerID, SUM(Owing) AS SumOwing,"
-                                            " MIN(InvoiceDate) AS MinDate FROM ARInv"
-                                            " WHERE Owing <> 0 GROUP BY CustomerID"));
-    q.exec();
-    while (q.next())
-        all.insert(int(q.integer(QStringLiteral("CustomerID"))),
-                   {q.money(QStringLiteral("SumOwing")), q.date(QStringLiteral("MinDate"))});
-    return all;
-}
-
-bool meetsMinimums(const AgedSelection& selection, const CustomerStanding& standing)
-{
-    if (selection.minOwing > Money() && standing.owing < selection.minOwing)
-        return false;
-    if (selection.minDays > 0 && standing.oldestInvoice.daysTo(selection.asOf) < selection.minDays)
-        return false;
-    return true;
-}
 
 // The names of the clients that funders' open invoices are for, by customer number. Read before
 // the invoices: a second statement on the connection while the invoices are being read would
@@ -98,9 +71,9 @@ std::vector<AgedLine> agedLines(Database& db, const AgedSelection& selection)
                     d.nocaseOrder(QStringLiteral("C.CustomerNo")),
                     d.nocaseOrder(QStringLiteral("I.InvoiceNo")));
 
-    const bool selective = selection.minOwing > Money() || selection.minDays > 0;
+    const bool selective = asksForMinimums(selection);
     const QHash<int, CustomerStanding> standing =
-        selective ? standings(db) : QHash<int, CustomerStanding>();
+        selective ? customerStandings(db) : QHash<int, CustomerStanding>();
     const QHash<QString, QString> names = clientNames(db);
 
     Statement q = db.prepare(sql);

@@ -20,6 +20,10 @@ InvoiceLetterhead letterheadFor(const QString& companyName, const QString& addre
     l.companyNameFontSize =
         companyName.size() < kLongNameLength ? kLargeNameFontSize : kSmallNameFontSize;
     l.addressLabel = addressLine1;
+    for (const QString& line : {addressLine1, addressLine2, addressLine3}) {
+        if (!line.isEmpty())
+            l.addressLines << line;
+    }
     for (const QString& line : {addressLine2, addressLine3}) {
         if (!line.isEmpty())
             l.addressLabel += QStringLiteral(", ") + line;

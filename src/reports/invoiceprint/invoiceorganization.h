@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -12,6 +13,7 @@ struct InvoiceLetterhead {
     QString companyName;
     int companyNameFontSize = 22; // points: 22, or 16 for a name of 26 characters or more
     QString addressLabel;         // "1 Main St, Suite 2, Dayton"
+    QStringList addressLines;     // the address lines that are not empty, one per line
     QString phoneLabel;           // "Tel: 555-0100", or empty
     QString footerLine1;          // the name, and five blanks and the tax number when there is one
     QString footerLine2;          // the address label, three blanks, the phone label

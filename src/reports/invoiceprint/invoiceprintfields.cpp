@@ -12,7 +12,6 @@ namespace
 // The sizes of the printout's worked-out text fields; longer text is cut, as it always was.
 constexpr int kTermsSize = 60;
 constexpr int kTaxCaptionSize = 30;
-constexpr int kAddressLineSize = 35;
 constexpr int kApplicableCodesSize = 2;
 constexpr int kLineTaxCodesSize = 3;
 
@@ -22,26 +21,6 @@ QString number(double value)
 }
 
 } // namespace
-
-AddressLines2To4 addressLines2To4(const QString& addressLine2, const QString& city,
-                                  const QString& stateProv, const QString& zipCode,
-                                  const QString& country)
-{
-    QString cityLine = city;
-    if (!stateProv.isEmpty())
-        cityLine += QStringLiteral(", ") + stateProv;
-    if (!zipCode.isEmpty())
-        cityLine += QStringLiteral("     ") + zipCode;
-    AddressLines2To4 lines;
-    if (addressLine2.isEmpty())
-        lines = {cityLine, country, QString()};
-    else
-        lines = {addressLine2, cityLine, country};
-    lines.line2.truncate(kAddressLineSize);
-    lines.line3.truncate(kAddressLineSize);
-    lines.line4.truncate(kAddressLineSize);
-    return lines;
-}
 
 QString termsText(bool cod, double discPC, std::optional<int> discDays, int netDays,
                   QDate invoiceDate, const FormatSettings& settings)

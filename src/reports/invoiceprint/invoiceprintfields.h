@@ -6,6 +6,7 @@
 #include "common/formatsettings.h"
 #include "receivables/invoices/invoicetotals.h"
 #include "receivables/invoices/taxbuckets.h"
+#include "reports/customeraddress.h"
 #include "reports/invoiceprint/printedinvoice.h"
 
 #include <QDate>
@@ -28,16 +29,9 @@ struct InvoiceFieldInputs {
     TaxBuckets buckets;
 };
 
-// The second to fourth lines of an address: the city line (city, ", " state, five blanks and
-// the postal code) moves up into the second line when there is no second address line.
-struct AddressLines2To4 {
-    QString line2;
-    QString line3;
-    QString line4;
-};
-AddressLines2To4 addressLines2To4(const QString& addressLine2, const QString& city,
-                                  const QString& stateProv, const QString& zipCode,
-                                  const QString& country);
+// The address blocks close up as every printed address does.
+using reports::AddressLines2To4;
+using reports::addressLines2To4;
 
 // "Terms: C.O.D.", or "Terms: " with "2% 10   " for a discount and then "Payable on Receipt"
 // or "Due " and the due date in the short date format.

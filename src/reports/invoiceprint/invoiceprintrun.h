@@ -10,6 +10,7 @@
 
 #include "common/formatsettings.h"
 #include "reports/invoiceprint/invoiceprintchoices.h"
+#include "reports/userdefinedreports.h"
 
 #include <QString>
 #include <optional>
@@ -56,9 +57,7 @@ inline const QString kConflictingWindow =
     QStringLiteral("A conflicting program is running...\rPlease close 'AR Invoice' form");
 inline const QString kLockQuestion =
     QStringLiteral("Unable to lock Invoices table... this table is being updated by another job.");
-inline const QString kInsertLabels =
-    QStringLiteral("Insert labels into printer and click OK when ready.\r\nClick Cancel to skip "
-                   "printing any labels.");
+using reports::kInsertLabels;
 inline const QString kPrintedOkQuestion = QStringLiteral("Did invoice(s) print OK?");
 inline const QString kUpdating = QStringLiteral("Updating invoice(s)");
 QString toBeUpdatedText(int batchSize);

@@ -1,6 +1,7 @@
 #include "reports/invoiceprint/invoicewording.h"
 
 #include "common/formats.h"
+#include "reports/customeraddress.h"
 
 namespace
 {
@@ -82,7 +83,7 @@ InvoiceWording InvoiceWordingRun::next(const PrintedInvoice& invoice)
 
     const bool funder = invoice.customerType == kFunder;
     w.billToContact =
-        funder ? invoice.customerName + QStringLiteral(" %") + invoice.contact : invoice.contact;
+        reports::contactLine(invoice.customerType, invoice.customerName, invoice.contact);
     w.showShipTo = !invoice.shipToName.isEmpty() || !invoice.shipToAddressLine1.isEmpty();
     if (!w.showShipTo) {
         if (!funder)
