@@ -452,8 +452,9 @@ private Q_SLOTS:
     }
 
     // Print Statements / Reports... opens the one report menu, back on its first page each
-    // time; the aged trial balance and the history reach the preview, and the statements,
-    // not yet connected, are refused with a message.
+    // time; the aged trial balance and the history reach the preview, the statements of an empty
+    // ledger say there are none, and the labels ask for the label stock and then miss their
+    // template in an empty data folder.
     void printStatementsOpensTheReportMenu()
     {
         QTemporaryDir pdfs;
@@ -487,7 +488,7 @@ private Q_SLOTS:
                 backOnFirstPage = again && again->isVisible() && !again->onOptionsPage();
                 for (TfrmARReports::Report report :
                      {TfrmARReports::AgedTrialBalance, TfrmARReports::History,
-                      TfrmARReports::Statements}) {
+                      TfrmARReports::Statements, TfrmARReports::Labels}) {
                     first->lstReports->setCurrentRow(report);
                     first->next();
                     first->next();
@@ -505,8 +506,13 @@ private Q_SLOTS:
         QCOMPARE(again, first);
         QVERIFY(backOnFirstPage);
         QCOMPARE(previewPages, QList<int>({1, 1}));
-        QCOMPARE(watcher.messages,
-                 QStringList({QStringLiteral("AR Statements cannot be started from this menu.")}));
+        QCOMPARE(watcher.messages.size(), 3);
+        QCOMPARE(watcher.messages.at(0),
+                 QStringLiteral("No customer has a statement to print for this selection."));
+        QVERIFY(watcher.messages.at(1).startsWith(QStringLiteral("Insert labels into printer")));
+        QVERIFY2(watcher.messages.at(2).startsWith(QStringLiteral("The report template ")) &&
+                     watcher.messages.at(2).endsWith(QStringLiteral("could not be found.")),
+                 qPrintable(watcher.messages.at(2)));
         delete first;
     }
 

@@ -4,11 +4,16 @@
 #include "data/datamodule.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/screenregistry.h"
+#include "report/ui/desktopprint.h"
 #include "report/ui/frmpreview.h"
 #include "reports/aged/agedtrialbalance.h"
 #include "reports/history/arhistory.h"
+#include "reports/invoiceprint/invoiceorganization.h"
 #include "reports/menu/ui/frmarreports.h"
 #include "reports/selectionnames.h"
+#include "reports/statements/arstatements.h"
+#include "reports/statements/statementlabels.h"
+#include "reports/statements/statementlines.h"
 
 #include <memory>
 
@@ -19,14 +24,24 @@ namespace
 
 const QString kName = QStringLiteral("frmARReports");
 
+const QString kNoStatements =
+    QStringLiteral("No customer has a statement to print for this selection.");
+
 // Reads the report's rows once and shows its pages in the preview window; a failure to read
-// them is told, not swallowed.
+// them is told, not swallowed. A report with nothing to print gives no producer, and `nothing`
+// says so instead of an empty preview.
 void showPreview(QWidget* menu, const QString& name,
-                 const std::function<report::ReportProducer()>& prepare)
+                 const std::function<report::ReportProducer()>& prepare,
+                 const QString& nothing = {})
 {
     MessageBoxDialogs dialogs(menu);
     try {
-        auto* preview = new TfrmPreview(prepare(), menu);
+        report::ReportProducer producer = prepare();
+        if (!producer) {
+            dialogs.inform(Dialogs::Kind::Information, nothing);
+            return;
+        }
+        auto* preview = new TfrmPreview(std::move(producer), menu);
         preview->setAttribute(Qt::WA_DeleteOnClose);
         preview->setReportName(name);
         preview->show();
@@ -67,8 +82,48 @@ void previewHistory(QWidget* menu, const ReportMenuChoices& choices)
     });
 }
 
-// The statements and labels are started here once their runs are in place; until then the
-// menu refuses them.
+void previewStatements(QWidget* menu, const ReportMenuChoices& choices)
+{
+    showPreview(
+        menu, QStringLiteral("AR Statements"),
+        [&choices]() -> report::ReportProducer {
+            Database& db = arProcess().dataModule->database();
+            const ReportSelection& selection = choices.selection;
+            const InvoiceLetterhead letterhead = readInvoiceOrganization(db).letterhead;
+            auto lines =
+                std::make_shared<const std::vector<StatementLine>>(statementLines(db, selection));
+            if (lines->empty())
+                return {};
+            return [lines, letterhead, asOf = selection.asOf](report::PageSink& sink) {
+                printStatementLines(*lines, letterhead, asOf, sink);
+            };
+        },
+        kNoStatements);
+}
+
+// Labels go to the printer. They are laid out first, after the question whether they are in
+// the printer, so that the print dialog is only offered when there are labels to print.
+void printLabels(QWidget* menu, const ReportMenuChoices& choices)
+{
+    MessageBoxDialogs dialogs(menu);
+    try {
+        TDataModuleARSystem& module = *arProcess().dataModule;
+        auto labels = std::make_shared<report::PageList>();
+        if (!printStatementLabels(module.database(), module.databaseDirectory(), dialogs,
+                                  choices.selection, *labels))
+            return;
+        report::printFromDesktop(
+            menu,
+            [labels](report::PageSink& sink) {
+                for (const report::Page& page : labels->pages)
+                    sink.addPage(page);
+            },
+            QStringLiteral("AR Labels"), dialogs);
+    } catch (const std::exception& e) {
+        dialogs.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
+
 QWidget* makeMenu()
 {
     auto* menu = new TfrmARReports(arProcess().dataModule->database());
@@ -78,6 +133,10 @@ QWidget* makeMenu()
     menu->startHistory = [menu](const ReportMenuChoices& choices) {
         previewHistory(menu, choices);
     };
+    menu->startStatements = [menu](const ReportMenuChoices& choices) {
+        previewStatements(menu, choices);
+    };
+    menu->startLabels = [menu](const ReportMenuChoices& choices) { printLabels(menu, choices); };
     return menu;
 }
 
