@@ -52,6 +52,7 @@ QFont qtFont(const PrintFont& font)
     face.setItalic(font.italic);
     face.setKerning(false);
     face.setHintingPreference(QFont::PreferNoHinting);
+    face.setStyleStrategy(QFont::PreferNoShaping);
     return face;
 }
 
