@@ -52,6 +52,8 @@ QFont qtFont(const PrintFont& font)
     face.setItalic(font.italic);
     face.setKerning(false);
     face.setHintingPreference(QFont::PreferNoHinting);
+    // With kerning off, shaping plain Latin text places the same glyphs at the same places; it
+    // is skipped, as it costs a good part of painting a long report (other scripts are shaped).
     face.setStyleStrategy(QFont::PreferNoShaping);
     return face;
 }
