@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <unordered_map>
 
 namespace report
 {
@@ -23,8 +24,21 @@ public:
     QStringList fields() const;
 
 private:
-    // Field positions are shared by every row of a source.
-    std::shared_ptr<QHash<QString, int>> positions_ = std::make_shared<QHash<QString, int>>();
+    // Names are looked up as they are spelled, folding case character by character, so that
+    // the many lookups of a long report make no lower-case copy of the name.
+    struct CaselessHash {
+        size_t operator()(const QString& name) const noexcept;
+    };
+    struct CaselessEqual {
+        bool operator()(const QString& a, const QString& b) const noexcept
+        {
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        }
+    };
+    using Positions = std::unordered_map<QString, int, CaselessHash, CaselessEqual>;
+
+    // Field positions (keyed by the lower-case name) are shared by every row of a source.
+    std::shared_ptr<Positions> positions_ = std::make_shared<Positions>();
     QVariantList values_;
 };
 

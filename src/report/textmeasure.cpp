@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <deque>
 
 namespace report
 {
@@ -25,9 +26,21 @@ const QImage& measuringSurface()
     return surface;
 }
 
-QFontMetricsF metricsFor(const PrintFont& font)
+// A report uses a handful of fonts over thousands of texts: each font's metrics are made once
+// (for each thread that measures, as Qt's font caches are per thread).
+const QFontMetricsF& metricsFor(const PrintFont& font)
 {
-    return QFontMetricsF(qtFont(font), &measuringSurface());
+    struct Measured {
+        PrintFont font;
+        QFontMetricsF metrics;
+    };
+    thread_local std::deque<Measured> known; // a deque: the metrics handed out stay put
+    for (const Measured& m : known) {
+        if (m.font == font)
+            return m.metrics;
+    }
+    known.push_back({font, QFontMetricsF(qtFont(font), &measuringSurface())});
+    return known.back().metrics;
 }
 } // namespace
 
@@ -39,6 +52,9 @@ QFont qtFont(const PrintFont& font)
     face.setItalic(font.italic);
     face.setKerning(false);
     face.setHintingPreference(QFont::PreferNoHinting);
+    // With kerning off, shaping plain Latin text places the same glyphs at the same places; it
+    // is skipped, as it costs a good part of painting a long report (other scripts are shaped).
+    face.setStyleStrategy(QFont::PreferNoShaping);
     return face;
 }
 
