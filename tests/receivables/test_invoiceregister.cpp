@@ -301,8 +301,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("engine");
         QTest::addColumn<bool>("latest");
-        for (const QString& engine : {QStringLiteral("SQLite"), QStringLiteral("PostgreSQL")}) {
-            if (engine == QLatin1String("PostgreSQL") && !testdb::postgresAvailable()) {
+        for (const QString& engine : {QStringLiteral("sqlite"), QStringLiteral("postgres")}) {
+            if (engine == QLatin1String("postgres") && !testdb::postgresAvailable()) {
                 if (qEnvironmentVariableIsSet("TALLYWICK_REQUIRE_PG"))
                     QFAIL("TALLYWICK_REQUIRE_PG is set but no server is named");
                 continue;
