@@ -5,6 +5,7 @@
 // reports; not part of the test run.
 //
 //   bench_reports DIR|--postgres [--invoices N]
+#include "common/memoryreuse.h"
 #include "data/artables.h"
 #include "engine/batchinsert.h"
 #include "engine/connectionparams.h"
@@ -13,6 +14,8 @@
 #include "engine/transaction.h"
 #include "report/pdfoutput.h"
 #include "reports/aged/agedtrialbalance.h"
+#include "reports/statements/arstatements.h"
+#include "reports/statements/statementlines.h"
 #include "throwawayschema.h"
 
 #include <QDir>
@@ -62,21 +65,24 @@ void makeLedger(Database& db, int invoices)
     currencies.add({2, QStringLiteral("US Dollars"), 1.3425});
     currencies.finish();
 
-    BatchInsert customer(db, ar::customer(),
-                         {QStringLiteral("CustomerID"), QStringLiteral("CustomerNo"),
-                          QStringLiteral("CustomerName"), QStringLiteral("Contact"),
-                          QStringLiteral("Phone"), QStringLiteral("CurrencyID"),
-                          QStringLiteral("CustomerType")});
+    BatchInsert customer(
+        db, ar::customer(),
+        {QStringLiteral("CustomerID"), QStringLiteral("CustomerNo"), QStringLiteral("CustomerName"),
+         QStringLiteral("Contact"), QStringLiteral("Phone"), QStringLiteral("CurrencyID"),
+         QStringLiteral("CustomerType"), QStringLiteral("AddressLine1"), QStringLiteral("City"),
+         QStringLiteral("StateProv"), QStringLiteral("ZipCode"), QStringLiteral("PrintStatement")});
     for (int c = 1; c <= customers; ++c) {
         const QString name =
             isFunder(c) ? QStringLiteral("%1 Community Fund %2")
                               .arg(surnames[(c / 10) % surnames.size()])
                               .arg(c)
                         : QStringLiteral("%1, Pat %2").arg(surnames[c % surnames.size()]).arg(c);
-        customer.add({c, customerNo(c), name, QStringLiteral("Pat %1").arg(surnames[c % 7]),
-                      QStringLiteral("(613) 555-%1").arg(c % 10000, 4, 10, QLatin1Char('0')),
-                      1 + (c % 5 == 0 ? 1 : 0),
-                      isFunder(c) ? QStringLiteral("F") : QStringLiteral("C")});
+        customer.add(
+            {c, customerNo(c), name, QStringLiteral("Pat %1").arg(surnames[c % 7]),
+             QStringLiteral("(613) 555-%1").arg(c % 10000, 4, 10, QLatin1Char('0')),
+             1 + (c % 5 == 0 ? 1 : 0), isFunder(c) ? QStringLiteral("F") : QStringLiteral("C"),
+             QStringLiteral("%1 Riverside Drive").arg(c % 900 + 1), QStringLiteral("Riverbend"),
+             QStringLiteral("OH"), QStringLiteral("45601"), true});
     }
     customer.finish();
 
@@ -146,6 +152,41 @@ TimedReport agedTrialBalance(Database& db, const QString& pdf)
     return report;
 }
 
+// The statements of every customer as the report menu previews them and the command prints
+// them: the lines read once, then one statement per customer.
+TimedReport statements(Database& db, const QString& pdf)
+{
+    struct State {
+        std::vector<reports::StatementLine> lines;
+        int pages = 0;
+    };
+    auto state = std::make_shared<State>();
+    reports::ReportSelection selection;
+    selection.asOf = kAsOf;
+    TimedReport report;
+    report.name = QStringLiteral("statements");
+    report.steps.push_back({QStringLiteral("reading the lines"), [&db, state, selection] {
+                                state->lines = reports::statementLines(db, selection);
+                            }});
+    report.steps.push_back({QStringLiteral("printing"), [state, pdf] {
+                                InvoiceLetterhead letterhead;
+                                letterhead.companyName =
+                                    QStringLiteral("Riverbend Community Meals");
+                                letterhead.addressLines = {QStringLiteral("418 Foundry Street"),
+                                                           QStringLiteral("Riverbend OH 45601")};
+                                report::RunOptions options;
+                                options.printedAt = QDateTime(kAsOf, QTime(9, 0));
+                                report::PdfOutput output(pdf, QStringLiteral("AR Statements"));
+                                state->pages = reports::printStatementLines(
+                                    state->lines, letterhead, kAsOf, output, options);
+                                output.finish();
+                            }});
+    report.made = [state] {
+        return QStringLiteral("%1 invoices, %2 pages").arg(state->lines.size()).arg(state->pages);
+    };
+    return report;
+}
+
 QString seconds(qint64 ns)
 {
     return QString::number(double(ns) / 1e9, 'f', 2) + QStringLiteral(" s");
@@ -170,7 +211,8 @@ int benchmark(std::unique_ptr<Database> db, const QString& dir, int invoices, QT
 {
     makeLedger(*db, invoices);
     const std::vector<TimedReport> timed = {
-        agedTrialBalance(*db, QDir(dir).filePath(QStringLiteral("aged.pdf")))};
+        agedTrialBalance(*db, QDir(dir).filePath(QStringLiteral("aged.pdf"))),
+        statements(*db, QDir(dir).filePath(QStringLiteral("statements.pdf")))};
     for (const TimedReport& report : timed) {
         QStringList parts, steps;
         qint64 total = 0, processor = 0;
@@ -203,6 +245,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    keepFreedMemoryForReuse(); // as the command line does
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,4 +1,5 @@
 #include "cli/cliapp.h"
+#include "common/memoryreuse.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
         }
     }
+    keepFreedMemoryForReuse(); // a long report prints faster
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tallywick"));
     QTextStream out(stdout);
