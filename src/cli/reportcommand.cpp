@@ -14,7 +14,7 @@ namespace
 const char* const kUsage =
     "Usage: tallywick report aged [--as-of DATE] [--currency ID] [--customer NO]\n"
     "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]\n"
-    "       tallywick report history --period PP --year YYYY [--currency ID] [--customer NO]\n"
+    "       tallywick report history [--period PP --year YYYY] [--currency ID] [--customer NO]\n"
     "         (--pdf FILE | --printer NAME)\n"
     "       tallywick report statements|labels [--as-of DATE] [--currency ID] [--customer NO]\n"
     "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME)";
@@ -49,17 +49,34 @@ const QHash<QString, ReportEntry>& reportsByName()
     return entries;
 }
 
-// An option the named report does not take, else empty.
-QString optionNotTaken(const QStringList& args, const QStringList& taken)
+// The selection options every report is offered, so that a script may ask each report alike:
+// one a report does not use is noted and passed over. Any other option the report does not
+// take (--csv beside the aged trial balance) is refused.
+const QStringList kSelectionOptions = {QStringLiteral("--as-of"),    QStringLiteral("--period"),
+                                       QStringLiteral("--year"),     QStringLiteral("--currency"),
+                                       QStringLiteral("--customer"), QStringLiteral("--min-owing"),
+                                       QStringLiteral("--min-days")};
+
+struct OptionCheck {
+    QString refused;    // the first option the report cannot take
+    QStringList unused; // selection options the report does not use
+};
+
+OptionCheck checkOptions(const QStringList& args, const QStringList& taken)
 {
+    OptionCheck check;
     for (qsizetype i = 0; i < args.size(); i += 2) {
         const QString& option = args[i];
-        if (option == QLatin1String("--pdf") || option == QLatin1String("--printer"))
+        if (option == QLatin1String("--pdf") || option == QLatin1String("--printer") ||
+            !option.startsWith(QLatin1String("--")) || taken.contains(option))
             continue;
-        if (option.startsWith(QLatin1String("--")) && !taken.contains(option))
-            return option;
+        if (!kSelectionOptions.contains(option)) {
+            check.refused = option;
+            return check;
+        }
+        check.unused << option;
     }
-    return {};
+    return check;
 }
 
 } // namespace
@@ -77,9 +94,14 @@ int runReportCommand(const QStringList& args, CliContext& context)
                            kUsage);
     }
     const QStringList options = args.mid(1);
-    if (const QString wrong = optionNotTaken(options, entry->options); !wrong.isEmpty())
+    const OptionCheck check = checkOptions(options, entry->options);
+    if (!check.refused.isEmpty())
         return refuseWords(
-            context, QStringLiteral("The %1 report does not take %2.").arg(name, wrong), kUsage);
+            context, QStringLiteral("The %1 report does not take %2.").arg(name, check.refused),
+            kUsage);
+    for (const QString& unused : check.unused)
+        context.err << "The " << name << " report does not use " << unused << "; it is passed over."
+                    << Qt::endl;
     ReportRequest request;
     request.report = name;
     if (const QString wrong = readReportRequest(options, request); !wrong.isEmpty())

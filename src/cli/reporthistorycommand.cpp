@@ -8,13 +8,14 @@
 int printHistoryReport(TDataModuleARSystem& module, const ReportRequest& request,
                        CliContext& context)
 {
-    if (!request.period || !request.year) {
-        context.err << "The history report needs the period: --period PP --year YYYY." << Qt::endl;
+    // Without a period, the current month's, as the report menu offers it.
+    if (request.period.has_value() != request.year.has_value()) {
+        context.err << "Name the whole period: --period PP --year YYYY." << Qt::endl;
         return 2;
     }
     reports::HistorySelection selection;
-    selection.period = *request.period;
-    selection.year = *request.year;
+    selection.period = request.period.value_or(QDate::currentDate().month());
+    selection.year = request.year.value_or(QDate::currentDate().year());
     selection.currencyId = request.currencyId;
     selection.customerId = request.customerId;
 

@@ -56,7 +56,9 @@ private Q_SLOTS:
         QVERIFY(none.out.contains(QStringLiteral("of 0 document(s) on 1 page(s)")));
     }
 
-    void refusals()
+    // Half a period is refused without writing anything; no period at all is the current
+    // month's; an option of the other reports is noted and passed over.
+    void periodOptions()
     {
         const QString pdf = month_.scratchPath(QStringLiteral("refused.pdf"));
         const ProgramRun noPeriod =
@@ -66,13 +68,24 @@ private Q_SLOTS:
         QCOMPARE(
             history({QStringLiteral("--period"), period_, QStringLiteral("--pdf"), pdf}).exitCode,
             2);
-        // The history has no as-of date.
+        QVERIFY(!QFile::exists(pdf));
         QCOMPARE(history({QStringLiteral("--period"), period_, QStringLiteral("--year"), year_,
-                          QStringLiteral("--as-of"), QStringLiteral("2025-03-31"),
+                          QStringLiteral("--csv"), month_.scratchPath(QStringLiteral("h.csv")),
                           QStringLiteral("--pdf"), pdf})
                      .exitCode,
                  2);
         QVERIFY(!QFile::exists(pdf));
+
+        const ProgramRun current = history({QStringLiteral("--pdf"), pdf});
+        QVERIFY2(current.exitCode == 0, qPrintable(current.err));
+        QVERIFY(QFile::exists(pdf));
+        const ProgramRun asOf =
+            history({QStringLiteral("--period"), period_, QStringLiteral("--year"), year_,
+                     QStringLiteral("--as-of"), QStringLiteral("2025-03-31"),
+                     QStringLiteral("--pdf"), pdf});
+        QVERIFY2(asOf.exitCode == 0, qPrintable(asOf.err));
+        QVERIFY(asOf.err.contains(
+            QStringLiteral("The history report does not use --as-of; it is passed over.")));
     }
 };
 
