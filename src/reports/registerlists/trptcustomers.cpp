@@ -1,5 +1,6 @@
 #include "reports/registerlists/trptcustomers.h"
 
+#include "reports/printhelpers.h"
 #include "reports/registerlists/listlayout.h"
 
 namespace
@@ -40,7 +41,6 @@ report::ListRowSource TrptCustomers::rows() const
 
 int TrptCustomers::print(report::PageSink& sink, const report::RunOptions& options) const
 {
-    const report::ReportDefinition d = definition();
     report::ListRowSource source = rows();
-    return report::ReportRunner(d, options).run(source, sink);
+    return reports::runReport(definition(), source, sink, options);
 }
