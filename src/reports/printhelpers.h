@@ -5,10 +5,14 @@
 #include "common/money.h"
 #include "report/reportdefinition.h"
 #include "report/reportrunner.h"
+#include "report/row.h"
 #include "report/rowsource.h"
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
 
 namespace reports
 {
@@ -35,6 +39,21 @@ report::Element& addTitle(report::Band& band, qreal width);
 
 // The foot of every page: when it was printed on the left, the page number on the right.
 void addPageFoot(report::Band& band, qreal width, qreal lineHeight);
+
+// One row per item, each with all the `fields` (left empty unless `fill(row, item)` sets them).
+template <typename Items, typename Fill>
+report::ListRowSource rowsOf(const Items& items, const QStringList& fields, Fill fill)
+{
+    const report::Row blank(fields);
+    std::vector<report::Row> rows;
+    rows.reserve(items.size());
+    for (const auto& item : items) {
+        report::Row row = blank;
+        fill(row, item);
+        rows.push_back(std::move(row));
+    }
+    return report::ListRowSource(std::move(rows));
+}
 
 // Prints every page of the report over the rows into the sink; returns the number of pages.
 int runReport(const report::ReportDefinition& definition, report::ListRowSource& rows,

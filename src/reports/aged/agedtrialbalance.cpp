@@ -244,12 +244,7 @@ report::ListRowSource agedRows(const std::vector<AgedLine>& lines)
                           QStringLiteral("OwingDomestic")};
     for (const QString& column : kAmountColumns)
         fields << column << domesticOf(column);
-    const report::Row blank(fields);
-
-    std::vector<report::Row> rows;
-    rows.reserve(lines.size());
-    for (const AgedLine& line : lines) {
-        report::Row row = blank;
+    return rowsOf(lines, fields, [](report::Row& row, const AgedLine& line) {
         row.set(QStringLiteral("CustomerID"), line.customerId);
         row.set(QStringLiteral("CustomerNo"), line.customerNo);
         row.set(QStringLiteral("CustomerName"), line.customerName);
@@ -265,9 +260,7 @@ report::ListRowSource agedRows(const std::vector<AgedLine>& lines)
         row.set(QStringLiteral("OwingDomestic"), line.owingDomestic.raw());
         row.set(kAmountColumns[line.column], line.owing.raw());
         row.set(domesticOf(kAmountColumns[line.column]), line.owingDomestic.raw());
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    });
 }
 
 int printAgedTrialBalance(const std::vector<AgedLine>& lines, report::PageSink& sink,

@@ -169,14 +169,11 @@ report::ReportDefinition arHistory()
 
 report::ListRowSource historyRows(const std::vector<HistoryLine>& lines)
 {
-    const report::Row blank({QStringLiteral("RecordType"), QStringLiteral("InvoiceNo"),
-                             QStringLiteral("ChequeNo"), QStringLiteral("InvPmtDate"),
-                             QStringLiteral("Amount"), QStringLiteral("CustomerNo"),
-                             QStringLiteral("CustomerName"), QStringLiteral("Contact")});
-    std::vector<report::Row> rows;
-    rows.reserve(lines.size());
-    for (const HistoryLine& line : lines) {
-        report::Row row = blank;
+    const QStringList fields = {QStringLiteral("RecordType"),   QStringLiteral("InvoiceNo"),
+                                QStringLiteral("ChequeNo"),     QStringLiteral("InvPmtDate"),
+                                QStringLiteral("Amount"),       QStringLiteral("CustomerNo"),
+                                QStringLiteral("CustomerName"), QStringLiteral("Contact")};
+    return rowsOf(lines, fields, [](report::Row& row, const HistoryLine& line) {
         const bool invoice = line.kind == HistoryLine::Kind::Invoice;
         row.set(QStringLiteral("RecordType"), invoice ? QStringLiteral("I") : QStringLiteral("P"));
         row.set(invoice ? QStringLiteral("InvoiceNo") : QStringLiteral("ChequeNo"), line.number);
@@ -185,9 +182,7 @@ report::ListRowSource historyRows(const std::vector<HistoryLine>& lines)
         row.set(QStringLiteral("CustomerNo"), line.customerNo);
         row.set(QStringLiteral("CustomerName"), line.customerName);
         row.set(QStringLiteral("Contact"), line.contact);
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    });
 }
 
 int printHistory(const std::vector<HistoryLine>& lines, report::PageSink& sink,

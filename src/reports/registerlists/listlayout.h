@@ -6,6 +6,7 @@
 
 #include "report/reportdefinition.h"
 #include "report/rowsource.h"
+#include "reports/printhelpers.h"
 
 #include <QList>
 #include <QString>
@@ -63,17 +64,11 @@ report::ListRowSource registerListRows(const QList<Item>& items,
     QStringList fields = amounts;
     for (const RegisterCell<Column>& cell : cells)
         fields << registerField(int(cell.column));
-    const report::Row blank(fields);
-    std::vector<report::Row> rows;
-    rows.reserve(items.size());
-    for (const Item& item : items) {
-        report::Row row = blank;
+    return rowsOf(items, fields, [&](report::Row& row, const Item& item) {
         setAmounts(row, item);
         for (const RegisterCell<Column>& cell : cells)
             row.set(registerField(int(cell.column)), text(item, cell.column));
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    });
 }
 
 } // namespace reports

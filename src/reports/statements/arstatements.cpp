@@ -144,18 +144,15 @@ report::ReportDefinition arStatements(const InvoiceLetterhead& letterhead, QDate
 
 report::ListRowSource statementRows(const std::vector<StatementLine>& lines)
 {
-    const report::Row blank({QStringLiteral("CustomerID"), QStringLiteral("CustomerNo"),
-                             QStringLiteral("CustomerName"), QStringLiteral("ContactLine"),
-                             QStringLiteral("AddressLine1"), QStringLiteral("AddressLine2P"),
-                             QStringLiteral("AddressLine3P"), QStringLiteral("AddressLine4P"),
-                             QStringLiteral("CurrencyName"), QStringLiteral("CustomerMessage"),
-                             QStringLiteral("InvoiceNo"), QStringLiteral("Description"),
-                             QStringLiteral("InvoiceDate"), QStringLiteral("DueDate"),
-                             QStringLiteral("InvoiceAmount"), QStringLiteral("Owing")});
-    std::vector<report::Row> rows;
-    rows.reserve(lines.size());
-    for (const StatementLine& line : lines) {
-        report::Row row = blank;
+    const QStringList fields = {QStringLiteral("CustomerID"),    QStringLiteral("CustomerNo"),
+                                QStringLiteral("CustomerName"),  QStringLiteral("ContactLine"),
+                                QStringLiteral("AddressLine1"),  QStringLiteral("AddressLine2P"),
+                                QStringLiteral("AddressLine3P"), QStringLiteral("AddressLine4P"),
+                                QStringLiteral("CurrencyName"),  QStringLiteral("CustomerMessage"),
+                                QStringLiteral("InvoiceNo"),     QStringLiteral("Description"),
+                                QStringLiteral("InvoiceDate"),   QStringLiteral("DueDate"),
+                                QStringLiteral("InvoiceAmount"), QStringLiteral("Owing")};
+    return rowsOf(lines, fields, [](report::Row& row, const StatementLine& line) {
         row.set(QStringLiteral("CustomerID"), line.customerId);
         row.set(QStringLiteral("CustomerNo"), line.customerNo);
         row.set(QStringLiteral("CustomerName"), line.customerName);
@@ -172,9 +169,7 @@ report::ListRowSource statementRows(const std::vector<StatementLine>& lines)
         row.set(QStringLiteral("DueDate"), line.dueDate);
         row.set(QStringLiteral("InvoiceAmount"), line.invoiceAmount.raw());
         row.set(QStringLiteral("Owing"), line.owing.raw());
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    });
 }
 
 int printStatementLines(const std::vector<StatementLine>& lines,
