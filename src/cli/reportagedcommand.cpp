@@ -47,12 +47,7 @@ bool writeCsv(const QString& fileName, const std::vector<reports::AgedLine>& lin
 
 int printAgedReport(TDataModuleARSystem& module, const ReportRequest& request, CliContext& context)
 {
-    reports::AgedSelection selection;
-    selection.asOf = request.asOf;
-    selection.currencyId = request.currencyId;
-    selection.customerId = request.customerId;
-    selection.minOwing = request.minOwing;
-    selection.minDays = request.minDays;
+    const reports::AgedSelection selection = reportSelection(request);
 
     const std::vector<reports::AgedLine> lines = reports::agedLines(module.database(), selection);
     report::RunOptions options;

@@ -4,25 +4,29 @@
 #include "cli/commandrun.h"
 #include "cli/commands.h"
 #include "engine/database.h"
-#include "engine/statement.h"
 #include "report/pdfoutput.h"
 #include "report/ui/printeroutput.h"
+#include "reports/selectionnames.h"
 
 #include <QFileInfo>
 #include <QPrinter>
+#include <limits>
 
 namespace
 {
 
+// A whole number from `low` to `high`; else what the option takes, and `number` left empty.
 QString readWholeNumber(const QString& option, const QString& value, const QString& what,
-                        std::optional<int>& number)
+                        std::optional<int>& number, int low = std::numeric_limits<int>::min(),
+                        int high = std::numeric_limits<int>::max())
 {
     bool ok = false;
-    number = value.toInt(&ok);
-    if (!ok) {
+    const int read = value.toInt(&ok);
+    if (!ok || read < low || read > high) {
         number.reset();
         return QStringLiteral("%1 takes %2, not %3.").arg(option, what, value);
     }
+    number = read;
     return {};
 }
 
@@ -40,19 +44,15 @@ QString readReportRequest(const QStringList& args, ReportRequest& r)
             if (QString wrong = readIsoDate(value, r.asOf); !wrong.isEmpty())
                 return wrong;
         } else if (option == QLatin1String("--period")) {
-            if (QString wrong =
-                    readWholeNumber(option, value, QStringLiteral("a month, 1 to 12"), r.period);
+            if (QString wrong = readWholeNumber(option, value, QStringLiteral("a month, 1 to 12"),
+                                                r.period, 1, 12);
                 !wrong.isEmpty())
                 return wrong;
-            if (*r.period < 1 || *r.period > 12)
-                return QStringLiteral("--period takes a month, 1 to 12, not %1.").arg(value);
         } else if (option == QLatin1String("--year")) {
-            if (QString wrong =
-                    readWholeNumber(option, value, QStringLiteral("a year of four digits"), r.year);
+            if (QString wrong = readWholeNumber(
+                    option, value, QStringLiteral("a year of four digits"), r.year, 1900, 9999);
                 !wrong.isEmpty())
                 return wrong;
-            if (*r.year < 1900 || *r.year > 9999)
-                return QStringLiteral("--year takes a year of four digits, not %1.").arg(value);
         } else if (option == QLatin1String("--currency")) {
             if (QString wrong = readWholeNumber(
                     option, value, QStringLiteral("a currency's number"), r.currencyId);
@@ -67,11 +67,12 @@ QString readReportRequest(const QStringList& args, ReportRequest& r)
                     .arg(value);
             r.minOwing = *amount;
         } else if (option == QLatin1String("--min-days")) {
-            bool ok = false;
-            r.minDays = value.toInt(&ok);
-            if (!ok || r.minDays < 0)
-                return QStringLiteral("--min-days takes a whole number of days, not %1.")
-                    .arg(value);
+            std::optional<int> days;
+            if (QString wrong = readWholeNumber(option, value,
+                                                QStringLiteral("a whole number of days"), days, 0);
+                !wrong.isEmpty())
+                return wrong;
+            r.minDays = *days;
         } else if (option == QLatin1String("--pdf")) {
             r.pdf = value;
         } else if (option == QLatin1String("--printer")) {
@@ -89,28 +90,34 @@ QString readReportRequest(const QStringList& args, ReportRequest& r)
 
 bool resolveSelection(Database& db, ReportRequest& request, CliContext& context)
 {
-    if (request.currencyId) {
-        Statement find =
-            db.prepare(QStringLiteral("SELECT CurrencyName FROM Currency WHERE CurrencyID = :id"));
-        find.bind(QStringLiteral(":id"), *request.currencyId).exec();
-        if (!find.next()) {
-            context.err << "There is no currency " << *request.currencyId << "." << Qt::endl;
-            return false;
-        }
-        request.currencyName = find.text(0);
+    // The currency first: with both wrong, the currency is the one reported.
+    const reports::SelectionNames currency =
+        reports::selectionNames(db, request.currencyId, std::nullopt);
+    if (request.currencyId && !currency.currencyOnFile) {
+        context.err << "There is no currency " << *request.currencyId << "." << Qt::endl;
+        return false;
     }
+    request.currencyName = currency.currency;
     if (!request.customerNo.isEmpty()) {
         const std::optional<qint64> id = customerNamed(db, request.customerNo, context);
         if (!id)
             return false;
         request.customerId = int(*id);
-        Statement find =
-            db.prepare(QStringLiteral("SELECT CustomerName FROM Customer WHERE CustomerID = :id"));
-        find.bind(QStringLiteral(":id"), *id).exec();
-        if (find.next())
-            request.customerName = find.text(0);
+        request.customerName =
+            reports::selectionNames(db, std::nullopt, request.customerId).customer;
     }
     return true;
+}
+
+reports::ReportSelection reportSelection(const ReportRequest& request)
+{
+    reports::ReportSelection selection;
+    selection.asOf = request.asOf;
+    selection.currencyId = request.currencyId;
+    selection.customerId = request.customerId;
+    selection.minOwing = request.minOwing;
+    selection.minDays = request.minDays;
+    return selection;
 }
 
 int printRequested(const ReportRequest& request, const QString& title,

@@ -3,6 +3,7 @@
 // the menu offers (as-of date, period, currency, customer, minimums) and where the pages go.
 // One reader for all the reports, so each option means the same thing in every one of them.
 #include "common/money.h"
+#include "reports/reportselection.h"
 
 #include <QDate>
 #include <QString>
@@ -43,6 +44,9 @@ QString readReportRequest(const QStringList& args, ReportRequest& request);
 // Finds the chosen currency's name and the chosen customer; false after saying what is not on
 // file.
 bool resolveSelection(Database& db, ReportRequest& request, CliContext& context);
+
+// The menu's selection (as-of date, currency, customer, minimums) the request asks for.
+reports::ReportSelection reportSelection(const ReportRequest& request);
 
 // Prints into a PDF file or onto the named printer, as the request says; returns the pages.
 int printRequested(const ReportRequest& request, const QString& title,

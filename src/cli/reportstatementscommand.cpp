@@ -11,17 +11,6 @@
 namespace
 {
 
-reports::ReportSelection selectionOf(const ReportRequest& request)
-{
-    reports::ReportSelection selection;
-    selection.asOf = request.asOf;
-    selection.currencyId = request.currencyId;
-    selection.customerId = request.customerId;
-    selection.minOwing = request.minOwing;
-    selection.minDays = request.minDays;
-    return selection;
-}
-
 // The labels are in the printer when the command runs: the question is answered OK unless the
 // command line answers every question (--no cancels the labels).
 class LabelDialogs final : public Dialogs
@@ -56,7 +45,7 @@ int printStatementsReport(TDataModuleARSystem& module, const ReportRequest& requ
 {
     const int pages =
         printRequested(request, QStringLiteral("AR Statements"), [&](report::PageSink& sink) {
-            return reports::printStatements(module.database(), selectionOf(request), sink);
+            return reports::printStatements(module.database(), reportSelection(request), sink);
         });
     context.out << "Printed the statements on " << pages << " page(s) to "
                 << destinationText(request) << Qt::endl;
@@ -71,7 +60,7 @@ int printStatementLabelsReport(TDataModuleARSystem& module, const ReportRequest&
     // file behind.
     report::PageList labels;
     const std::optional<int> pages = reports::printStatementLabels(
-        module.database(), module.databaseDirectory(), dialogs, selectionOf(request), labels);
+        module.database(), module.databaseDirectory(), dialogs, reportSelection(request), labels);
     if (!pages) {
         // Cancelled on purpose, or the template was missing or refused (already said).
         context.out << "No labels were printed." << Qt::endl;

@@ -15,8 +15,10 @@ SelectionNames selectionNames(Database& db, std::optional<int> currencyId,
         Statement find =
             db.prepare(QStringLiteral("SELECT CurrencyName FROM Currency WHERE CurrencyID = :id"));
         find.bind(QStringLiteral(":id"), *currencyId).exec();
-        if (find.next())
+        if (find.next()) {
             names.currency = find.text(0);
+            names.currencyOnFile = true;
+        }
     }
     if (customerId)
         if (const std::optional<NamedCustomer> customer = customerWithId(db, *customerId))

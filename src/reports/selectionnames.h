@@ -11,6 +11,7 @@ namespace reports
 struct SelectionNames {
     QString currency; // empty when none is chosen or it is not on file
     QString customer;
+    bool currencyOnFile = false; // a currency was chosen and there is one by that number
 };
 
 SelectionNames selectionNames(Database& db, std::optional<int> currencyId,

@@ -120,6 +120,18 @@ private Q_SLOTS:
             {QStringLiteral("--pdf"), pdf, QStringLiteral("--currency"), QStringLiteral("999")});
         QCOMPARE(noCurrency.exitCode, 1);
         QCOMPARE(noCurrency.err.trimmed(), QStringLiteral("There is no currency 999."));
+        // Both wrong: the currency is the one named.
+        const ProgramRun neither =
+            aged({QStringLiteral("--pdf"), pdf, QStringLiteral("--currency"), QStringLiteral("999"),
+                  QStringLiteral("--customer"), QStringLiteral("no-such")});
+        QCOMPARE(neither.exitCode, 1);
+        QCOMPARE(neither.err.trimmed(), QStringLiteral("There is no currency 999."));
+        const ProgramRun negativeDays = aged(
+            {QStringLiteral("--pdf"), pdf, QStringLiteral("--min-days"), QStringLiteral("-1")});
+        QCOMPARE(negativeDays.exitCode, 2);
+        QVERIFY2(negativeDays.err.contains(
+                     QStringLiteral("--min-days takes a whole number of days, not -1.")),
+                 qPrintable(negativeDays.err));
         QCOMPARE(aged({QStringLiteral("--pdf"), pdf, QStringLiteral("--min-owing"),
                        QStringLiteral("-5")})
                      .exitCode,

@@ -68,6 +68,20 @@ private Q_SLOTS:
         QCOMPARE(
             history({QStringLiteral("--period"), period_, QStringLiteral("--pdf"), pdf}).exitCode,
             2);
+        // A month and a year out of range say what the option takes.
+        const ProgramRun month13 =
+            history({QStringLiteral("--period"), QStringLiteral("13"), QStringLiteral("--year"),
+                     year_, QStringLiteral("--pdf"), pdf});
+        QCOMPARE(month13.exitCode, 2);
+        QVERIFY2(month13.err.contains(QStringLiteral("--period takes a month, 1 to 12, not 13.")),
+                 qPrintable(month13.err));
+        const ProgramRun shortYear =
+            history({QStringLiteral("--period"), period_, QStringLiteral("--year"),
+                     QStringLiteral("99"), QStringLiteral("--pdf"), pdf});
+        QCOMPARE(shortYear.exitCode, 2);
+        QVERIFY2(
+            shortYear.err.contains(QStringLiteral("--year takes a year of four digits, not 99.")),
+            qPrintable(shortYear.err));
         QVERIFY(!QFile::exists(pdf));
         QCOMPARE(history({QStringLiteral("--period"), period_, QStringLiteral("--year"), year_,
                           QStringLiteral("--csv"), month_.scratchPath(QStringLiteral("h.csv")),

@@ -75,6 +75,54 @@ public Q_SLOTS:
 };
 int CountingScreen::made = 0;
 
+// The console started from the host's menu, as the tests drive it: once the console shows,
+// `whileOpen` runs from the console's own event loop (so the watcher answers what it opens) and
+// the console closes; every other modal dialog goes to `otherDialog`, if any.
+class ConsoleSession
+{
+public:
+    TestHost host;
+    TFormARSystem console;
+    QMenu modules;
+    ModalWatcher watcher;
+
+    ConsoleSession()
+    {
+        console.Init(&host);
+        console.SetMenu(&modules);
+    }
+
+    // Whether the console showed. The callbacks are kept: the watcher may still call on them
+    // until the session ends.
+    bool run(std::function<void()> whileOpen, std::function<void(QDialog*)> otherDialog = {})
+    {
+        whileOpen_ = std::move(whileOpen);
+        otherDialog_ = std::move(otherDialog);
+        ran_ = false;
+        watcher.onDialog = [this](QDialog* d) {
+            if (d != &console) {
+                if (otherDialog_)
+                    otherDialog_(d);
+                return;
+            }
+            if (ran_)
+                return;
+            ran_ = true;
+            QTimer::singleShot(0, &console, [this] {
+                whileOpen_();
+                console.accept();
+            });
+        };
+        modules.actions().first()->trigger();
+        return ran_;
+    }
+
+private:
+    std::function<void()> whileOpen_;
+    std::function<void(QDialog*)> otherDialog_;
+    bool ran_ = false;
+};
+
 } // namespace
 
 class TestConsole : public QObject
@@ -338,48 +386,37 @@ private Q_SLOTS:
         // A desktop without a printer that prints into a PDF folder.
         QTemporaryDir pdfs;
         registry_->write(reg::PdfFolder, reg::ValueName, pdfs.path());
-        TestHost host;
-        TFormARSystem console;
-        console.Init(&host);
-        QMenu modules;
-        console.SetMenu(&modules);
-        ModalWatcher watcher;
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
         QList<bool> destinationAnswers{false, true, true};
         QStringList printDialogCounts;
-        bool ran = false;
-        watcher.onDialog = [&](QDialog* d) {
-            if (qobject_cast<TFormARReportDestination*>(d)) {
-                if (destinationAnswers.takeFirst())
-                    d->accept();
-                else
+        const bool ran = session.run(
+            [&] {
+                console.mnuReport2->trigger(); // cancelled
+                QVERIFY(session.watcher.messages.isEmpty());
+                console.mnuReport2->trigger(); // no template
+                QVERIFY(QFile::copy(
+                    QStringLiteral(TALLYWICK_DOCS_DIR "/UserDefinedTallywickReport01.rtm"),
+                    QDir(data_->path())
+                        .filePath(QStringLiteral("UserDefinedTallywickReport01.rtm"))));
+                console.mnuReport1->trigger(); // previewed
+                console.ActionPrintInvoices->trigger();
+            },
+            [&](QDialog* d) {
+                if (qobject_cast<TFormARReportDestination*>(d)) {
+                    if (destinationAnswers.takeFirst())
+                        d->accept();
+                    else
+                        d->reject();
+                } else if (auto* print = qobject_cast<TfrmARInvoicesPrint*>(d)) {
+                    printDialogCounts << print->LabelCount->text();
                     d->reject();
-            } else if (auto* print = qobject_cast<TfrmARInvoicesPrint*>(d)) {
-                printDialogCounts << print->LabelCount->text();
-                d->reject();
-            } else if (d == &console) {
-                if (ran)
-                    return;
-                ran = true;
-                // From the console's own event loop, so the watcher answers what opens.
-                QTimer::singleShot(0, &console, [&] {
-                    console.mnuReport2->trigger(); // cancelled
-                    QVERIFY(watcher.messages.isEmpty());
-                    console.mnuReport2->trigger(); // no template
-                    QVERIFY(QFile::copy(
-                        QStringLiteral(TALLYWICK_DOCS_DIR "/UserDefinedTallywickReport01.rtm"),
-                        QDir(data_->path())
-                            .filePath(QStringLiteral("UserDefinedTallywickReport01.rtm"))));
-                    console.mnuReport1->trigger(); // previewed
-                    console.ActionPrintInvoices->trigger();
-                    console.accept();
-                });
-            } else {
-                d->accept();
-            }
-        };
-        modules.actions().first()->trigger();
+                } else {
+                    d->accept();
+                }
+            });
         QVERIFY(ran);
-        QCOMPARE(watcher.messages,
+        QCOMPARE(session.watcher.messages,
                  QStringList({QStringLiteral("Could not locate the report template file:\n") +
                               QDir(data_->path())
                                   .filePath(QStringLiteral("UserDefinedTallywickReport02.rtm"))}));
@@ -397,32 +434,22 @@ private Q_SLOTS:
     // "Post Invoices..." opens Post AR Invoices over the printed invoices waiting.
     void postingFromTheConsole()
     {
-        TestHost host;
-        TFormARSystem console;
-        console.Init(&host);
-        QMenu modules;
-        console.SetMenu(&modules);
-        ModalWatcher watcher;
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
         QStringList counts;
-        bool ran = false;
-        watcher.onDialog = [&](QDialog* d) {
-            if (auto* post = qobject_cast<TfrmARInvoicesPost*>(d)) {
-                counts << post->windowTitle() << post->LabelCount->text();
-                d->reject();
-            } else if (d == &console) {
-                if (ran)
-                    return;
-                ran = true;
-                QTimer::singleShot(0, &console, [&] {
-                    QVERIFY(console.ActionPostInvoices->isEnabled());
-                    console.ActionPostInvoices->trigger();
-                    console.accept();
-                });
-            } else {
-                d->accept();
-            }
-        };
-        modules.actions().first()->trigger();
+        const bool ran = session.run(
+            [&] {
+                QVERIFY(console.ActionPostInvoices->isEnabled());
+                console.ActionPostInvoices->trigger();
+            },
+            [&](QDialog* d) {
+                if (auto* post = qobject_cast<TfrmARInvoicesPost*>(d)) {
+                    counts << post->windowTitle() << post->LabelCount->text();
+                    d->reject();
+                } else {
+                    d->accept();
+                }
+            });
         QVERIFY(ran);
         QCOMPARE(counts, QStringList({QStringLiteral("Post AR Invoices"),
                                       QStringLiteral("0 printed invoice(s) to be posted")}));
@@ -459,60 +486,47 @@ private Q_SLOTS:
     {
         QTemporaryDir pdfs;
         registry_->write(reg::PdfFolder, reg::ValueName, pdfs.path());
-        TestHost host;
-        TFormARSystem console;
-        console.Init(&host);
-        QMenu modules;
-        console.SetMenu(&modules);
-        ModalWatcher watcher;
-        bool ran = false;
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
         TfrmARReports* first = nullptr;
         TfrmARReports* again = nullptr;
         bool backOnFirstPage = false;
         QList<int> previewPages;
-        watcher.onDialog = [&](QDialog* d) {
-            if (d != &console || ran)
+        QVERIFY(session.run([&] {
+            console.findChild<QPushButton*>(QStringLiteral("btnPrintStatements"))->click();
+            first = qobject_cast<TfrmARReports*>(findScreen(QStringLiteral("frmARReports")));
+            if (!first)
                 return;
-            ran = true;
-            QTimer::singleShot(0, &console, [&] {
-                console.findChild<QPushButton*>(QStringLiteral("btnPrintStatements"))->click();
-                first = qobject_cast<TfrmARReports*>(findScreen(QStringLiteral("frmARReports")));
-                if (!first) {
-                    console.accept();
-                    return;
-                }
-                first->lstReports->setCurrentRow(TfrmARReports::Statements);
+            first->lstReports->setCurrentRow(TfrmARReports::Statements);
+            first->next();
+            console.ActionPrintStatements->trigger();
+            again = qobject_cast<TfrmARReports*>(findScreen(QStringLiteral("frmARReports")));
+            backOnFirstPage = again && again->isVisible() && !again->onOptionsPage();
+            for (TfrmARReports::Report report :
+                 {TfrmARReports::AgedTrialBalance, TfrmARReports::History,
+                  TfrmARReports::Statements, TfrmARReports::Labels}) {
+                first->lstReports->setCurrentRow(report);
                 first->next();
-                console.ActionPrintStatements->trigger();
-                again = qobject_cast<TfrmARReports*>(findScreen(QStringLiteral("frmARReports")));
-                backOnFirstPage = again && again->isVisible() && !again->onOptionsPage();
-                for (TfrmARReports::Report report :
-                     {TfrmARReports::AgedTrialBalance, TfrmARReports::History,
-                      TfrmARReports::Statements, TfrmARReports::Labels}) {
-                    first->lstReports->setCurrentRow(report);
-                    first->next();
-                    first->next();
-                    for (TfrmPreview* preview : first->findChildren<TfrmPreview*>()) {
-                        previewPages << preview->pageCount();
-                        delete preview;
-                    }
+                first->next();
+                for (TfrmPreview* preview : first->findChildren<TfrmPreview*>()) {
+                    previewPages << preview->pageCount();
+                    delete preview;
                 }
-                console.accept();
-            });
-        };
-        modules.actions().first()->trigger();
-        QVERIFY(ran);
+            }
+        }));
         QVERIFY(first);
         QCOMPARE(again, first);
         QVERIFY(backOnFirstPage);
         QCOMPARE(previewPages, QList<int>({1, 1}));
-        QCOMPARE(watcher.messages.size(), 3);
-        QCOMPARE(watcher.messages.at(0),
+        QCOMPARE(session.watcher.messages.size(), 3);
+        QCOMPARE(session.watcher.messages.at(0),
                  QStringLiteral("No customer has a statement to print for this selection."));
-        QVERIFY(watcher.messages.at(1).startsWith(QStringLiteral("Insert labels into printer")));
-        QVERIFY2(watcher.messages.at(2).startsWith(QStringLiteral("The report template ")) &&
-                     watcher.messages.at(2).endsWith(QStringLiteral("could not be found.")),
-                 qPrintable(watcher.messages.at(2)));
+        QVERIFY(session.watcher.messages.at(1).startsWith(
+            QStringLiteral("Insert labels into printer")));
+        QVERIFY2(
+            session.watcher.messages.at(2).startsWith(QStringLiteral("The report template ")) &&
+                session.watcher.messages.at(2).endsWith(QStringLiteral("could not be found.")),
+            qPrintable(session.watcher.messages.at(2)));
         delete first;
     }
 
@@ -646,43 +660,30 @@ private Q_SLOTS:
     // Outstanding toggle and filter reset each time.
     void acceptPaymentsOpensThePaymentRegister()
     {
-        TestHost host;
-        TFormARSystem console;
-        console.Init(&host);
-        QMenu modules;
-        console.SetMenu(&modules);
-        ModalWatcher watcher;
-        bool ran = false;
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
         TfrmARPayments* first = nullptr;
         TfrmARPayments* again = nullptr;
         QPointer<TfrmARPayment> paymentWindow;
         QString caption;
-        watcher.onDialog = [&](QDialog* d) {
-            if (d != &console || ran)
-                return;
-            ran = true;
-            QTimer::singleShot(0, &console, [&] {
-                console.findChild<QPushButton*>(QStringLiteral("btnAcceptPayments"))->click();
-                first = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
-                if (first) {
-                    first->setOutstanding(true);
-                    console.ActionEditPayments->trigger();
-                    caption = first->windowTitle();
-                }
-                again = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
-                if (again) {
-                    // New opens the payment window beside the register.
-                    again->actNew->trigger();
-                    paymentWindow =
-                        qobject_cast<TfrmARPayment*>(findScreen(QStringLiteral("frmARPayment")));
-                    if (paymentWindow)
-                        paymentWindow->close();
-                }
-                console.accept();
-            });
-        };
-        modules.actions().first()->trigger();
-        QVERIFY(ran);
+        QVERIFY(session.run([&] {
+            console.findChild<QPushButton*>(QStringLiteral("btnAcceptPayments"))->click();
+            first = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
+            if (first) {
+                first->setOutstanding(true);
+                console.ActionEditPayments->trigger();
+                caption = first->windowTitle();
+            }
+            again = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
+            if (again) {
+                // New opens the payment window beside the register.
+                again->actNew->trigger();
+                paymentWindow =
+                    qobject_cast<TfrmARPayment*>(findScreen(QStringLiteral("frmARPayment")));
+                if (paymentWindow)
+                    paymentWindow->close();
+            }
+        }));
         QVERIFY(first);
         QCOMPARE(again, first);
         QCOMPARE(caption, QStringLiteral("AR Payments"));
@@ -697,32 +698,24 @@ private Q_SLOTS:
     // Export > Statements shows the export screen modally and frees it when it closes.
     void exportStatementsFromTheConsole()
     {
-        TestHost host;
-        TFormARSystem console;
-        console.Init(&host);
-        QMenu modules;
-        console.SetMenu(&modules);
-        ModalWatcher watcher;
-        bool ran = false;
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
         QStringList shown;
-        watcher.onDialog = [&](QDialog* d) {
-            if (auto* screen = qobject_cast<TFormExportStatements*>(d)) {
-                shown << screen->windowTitle();
-                screen->ButtonClose->click();
-            } else if (d == &console && !ran) {
-                ran = true;
-                QTimer::singleShot(0, &console, [&] {
-                    QVERIFY(console.mnuExportStatements->isEnabled());
-                    console.mnuExportStatements->trigger();
-                    console.accept();
-                });
-            }
-        };
-        modules.actions().first()->trigger();
+        const bool ran = session.run(
+            [&] {
+                QVERIFY(console.mnuExportStatements->isEnabled());
+                console.mnuExportStatements->trigger();
+            },
+            [&](QDialog* d) {
+                if (auto* screen = qobject_cast<TFormExportStatements*>(d)) {
+                    shown << screen->windowTitle();
+                    screen->ButtonClose->click();
+                }
+            });
         QVERIFY(ran);
         QCOMPARE(shown, QStringList{QStringLiteral("Export Statements to Mail-Merge File")});
         QVERIFY(!console.findChild<TFormExportStatements*>());
-        QVERIFY(watcher.messages.isEmpty());
+        QVERIFY(session.watcher.messages.isEmpty());
     }
 
     // Print Payments: the payment register, made but not shown, previews its filtered list; its
@@ -731,27 +724,13 @@ private Q_SLOTS:
     {
         QTemporaryDir pdfs;
         registry_->write(reg::PdfFolder, reg::ValueName, pdfs.path());
-        TestHost host;
-        TFormARSystem console;
-        console.Init(&host);
-        QMenu modules;
-        console.SetMenu(&modules);
-        ModalWatcher watcher;
-        bool ran = false;
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
         TfrmARPayments* payments = nullptr;
-        watcher.onDialog = [&](QDialog* d) {
-            if (d != &console || ran)
-                return;
-            ran = true;
-            QTimer::singleShot(0, &console, [&] {
-                console.ActionPrintPayments->trigger();
-                payments =
-                    qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
-                console.accept();
-            });
-        };
-        modules.actions().first()->trigger();
-        QVERIFY(ran);
+        QVERIFY(session.run([&] {
+            console.ActionPrintPayments->trigger();
+            payments = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
+        }));
         QVERIFY(payments);
         QVERIFY(!payments->isVisible());
         QCOMPARE(payments->templateDirectory, data_->path());
@@ -764,7 +743,7 @@ private Q_SLOTS:
         QVERIFY(preview);
         QCOMPARE(preview->pageCount(), 1);
         preview->close();
-        QVERIFY(watcher.messages.isEmpty());
+        QVERIFY(session.watcher.messages.isEmpty());
         delete payments; // not closed: closing would offer posting
     }
 };

@@ -13,10 +13,25 @@
 namespace arworld
 {
 
+// A field name or text as the tests write it.
+inline QString str(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
 inline void createTables(Database& db)
 {
     for (const TableDef& table : ar::allTables())
         db.exec(db.dialect().createTableSql(table));
+}
+
+// A currency; a rate above zero converts its amounts into domestic ones.
+inline void addCurrency(Database& db, int id, const QString& name, double exchangeRate = 0)
+{
+    records::insert(db, ar::currency(),
+                    {{str("CurrencyID"), id},
+                     {str("CurrencyName"), name},
+                     {str("ExchangeRate"), exchangeRate}});
 }
 
 inline void addCustomer(Database& db, int id, const QString& no, const QString& name,

@@ -18,17 +18,7 @@ namespace
 const QDate kAsOf(2023, 3, 31);
 const report::RunOptions kOptions{QDateTime(QDate(2023, 4, 3), QTime(14, 5)), {}};
 
-QString str(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-void addCurrency(Database& db, int id, const QString& name, double rate)
-{
-    records::insert(
-        db, ar::currency(),
-        {{str("CurrencyID"), id}, {str("CurrencyName"), name}, {str("ExchangeRate"), rate}});
-}
+using arworld::str;
 
 void addOpen(Database& db, int id, int customerId, const QString& no, QDate date, qint64 owing,
              const QVariantMap& more = {})
@@ -47,8 +37,8 @@ void addOpen(Database& db, int id, int customerId, const QString& no, QDate date
 void plantLedger(Database& db)
 {
     arworld::createTables(db);
-    addCurrency(db, 1, str("US Dollar"), 0);
-    addCurrency(db, 2, str("Canadian Dollar"), 1.25);
+    arworld::addCurrency(db, 1, str("US Dollar"), 0);
+    arworld::addCurrency(db, 2, str("Canadian Dollar"), 1.25);
     auto customer = [&db](int id, const char* no, const char* name, const char* type,
                           int currency) {
         arworld::addCustomer(db, id, str(no), str(name), str(type),

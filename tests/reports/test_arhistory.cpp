@@ -17,17 +17,7 @@ namespace
 
 const report::RunOptions kOptions{QDateTime(QDate(2001, 9, 3), QTime(9, 30)), {}};
 
-QString str(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-void addCurrency(Database& db, int id, const QString& name)
-{
-    records::insert(
-        db, ar::currency(),
-        {{str("CurrencyID"), id}, {str("CurrencyName"), name}, {str("ExchangeRate"), 0}});
-}
+using arworld::str;
 
 void addInvoice(Database& db, int id, int customerId, const QString& no, QDate date, qint64 amount,
                 int year, int period)
@@ -61,8 +51,8 @@ void addPayment(Database& db, int id, int customerId, const QString& chequeNo, Q
 void plantLedger(Database& db)
 {
     arworld::createTables(db);
-    addCurrency(db, 1, str("US Dollar"));
-    addCurrency(db, 2, str("Canadian Dollar"));
+    arworld::addCurrency(db, 1, str("US Dollar"));
+    arworld::addCurrency(db, 2, str("Canadian Dollar"));
     auto customer = [&db](int id, const char* no, const char* name, int currency) {
         arworld::addCustomer(
             db, id, str(no), str(name), str("C"),

@@ -4,6 +4,7 @@
 #include "arworld.h"
 #include "common/formatsettings.h"
 #include "expectedfile.h"
+#include "pagetexts.h"
 #include "report/pagemodel.h"
 #include "reports/statements/arstatements.h"
 #include "reports/statements/statementlabels.h"
@@ -23,10 +24,7 @@ namespace
 const QDate kAsOf(2023, 3, 31);
 const report::RunOptions kOptions{QDateTime(QDate(2023, 4, 3), QTime(14, 5)), {}};
 
-QString str(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using arworld::str;
 
 // Cents as stored.
 qint64 cents(qint64 value)
@@ -57,10 +55,8 @@ void plantLedger(Database& db)
                      {str("CompanyName"), str("Hearth Meals")},
                      {str("AddressLine1"), str("1 Main St")},
                      {str("AddressLine3"), str("Dayton, OH 45402")}});
-    records::insert(db, ar::currency(),
-                    {{str("CurrencyID"), 1}, {str("CurrencyName"), str("US Dollar")}});
-    records::insert(db, ar::currency(),
-                    {{str("CurrencyID"), 2}, {str("CurrencyName"), str("Canadian Dollar")}});
+    arworld::addCurrency(db, 1, str("US Dollar"));
+    arworld::addCurrency(db, 2, str("Canadian Dollar"));
     auto customer = [&db](int id, const char* no, const char* name, const char* type,
                           QVariantMap more) {
         more.insert(str("PrintStatement"), more.value(str("PrintStatement"), true));
@@ -132,16 +128,6 @@ QStringList labelled(Database& db, const ReportSelection& selection)
     while (rows->next())
         nos << rows->row().value(str("CustomerNo")).toString();
     return nos;
-}
-
-QStringList pageTexts(const report::Page& page)
-{
-    QStringList all;
-    for (const report::PageItem& item : page.items) {
-        if (item.kind == report::PageItem::Kind::Text)
-            all << item.text;
-    }
-    return all;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "expectedfile.h"
+#include "pagetexts.h"
 #include "printfixture.h"
 #include "report/pagemodel.h"
 #include "report/pdfoutput.h"
@@ -116,16 +117,6 @@ QString expected(const QString& name)
     return QStringLiteral(TALLYWICK_EXPECTED_DIR "/%1.txt").arg(name);
 }
 
-QStringList texts(const report::Page& page)
-{
-    QStringList out;
-    for (const report::PageItem& item : page.items) {
-        if (item.kind == report::PageItem::Kind::Text)
-            out << item.text;
-    }
-    return out;
-}
-
 // The text printed right of a caption on the same line.
 QString besides(const report::Page& page, const QString& caption)
 {
@@ -188,7 +179,7 @@ private Q_SLOTS:
 
         QCOMPARE(int(printed.pages.size()), 2);
         const report::Page& invoice = printed.pages[0];
-        const QStringList words = texts(invoice);
+        const QStringList words = pageTexts(invoice);
         QVERIFY(words.contains(QStringLiteral("Invoice")));
         QCOMPARE(besides(invoice, QStringLiteral("GST @ 5%")), QStringLiteral("1.15"));
         QCOMPARE(besides(invoice, QStringLiteral("PST @ 7%")), QStringLiteral("0.70"));
@@ -197,7 +188,7 @@ private Q_SLOTS:
         QVERIFY(words.contains(QStringLiteral("GP"))); // the tray's codes this invoice charges
         QVERIFY(!words.contains(QStringLiteral("Current Balance"))); // separate format
         QVERIFY(words.contains(QStringLiteral("Thank you for supporting Hearth Meals.")));
-        const QStringList credit = texts(printed.pages[1]);
+        const QStringList credit = pageTexts(printed.pages[1]);
         QVERIFY(credit.contains(QStringLiteral("Credit Note")));
         QVERIFY(credit.contains(QStringLiteral("Terms: Payable on Receipt")));
         QCOMPARE(besides(printed.pages[1], QStringLiteral("Invoice Total")),
@@ -224,7 +215,7 @@ private Q_SLOTS:
 
         QCOMPARE(int(printed.pages.size()), 1);
         const report::Page& page = printed.pages[0];
-        const QStringList words = texts(page);
+        const QStringList words = pageTexts(page);
         QVERIFY(words.contains(QStringLiteral("Invoice/Statement")));
         QVERIFY(words.contains(QStringLiteral("County Aging Office %Pat Lee")));
         QVERIFY(words.contains(QStringLiteral("baker, lou"))); // delivered to the client
@@ -247,12 +238,12 @@ private Q_SLOTS:
         const Printed printed = printAll(*db, QStringLiteral("suppressed"));
         COMPARE_WITH_EXPECTED(printed.model, expected(QStringLiteral("suppressed")));
 
-        const QStringList client = texts(printed.pages[0]);
+        const QStringList client = pageTexts(printed.pages[0]);
         QVERIFY(!client.contains(QStringLiteral("Invoice")));
         QVERIFY(client.contains(QStringLiteral("Doc no.")));
         QVERIFY(client.contains(QStringLiteral("Total")));
         QVERIFY(client.contains(QStringLiteral("Document Number:")));
-        const QStringList funder = texts(printed.pages[1]);
+        const QStringList funder = pageTexts(printed.pages[1]);
         QVERIFY(funder.contains(QStringLiteral("Invoice")));
         QVERIFY(funder.contains(QStringLiteral("Invoice no.")));
         QVERIFY(funder.contains(QStringLiteral("Invoice Number:")));
@@ -270,9 +261,9 @@ private Q_SLOTS:
         addTaxedInvoice(*db, 2, kAmes, QStringLiteral("10002"));
         const Printed printed = printAll(*db, QStringLiteral("australian"));
         COMPARE_WITH_EXPECTED(printed.model, expected(QStringLiteral("australian")));
-        QVERIFY(texts(printed.pages[0]).contains(QStringLiteral("Tax Invoice")));
-        QVERIFY(texts(printed.pages[1]).contains(QStringLiteral("Invoice")));
-        QVERIFY(!texts(printed.pages[1]).contains(QStringLiteral("Tax Invoice")));
+        QVERIFY(pageTexts(printed.pages[0]).contains(QStringLiteral("Tax Invoice")));
+        QVERIFY(pageTexts(printed.pages[1]).contains(QStringLiteral("Invoice")));
+        QVERIFY(!pageTexts(printed.pages[1]).contains(QStringLiteral("Tax Invoice")));
     }
 
     // Sixty lines run over three pages: the later pages carry the continuation header with
@@ -306,14 +297,14 @@ private Q_SLOTS:
 
         QCOMPARE(int(printed.pages.size()), 4);
         const QString stub = QStringLiteral("Please return this portion with your remittance");
-        QVERIFY(texts(printed.pages[0]).contains(stub));
-        QVERIFY(!texts(printed.pages[0]).contains(QStringLiteral("Page 1")));
-        QVERIFY(texts(printed.pages[1]).contains(QStringLiteral("Page 2")));
-        QVERIFY(!texts(printed.pages[1]).contains(stub));
-        QVERIFY(texts(printed.pages[2]).contains(QStringLiteral("Page 3")));
-        QVERIFY(!texts(printed.pages[2]).contains(stub));
-        QVERIFY(texts(printed.pages[3]).contains(stub));
-        QVERIFY(!texts(printed.pages[3]).contains(QStringLiteral("Page 2")));
+        QVERIFY(pageTexts(printed.pages[0]).contains(stub));
+        QVERIFY(!pageTexts(printed.pages[0]).contains(QStringLiteral("Page 1")));
+        QVERIFY(pageTexts(printed.pages[1]).contains(QStringLiteral("Page 2")));
+        QVERIFY(!pageTexts(printed.pages[1]).contains(stub));
+        QVERIFY(pageTexts(printed.pages[2]).contains(QStringLiteral("Page 3")));
+        QVERIFY(!pageTexts(printed.pages[2]).contains(stub));
+        QVERIFY(pageTexts(printed.pages[3]).contains(stub));
+        QVERIFY(!pageTexts(printed.pages[3]).contains(QStringLiteral("Page 2")));
         int lines = 0;
         for (int p = 0; p < 3; ++p) {
             bool logoShown = false;

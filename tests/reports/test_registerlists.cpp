@@ -30,10 +30,7 @@ const QDate kToday(2024, 3, 31);
 const report::RunOptions kOptions{QDateTime(QDate(2024, 4, 2), QTime(9, 30)), {}};
 const TimePeriod kFebruary{QDate(2024, 2, 1), QDate(2024, 2, 29)};
 
-QString str(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using arworld::str;
 
 // The printed lines: the texts of each page's lines top to bottom, each line left to right.
 QList<QStringList> printedLines(const QString& pageModel)

@@ -4,6 +4,7 @@
 #include "arworld.h"
 #include "common/formatsettings.h"
 #include "expectedfile.h"
+#include "pagetexts.h"
 #include "report/pagemodel.h"
 #include "reports/namedsources.h"
 #include "reports/userdefinedreports.h"
@@ -32,16 +33,6 @@ void write(const QString& file, const QByteArray& text)
     QFile out(file);
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(text);
-}
-
-QStringList pageTexts(const report::Page& page)
-{
-    QStringList all;
-    for (const report::PageItem& item : page.items) {
-        if (item.kind == report::PageItem::Kind::Text)
-            all << item.text;
-    }
-    return all;
 }
 
 } // namespace

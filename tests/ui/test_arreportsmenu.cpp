@@ -24,18 +24,13 @@ using reports::ReportMenuChoices;
 namespace
 {
 
-QString str(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using arworld::str;
 
 void plant(Database& db)
 {
     arworld::createTables(db);
-    records::insert(db, ar::currency(),
-                    {{str("CurrencyID"), 1}, {str("CurrencyName"), str("US Dollar")}});
-    records::insert(db, ar::currency(),
-                    {{str("CurrencyID"), 2}, {str("CurrencyName"), str("Canadian Dollar")}});
+    arworld::addCurrency(db, 1, str("US Dollar"));
+    arworld::addCurrency(db, 2, str("Canadian Dollar"));
     arworld::addCustomer(db, 7, str("101"), str("Adams, Ann"), str("C"));
     arworld::addCustomer(db, 8, str("102"), str("Baker, Bob"), str("C"));
 }

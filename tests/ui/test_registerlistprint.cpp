@@ -49,6 +49,19 @@ int closePreview()
     return pages;
 }
 
+// Both registers over the ledger, looking for their list templates in `templates`.
+struct Registers {
+    Registers(Database& db, const QString& templates)
+        : lookups(db), invoices(db, lookups, templates), payments(db)
+    {
+        payments.templateDirectory = templates;
+        payments.updateCommands();
+    }
+    TdmLookUps lookups;
+    TfrmARInvoices invoices;
+    TfrmARPayments payments;
+};
+
 void copyExample(const QString& name, const QString& folder)
 {
     QFile::remove(QDir(folder).filePath(name));
@@ -81,11 +94,9 @@ private Q_SLOTS:
         QFETCH(QString, engine);
         auto db = paymentsample::sampleLedger(engine);
         QTemporaryDir templates;
-        TdmLookUps lookups(*db);
-        TfrmARInvoices invoices(*db, lookups, templates.path());
-        TfrmARPayments payments(*db);
-        payments.templateDirectory = templates.path();
-        payments.updateCommands();
+        Registers registers(*db, templates.path());
+        TfrmARInvoices& invoices = registers.invoices;
+        TfrmARPayments& payments = registers.payments;
 
         ModalWatcher watcher;
         QStringList dialogs;
@@ -112,9 +123,9 @@ private Q_SLOTS:
         QFETCH(QString, engine);
         auto db = paymentsample::sampleLedger(engine);
         setPdfOutputFolderSource([this] { return pdfs_.path(); });
-        TdmLookUps lookups(*db);
-        TfrmARInvoices invoices(*db, lookups, pdfs_.path());
-        TfrmARPayments payments(*db);
+        Registers registers(*db, pdfs_.path());
+        TfrmARInvoices& invoices = registers.invoices;
+        TfrmARPayments& payments = registers.payments;
         ModalWatcher watcher;
 
         invoices.setOutstanding(true);
@@ -132,11 +143,9 @@ private Q_SLOTS:
         auto db = paymentsample::sampleLedger(engine);
         setPdfOutputFolderSource([this] { return pdfs_.path(); });
         QTemporaryDir templates;
-        TdmLookUps lookups(*db);
-        TfrmARInvoices invoices(*db, lookups, templates.path());
-        TfrmARPayments payments(*db);
-        payments.templateDirectory = templates.path();
-        payments.updateCommands();
+        Registers registers(*db, templates.path());
+        TfrmARInvoices& invoices = registers.invoices;
+        TfrmARPayments& payments = registers.payments;
 
         ModalWatcher watcher;
         QList<reports::TimePeriod> offered;

@@ -1,6 +1,7 @@
 #include "reports/aged/agedtrialbalance.h"
 
 #include "common/formats.h"
+#include "reports/printhelpers.h"
 
 #include <QStringList>
 #include <memory>
@@ -40,46 +41,23 @@ QRectF amountRect(int column, qreal y = 0)
     return QRectF(amountX(column), y, kAmountWidth, kLineHeight);
 }
 
-QString moneyText(Money value)
-{
-    return formatFloat(kMoneyListFormat, value);
-}
-
-// A money field of the row; empty when the row leaves it empty.
+// A money field of the row in its column; empty when the row leaves it empty.
 report::Element amountField(int column, const QString& name, qreal y = 0)
 {
-    return report::computed(amountRect(column, y),
-                            [name](const ReportContext& c) {
-                                return c.value(name).isNull() ? QString()
-                                                              : moneyText(c.money(name));
-                            })
-        .right();
+    return moneyField(amountRect(column, y), name);
 }
 
-report::Element sumField(int column, const QString& total, qreal y = 0)
+report::Element sumInColumn(int column, const QString& total, qreal y = 0)
 {
-    return report::computed(amountRect(column, y),
-                            [total](const ReportContext& c) { return moneyText(c.sum(total)); })
-        .right();
-}
-
-report::RunningTotal runningTotal(const QString& name, const QString& field, int resetAfterGroup)
-{
-    return {name,
-            [field](const ReportContext& c) -> std::optional<Money> {
-                if (c.value(field).isNull())
-                    return std::nullopt;
-                return c.money(field);
-            },
-            resetAfterGroup};
+    return sumField(amountRect(column, y), total);
 }
 
 // The five money columns of a totals line: owing and the four age columns.
 void addTotals(Band& band, const QString& prefix, qreal y)
 {
-    band.add(sumField(1, prefix + QStringLiteral("Owing"), y));
+    band.add(sumInColumn(1, prefix + QStringLiteral("Owing"), y));
     for (int i = 0; i < 4; ++i)
-        band.add(sumField(2 + i, prefix + kAmountColumns[i], y));
+        band.add(sumInColumn(2 + i, prefix + kAmountColumns[i], y));
 }
 
 Band columnHeader()
@@ -147,12 +125,7 @@ report::ReportDefinition agedTrialBalance()
     d.onStart = [domesticPrinted] { *domesticPrinted = false; };
 
     d.title_band.height = 58;
-    d.title_band
-        .add(report::computed(QRectF(0, 0, width, 18),
-                              [](const ReportContext& c) { return c.title(); }))
-        .centre()
-        .size(14)
-        .bold();
+    addTitle(d.title_band, width);
     auto parameterLine = [&](const QString& name, qreal y) {
         d.title_band
             .add(report::computed(QRectF(0, y, width, kLineHeight),
@@ -219,10 +192,8 @@ report::ReportDefinition agedTrialBalance()
         .add(
             report::field(QRectF(kAgeX, 0, kDateX - kAgeX - 4, kLineHeight), QStringLiteral("Age")))
         .right();
-    d.detail.add(report::computed(
-        QRectF(kDateX, 0, kAmountX - kDateX, kLineHeight), [](const ReportContext& c) {
-            return formatDate(kListDateFormat, c.date(QStringLiteral("InvoiceDate")));
-        }));
+    d.detail.add(dateField(QRectF(kDateX, 0, kAmountX - kDateX, kLineHeight),
+                           QStringLiteral("InvoiceDate")));
     d.detail.add(amountField(0, QStringLiteral("InvoiceAmount")));
     d.detail.add(amountField(1, QStringLiteral("Owing")));
     for (int i = 0; i < 4; ++i)
@@ -241,17 +212,7 @@ report::ReportDefinition agedTrialBalance()
         .bold();
     addTotals(d.summary, QStringLiteral("ReportDomestic"), 5);
 
-    d.pageFooter.height = 16;
-    d.pageFooter.add(report::computed(QRectF(0, 4, 300, kLineHeight), [](const ReportContext& c) {
-        return QStringLiteral("Printed at ") + shortDate(c.printedAt().date()) + QLatin1Char(' ') +
-               c.printedAt().time().toString(QStringLiteral("h:mm AP"));
-    }));
-    d.pageFooter
-        .add(report::computed(QRectF(width - 100, 4, 100, kLineHeight),
-                              [](const ReportContext& c) {
-                                  return QStringLiteral("Page ") + QString::number(c.pageNumber());
-                              }))
-        .right();
+    addPageFoot(d.pageFooter, width, kLineHeight);
 
     for (Band* band : {&d.columnHeader, &d.groups[0].header, &d.groups[0].footer, &d.detail,
                        &d.summary, &d.pageFooter})
@@ -283,12 +244,7 @@ report::ListRowSource agedRows(const std::vector<AgedLine>& lines)
                           QStringLiteral("OwingDomestic")};
     for (const QString& column : kAmountColumns)
         fields << column << domesticOf(column);
-    const report::Row blank(fields);
-
-    std::vector<report::Row> rows;
-    rows.reserve(lines.size());
-    for (const AgedLine& line : lines) {
-        report::Row row = blank;
+    return rowsOf(lines, fields, [](report::Row& row, const AgedLine& line) {
         row.set(QStringLiteral("CustomerID"), line.customerId);
         row.set(QStringLiteral("CustomerNo"), line.customerNo);
         row.set(QStringLiteral("CustomerName"), line.customerName);
@@ -304,9 +260,7 @@ report::ListRowSource agedRows(const std::vector<AgedLine>& lines)
         row.set(QStringLiteral("OwingDomestic"), line.owingDomestic.raw());
         row.set(kAmountColumns[line.column], line.owing.raw());
         row.set(domesticOf(kAmountColumns[line.column]), line.owingDomestic.raw());
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    });
 }
 
 int printAgedTrialBalance(const std::vector<AgedLine>& lines, report::PageSink& sink,
@@ -314,8 +268,7 @@ int printAgedTrialBalance(const std::vector<AgedLine>& lines, report::PageSink& 
 {
     const report::ReportDefinition definition = agedTrialBalance();
     report::ListRowSource rows = agedRows(lines);
-    report::ReportRunner runner(definition, std::move(options));
-    return runner.run(rows, sink);
+    return runReport(definition, rows, sink, std::move(options));
 }
 
 } // namespace reports

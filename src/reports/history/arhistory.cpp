@@ -1,6 +1,7 @@
 #include "reports/history/arhistory.h"
 
 #include "common/formats.h"
+#include "reports/printhelpers.h"
 
 namespace reports
 {
@@ -17,11 +18,6 @@ constexpr qreal kInvoiceX = 40, kChequeX = 130, kDateX = 220, kAmountX = 290, kA
 
 const QString kInvoices = QStringLiteral("Invoices");
 const QString kCheques = QStringLiteral("Cheques");
-
-QString moneyText(Money value)
-{
-    return formatFloat(kMoneyListFormat, value);
-}
 
 // The amounts of one kind of document ("I" or "P"); the other kind is neither summed nor
 // counted.
@@ -50,11 +46,7 @@ Band titleBand()
 {
     Band band;
     band.height = 48;
-    band.add(report::computed(QRectF(0, 0, kWidth, 18),
-                              [](const ReportContext& c) { return c.title(); }))
-        .centre()
-        .size(14)
-        .bold();
+    addTitle(band, kWidth);
     auto parameterLine = [&band](const QString& name, qreal y) {
         band.add(report::computed(QRectF(0, y, kWidth, kLineHeight),
                                   [name](const ReportContext& c) { return c.parameter(name); }))
@@ -118,15 +110,9 @@ Band detail()
                                              ? c.text(QStringLiteral("ChequeNo"))
                                              : QString();
                               }));
-    band.add(report::computed(
-        QRectF(kDateX, 0, kAmountX - kDateX, kLineHeight), [](const ReportContext& c) {
-            return formatDate(kListDateFormat, c.date(QStringLiteral("InvPmtDate")));
-        }));
-    band.add(report::computed(QRectF(kAmountX, 0, kAmountWidth, kLineHeight),
-                              [](const ReportContext& c) {
-                                  return moneyText(c.money(QStringLiteral("Amount")));
-                              }))
-        .right();
+    band.add(
+        dateField(QRectF(kDateX, 0, kAmountX - kDateX, kLineHeight), QStringLiteral("InvPmtDate")));
+    band.add(moneyField(QRectF(kAmountX, 0, kAmountWidth, kLineHeight), QStringLiteral("Amount")));
     return band;
 }
 
@@ -145,22 +131,6 @@ Band summary()
                               [](const ReportContext& c) {
                                   return countAndTotal(c, kCheques, QStringLiteral("checks"));
                               }));
-    return band;
-}
-
-Band pageFooter()
-{
-    Band band;
-    band.height = 16;
-    band.add(report::computed(QRectF(0, 4, 300, kLineHeight), [](const ReportContext& c) {
-        return QStringLiteral("Printed at ") + shortDate(c.printedAt().date()) + QLatin1Char(' ') +
-               c.printedAt().time().toString(QStringLiteral("h:mm AP"));
-    }));
-    band.add(report::computed(QRectF(kWidth - 100, 4, 100, kLineHeight),
-                              [](const ReportContext& c) {
-                                  return QStringLiteral("Page ") + QString::number(c.pageNumber());
-                              }))
-        .right();
     return band;
 }
 
@@ -192,21 +162,18 @@ report::ReportDefinition arHistory()
     d.groups.push_back(std::move(customer));
     d.detail = detail();
     d.summary = summary();
-    d.pageFooter = pageFooter();
+    addPageFoot(d.pageFooter, kWidth, kLineHeight);
     d.totals = {totalOf(kInvoices, QStringLiteral("I")), totalOf(kCheques, QStringLiteral("P"))};
     return d;
 }
 
 report::ListRowSource historyRows(const std::vector<HistoryLine>& lines)
 {
-    const report::Row blank({QStringLiteral("RecordType"), QStringLiteral("InvoiceNo"),
-                             QStringLiteral("ChequeNo"), QStringLiteral("InvPmtDate"),
-                             QStringLiteral("Amount"), QStringLiteral("CustomerNo"),
-                             QStringLiteral("CustomerName"), QStringLiteral("Contact")});
-    std::vector<report::Row> rows;
-    rows.reserve(lines.size());
-    for (const HistoryLine& line : lines) {
-        report::Row row = blank;
+    const QStringList fields = {QStringLiteral("RecordType"),   QStringLiteral("InvoiceNo"),
+                                QStringLiteral("ChequeNo"),     QStringLiteral("InvPmtDate"),
+                                QStringLiteral("Amount"),       QStringLiteral("CustomerNo"),
+                                QStringLiteral("CustomerName"), QStringLiteral("Contact")};
+    return rowsOf(lines, fields, [](report::Row& row, const HistoryLine& line) {
         const bool invoice = line.kind == HistoryLine::Kind::Invoice;
         row.set(QStringLiteral("RecordType"), invoice ? QStringLiteral("I") : QStringLiteral("P"));
         row.set(invoice ? QStringLiteral("InvoiceNo") : QStringLiteral("ChequeNo"), line.number);
@@ -215,9 +182,7 @@ report::ListRowSource historyRows(const std::vector<HistoryLine>& lines)
         row.set(QStringLiteral("CustomerNo"), line.customerNo);
         row.set(QStringLiteral("CustomerName"), line.customerName);
         row.set(QStringLiteral("Contact"), line.contact);
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    });
 }
 
 int printHistory(const std::vector<HistoryLine>& lines, report::PageSink& sink,
@@ -225,8 +190,7 @@ int printHistory(const std::vector<HistoryLine>& lines, report::PageSink& sink,
 {
     const report::ReportDefinition definition = arHistory();
     report::ListRowSource rows = historyRows(lines);
-    report::ReportRunner runner(definition, std::move(options));
-    return runner.run(rows, sink);
+    return runReport(definition, rows, sink, std::move(options));
 }
 
 int printHistory(Database& db, const HistorySelection& selection, report::PageSink& sink,

@@ -1,14 +1,12 @@
 #include "reports/registerlists/listlayout.h"
 
-#include "common/formats.h"
 #include "report/reportcontext.h"
+#include "reports/printhelpers.h"
 
 #include <algorithm>
 
 namespace reports
 {
-
-using report::ReportContext;
 
 namespace
 {
@@ -43,6 +41,11 @@ report::Element& inBody(report::Element& element)
 
 } // namespace
 
+QString registerField(int column)
+{
+    return QStringLiteral("Column%1").arg(column);
+}
+
 report::ReportDefinition listReport(const QString& title, const std::vector<ListColumn>& columns,
                                     const QString& totalsCaption)
 {
@@ -52,12 +55,7 @@ report::ReportDefinition listReport(const QString& title, const std::vector<List
     const std::vector<Placed> placed = placeColumns(columns, width);
 
     d.title_band.height = 26;
-    d.title_band
-        .add(report::computed(QRectF(0, 0, width, 18),
-                              [](const ReportContext& c) { return c.title(); }))
-        .centre()
-        .size(14)
-        .bold();
+    addTitle(d.title_band, width);
 
     d.columnHeader.height = 14;
     d.detail.height = kLineHeight;
@@ -88,17 +86,8 @@ report::ReportDefinition listReport(const QString& title, const std::vector<List
             firstSum = std::min(firstSum, p.x);
             const QString total = p.column->sumOf;
             d.summary.add(report::rule(p.x, p.x + p.width, 2, 1));
-            inBody(d.summary
-                       .add(report::computed(QRectF(p.x, 5, p.width, kLineHeight),
-                                             [total](const ReportContext& c) {
-                                                 return formatFloat(kMoneyListFormat, c.sum(total));
-                                             }))
-                       .right()
-                       .bold());
-            d.totals.push_back(
-                {total,
-                 [total](const ReportContext& c) -> std::optional<Money> { return c.money(total); },
-                 -1});
+            inBody(d.summary.add(sumField(QRectF(p.x, 5, p.width, kLineHeight), total)).bold());
+            d.totals.push_back(runningTotal(total, total));
         }
         inBody(
             d.summary.add(report::label(QRectF(0, 5, firstSum - kGap, kLineHeight), totalsCaption))
@@ -106,19 +95,9 @@ report::ReportDefinition listReport(const QString& title, const std::vector<List
                 .bold());
     }
 
-    d.pageFooter.height = 16;
-    inBody(d.pageFooter.add(
-        report::computed(QRectF(0, 4, 300, kLineHeight), [](const ReportContext& c) {
-            return QStringLiteral("Printed at ") + shortDate(c.printedAt().date()) +
-                   QLatin1Char(' ') + c.printedAt().time().toString(QStringLiteral("h:mm AP"));
-        })));
-    inBody(d.pageFooter
-               .add(report::computed(QRectF(width - 100, 4, 100, kLineHeight),
-                                     [](const ReportContext& c) {
-                                         return QStringLiteral("Page ") +
-                                                QString::number(c.pageNumber());
-                                     }))
-               .right());
+    addPageFoot(d.pageFooter, width, kLineHeight);
+    for (report::Element& element : d.pageFooter.elements)
+        inBody(element);
     return d;
 }
 

@@ -1,6 +1,7 @@
 #include "reports/registerlists/trptarinvoices.h"
 
 #include "receivables/invoices/register/registercolumns.h"
+#include "reports/printhelpers.h"
 #include "reports/registerlists/listlayout.h"
 
 using registercolumns::Column;
@@ -8,16 +9,8 @@ using registercolumns::Column;
 namespace
 {
 
-struct Cell {
-    Column column;
-    const char* caption;
-    qreal width;
-    bool right;
-    const char* sumOf; // the money field summed under the column, or nothing
-};
-
 // Left to right as printed; the description takes what is left of the line.
-const Cell kCells[] = {
+const reports::RegisterCell<Column> kCells[] = {
     {registercolumns::CustomerNo, "ID", 36, false, nullptr},
     {registercolumns::Name, "Name", 92, false, nullptr},
     {registercolumns::InvoiceNo, "Inv No.", 38, false, nullptr},
@@ -34,11 +27,6 @@ const Cell kCells[] = {
 const QString kAmount = QStringLiteral("InvoiceAmount");
 const QString kOwing = QStringLiteral("Owing");
 
-QString fieldOf(Column column)
-{
-    return QStringLiteral("Column%1").arg(int(column));
-}
-
 } // namespace
 
 TrptARInvoices::TrptARInvoices(QList<RegisterRow> invoices, const QDate& today)
@@ -48,35 +36,25 @@ TrptARInvoices::TrptARInvoices(QList<RegisterRow> invoices, const QDate& today)
 
 report::ReportDefinition TrptARInvoices::definition()
 {
-    std::vector<reports::ListColumn> columns;
-    for (const Cell& cell : kCells)
-        columns.push_back({QString::fromLatin1(cell.caption), fieldOf(cell.column), cell.width,
-                           cell.right, false, QString::fromLatin1(cell.sumOf)});
-    return reports::listReport(title(), columns, QStringLiteral("Report Totals:"));
+    return reports::listReport(title(), reports::registerListColumns(kCells),
+                               QStringLiteral("Report Totals:"));
 }
 
 report::ListRowSource TrptARInvoices::rows() const
 {
-    QStringList fields = {kAmount, kOwing};
-    for (const Cell& cell : kCells)
-        fields << fieldOf(cell.column);
-    const report::Row blank(fields);
-    std::vector<report::Row> rows;
-    rows.reserve(invoices_.size());
-    for (const RegisterRow& invoice : invoices_) {
-        report::Row row = blank;
-        row.set(kAmount, invoice.invoiceAmount.raw());
-        row.set(kOwing, invoice.owing.raw());
-        for (const Cell& cell : kCells)
-            row.set(fieldOf(cell.column), registercolumns::text(invoice, cell.column, today_));
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    return reports::registerListRows(
+        invoices_, kCells, {kAmount, kOwing},
+        [](report::Row& row, const RegisterRow& invoice) {
+            row.set(kAmount, invoice.invoiceAmount.raw());
+            row.set(kOwing, invoice.owing.raw());
+        },
+        [this](const RegisterRow& invoice, Column column) {
+            return registercolumns::text(invoice, column, today_);
+        });
 }
 
 int TrptARInvoices::print(report::PageSink& sink, const report::RunOptions& options) const
 {
-    const report::ReportDefinition d = definition();
     report::ListRowSource source = rows();
-    return report::ReportRunner(d, options).run(source, sink);
+    return reports::runReport(definition(), source, sink, options);
 }

@@ -1,6 +1,7 @@
 #include "reports/registerlists/trptarpayments.h"
 
 #include "receivables/payments/register/paymentcolumns.h"
+#include "reports/printhelpers.h"
 #include "reports/registerlists/listlayout.h"
 
 using paymentcolumns::Column;
@@ -8,16 +9,8 @@ using paymentcolumns::Column;
 namespace
 {
 
-struct Cell {
-    Column column;
-    const char* caption;
-    qreal width;
-    bool right;
-    const char* sumOf; // the money field summed under the column, or nothing
-};
-
 // Left to right as printed.
-const Cell kCells[] = {
+const reports::RegisterCell<Column> kCells[] = {
     {paymentcolumns::CustomerNo, "Client ID", 56, false, nullptr},
     {paymentcolumns::Name, "Name", 150, false, nullptr},
     {paymentcolumns::ChequeNo, "Check no.", 60, false, nullptr},
@@ -28,11 +21,6 @@ const Cell kCells[] = {
     {paymentcolumns::Reconciled, "Reconciled", 0, false, nullptr},
 };
 
-QString fieldOf(Column column)
-{
-    return QStringLiteral("Column%1").arg(int(column));
-}
-
 const QString kAmount = QStringLiteral("ChequeAmount");
 
 } // namespace
@@ -41,34 +29,24 @@ TrptARPayments::TrptARPayments(QList<PaymentRow> payments) : payments_(std::move
 
 report::ReportDefinition TrptARPayments::definition()
 {
-    std::vector<reports::ListColumn> columns;
-    for (const Cell& cell : kCells)
-        columns.push_back({QString::fromLatin1(cell.caption), fieldOf(cell.column), cell.width,
-                           cell.right, false, QString::fromLatin1(cell.sumOf)});
-    return reports::listReport(title(), columns, QStringLiteral("Report Total:"));
+    return reports::listReport(title(), reports::registerListColumns(kCells),
+                               QStringLiteral("Report Total:"));
 }
 
 report::ListRowSource TrptARPayments::rows() const
 {
-    QStringList fields = {kAmount};
-    for (const Cell& cell : kCells)
-        fields << fieldOf(cell.column);
-    const report::Row blank(fields);
-    std::vector<report::Row> rows;
-    rows.reserve(payments_.size());
-    for (const PaymentRow& payment : payments_) {
-        report::Row row = blank;
-        row.set(kAmount, payment.chequeAmount.raw());
-        for (const Cell& cell : kCells)
-            row.set(fieldOf(cell.column), paymentcolumns::text(payment, cell.column));
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    return reports::registerListRows(
+        payments_, kCells, {kAmount},
+        [](report::Row& row, const PaymentRow& payment) {
+            row.set(kAmount, payment.chequeAmount.raw());
+        },
+        [](const PaymentRow& payment, Column column) {
+            return paymentcolumns::text(payment, column);
+        });
 }
 
 int TrptARPayments::print(report::PageSink& sink, const report::RunOptions& options) const
 {
-    const report::ReportDefinition d = definition();
     report::ListRowSource source = rows();
-    return report::ReportRunner(d, options).run(source, sink);
+    return reports::runReport(definition(), source, sink, options);
 }

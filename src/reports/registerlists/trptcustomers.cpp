@@ -1,5 +1,6 @@
 #include "reports/registerlists/trptcustomers.h"
 
+#include "reports/printhelpers.h"
 #include "reports/registerlists/listlayout.h"
 
 namespace
@@ -24,23 +25,17 @@ report::ReportDefinition TrptCustomers::definition()
 
 report::ListRowSource TrptCustomers::rows() const
 {
-    const report::Row blank({kNo, kName, kPhone, kNotes});
-    std::vector<report::Row> rows;
-    rows.reserve(customers_.size());
-    for (const CustomerListRow& customer : customers_) {
-        report::Row row = blank;
-        row.set(kNo, customer.customerNo);
-        row.set(kName, customer.customerName);
-        row.set(kPhone, customer.phone);
-        row.set(kNotes, customer.notes);
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    return reports::rowsOf(customers_, {kNo, kName, kPhone, kNotes},
+                           [](report::Row& row, const CustomerListRow& customer) {
+                               row.set(kNo, customer.customerNo);
+                               row.set(kName, customer.customerName);
+                               row.set(kPhone, customer.phone);
+                               row.set(kNotes, customer.notes);
+                           });
 }
 
 int TrptCustomers::print(report::PageSink& sink, const report::RunOptions& options) const
 {
-    const report::ReportDefinition d = definition();
     report::ListRowSource source = rows();
-    return report::ReportRunner(d, options).run(source, sink);
+    return reports::runReport(definition(), source, sink, options);
 }

@@ -1,6 +1,7 @@
 #include "reports/statements/arstatements.h"
 
 #include "common/formats.h"
+#include "reports/printhelpers.h"
 
 #include <memory>
 
@@ -30,23 +31,14 @@ struct Progress {
     int linesPrinted = 0;
 };
 
-QString moneyText(Money value)
-{
-    return formatFloat(kMoneyListFormat, value);
-}
-
 report::Element amountField(qreal x, const QString& name)
 {
-    return report::computed({x, 0, kAmountW, kRow},
-                            [name](const ReportContext& c) { return moneyText(c.money(name)); })
-        .right();
+    return moneyField({x, 0, kAmountW, kRow}, name);
 }
 
-report::Element dateField(qreal x, const QString& name)
+report::Element dateAt(qreal x, const QString& name)
 {
-    return report::computed({x, 0, kDateW, kRow}, [name](const ReportContext& c) {
-        return formatDate(kListDateFormat, c.date(name));
-    });
+    return dateField({x, 0, kDateW, kRow}, name);
 }
 
 // The letterhead, the statement's title and date, the customer's block and the captions; on a
@@ -110,10 +102,7 @@ Band statementFooter(const std::shared_ptr<Progress>& progress)
     band.add(report::label({kDateX, 5, kOwingX - kDateX - 4, kRow}, QStringLiteral("Total:")))
         .bold()
         .right();
-    band.add(report::computed({kOwingX, 5, kAmountW, kRow},
-                              [](const ReportContext& c) { return moneyText(c.sum(kOwingTotal)); }))
-        .bold()
-        .right();
+    band.add(sumField({kOwingX, 5, kAmountW, kRow}, kOwingTotal)).bold();
     band.add(report::field({kDueX, 5, kWidth - kDueX, kRow}, QStringLiteral("CurrencyName")));
     band.add(report::field({0, 24, kWidth, kRow}, QStringLiteral("CustomerMessage"))).wrap();
     band.height = 40;
@@ -143,34 +132,27 @@ report::ReportDefinition arStatements(const InvoiceLetterhead& letterhead, QDate
                                QStringLiteral("Description")));
     d.detail.add(
         report::field({kNumberX, 0, kDateX - kNumberX - 4, kRow}, QStringLiteral("InvoiceNo")));
-    d.detail.add(dateField(kDateX, QStringLiteral("InvoiceDate")));
+    d.detail.add(dateAt(kDateX, QStringLiteral("InvoiceDate")));
     d.detail.add(amountField(kAmountX, QStringLiteral("InvoiceAmount")));
     d.detail.add(amountField(kOwingX, QStringLiteral("Owing")));
-    d.detail.add(dateField(kDueX, QStringLiteral("DueDate")));
+    d.detail.add(dateAt(kDueX, QStringLiteral("DueDate")));
     d.detail.afterPrint = [progress](ReportContext&) { ++progress->linesPrinted; };
 
-    d.totals.push_back({kOwingTotal,
-                        [](const ReportContext& c) -> std::optional<Money> {
-                            return c.money(QStringLiteral("Owing"));
-                        },
-                        0});
+    d.totals.push_back(runningTotal(kOwingTotal, QStringLiteral("Owing"), 0));
     return d;
 }
 
 report::ListRowSource statementRows(const std::vector<StatementLine>& lines)
 {
-    const report::Row blank({QStringLiteral("CustomerID"), QStringLiteral("CustomerNo"),
-                             QStringLiteral("CustomerName"), QStringLiteral("ContactLine"),
-                             QStringLiteral("AddressLine1"), QStringLiteral("AddressLine2P"),
-                             QStringLiteral("AddressLine3P"), QStringLiteral("AddressLine4P"),
-                             QStringLiteral("CurrencyName"), QStringLiteral("CustomerMessage"),
-                             QStringLiteral("InvoiceNo"), QStringLiteral("Description"),
-                             QStringLiteral("InvoiceDate"), QStringLiteral("DueDate"),
-                             QStringLiteral("InvoiceAmount"), QStringLiteral("Owing")});
-    std::vector<report::Row> rows;
-    rows.reserve(lines.size());
-    for (const StatementLine& line : lines) {
-        report::Row row = blank;
+    const QStringList fields = {QStringLiteral("CustomerID"),    QStringLiteral("CustomerNo"),
+                                QStringLiteral("CustomerName"),  QStringLiteral("ContactLine"),
+                                QStringLiteral("AddressLine1"),  QStringLiteral("AddressLine2P"),
+                                QStringLiteral("AddressLine3P"), QStringLiteral("AddressLine4P"),
+                                QStringLiteral("CurrencyName"),  QStringLiteral("CustomerMessage"),
+                                QStringLiteral("InvoiceNo"),     QStringLiteral("Description"),
+                                QStringLiteral("InvoiceDate"),   QStringLiteral("DueDate"),
+                                QStringLiteral("InvoiceAmount"), QStringLiteral("Owing")};
+    return rowsOf(lines, fields, [](report::Row& row, const StatementLine& line) {
         row.set(QStringLiteral("CustomerID"), line.customerId);
         row.set(QStringLiteral("CustomerNo"), line.customerNo);
         row.set(QStringLiteral("CustomerName"), line.customerName);
@@ -187,9 +169,7 @@ report::ListRowSource statementRows(const std::vector<StatementLine>& lines)
         row.set(QStringLiteral("DueDate"), line.dueDate);
         row.set(QStringLiteral("InvoiceAmount"), line.invoiceAmount.raw());
         row.set(QStringLiteral("Owing"), line.owing.raw());
-        rows.push_back(std::move(row));
-    }
-    return report::ListRowSource(std::move(rows));
+    });
 }
 
 int printStatementLines(const std::vector<StatementLine>& lines,
@@ -198,7 +178,7 @@ int printStatementLines(const std::vector<StatementLine>& lines,
 {
     const report::ReportDefinition definition = arStatements(letterhead, asOf);
     report::ListRowSource rows = statementRows(lines);
-    return report::ReportRunner(definition, std::move(options)).run(rows, sink);
+    return runReport(definition, rows, sink, std::move(options));
 }
 
 int printStatements(Database& db, const ReportSelection& selection, report::PageSink& sink,

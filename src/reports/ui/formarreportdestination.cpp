@@ -1,8 +1,9 @@
 #include "reports/ui/formarreportdestination.h"
 
+#include "common/ui/dialogbuttons.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -23,14 +24,7 @@ TFormARReportDestination::TFormARReportDestination(QWidget* parent) : QDialog(pa
     choices->addWidget(rbScreen);
     choices->addWidget(rbPrinter);
 
-    auto* buttons = new QDialogButtonBox(this);
-    btnOK = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = makeDialogOkCancel(this, btnOK, btnCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

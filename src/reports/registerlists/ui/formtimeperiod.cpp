@@ -1,6 +1,7 @@
 #include "reports/registerlists/ui/formtimeperiod.h"
 
 #include "common/ui/dateentry.h"
+#include "common/ui/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,14 +17,7 @@ TFormTimePeriod::TFormTimePeriod(const QDate& today, QWidget* parent) : QDialog(
     edtDateTo = new DateEntry(this);
     edtDateTo->setObjectName(QStringLiteral("edtDateTo"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    btnOK = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TFormTimePeriod::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = makeDialogOkCancel(this, btnOK, btnCancel);
     for (DateEntry* edit : {edtDateFrom, edtDateTo})
         connect(edit, &DateEntry::dateEdited, this, [this] { updateOK(); });
 
