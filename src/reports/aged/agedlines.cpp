@@ -65,11 +65,13 @@ std::vector<AgedLine> agedLines(Database& db, const AgedSelection& selection)
     if (selection.customerId)
         sql += QStringLiteral(" AND (I.CustomerID = :customer)");
     const Dialect& d = db.dialect();
-    // The customer's id last, so two customers of one name and number never interleave.
-    sql += QStringLiteral(" ORDER BY %1, %2, I.InvoiceDate, %3, I.CustomerID")
-               .arg(d.nocaseOrder(QStringLiteral("C.CustomerName")),
-                    d.nocaseOrder(QStringLiteral("C.CustomerNo")),
-                    d.nocaseOrder(QStringLiteral("I.InvoiceNo")));
+    // The customer's id after the name and number, so two customers of one name and number
+    // never interleave; a missing name or number sorts first on every engine; the invoice's key
+    // last, so two invoices of one number and date come in one order.
+    sql += QStringLiteral(" ORDER BY %1, %2, I.CustomerID, I.InvoiceDate, %3, I.ARInvoiceID")
+               .arg(d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerName, '')")),
+                    d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerNo, '')")),
+                    d.nocaseOrder(QStringLiteral("COALESCE(I.InvoiceNo, '')")));
 
     const bool selective = asksForMinimums(selection);
     const QHash<int, CustomerStanding> standing =
