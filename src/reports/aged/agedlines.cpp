@@ -2,9 +2,9 @@
 
 #include "common/roundit.h"
 #include "engine/database.h"
-#include "engine/dialect.h"
 #include "engine/statement.h"
 #include "reports/customerstanding.h"
+#include "reports/invoiceorder.h"
 
 #include <QHash>
 
@@ -64,14 +64,7 @@ std::vector<AgedLine> agedLines(Database& db, const AgedSelection& selection)
         sql += QStringLiteral(" AND (C.CurrencyID = :currency)");
     if (selection.customerId)
         sql += QStringLiteral(" AND (I.CustomerID = :customer)");
-    const Dialect& d = db.dialect();
-    // The customer's id after the name and number, so two customers of one name and number
-    // never interleave; a missing name or number sorts first on every engine; the invoice's key
-    // last, so two invoices of one number and date come in one order.
-    sql += QStringLiteral(" ORDER BY %1, %2, I.CustomerID, I.InvoiceDate, %3, I.ARInvoiceID")
-               .arg(d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerName, '')")),
-                    d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerNo, '')")),
-                    d.nocaseOrder(QStringLiteral("COALESCE(I.InvoiceNo, '')")));
+    sql += openInvoiceOrder(db.dialect());
 
     const bool selective = asksForMinimums(selection);
     const QHash<int, CustomerStanding> standing =

@@ -1,10 +1,10 @@
 #include "reports/statements/statementlines.h"
 
 #include "engine/database.h"
-#include "engine/dialect.h"
 #include "engine/statement.h"
 #include "reports/customeraddress.h"
 #include "reports/customerstanding.h"
+#include "reports/invoiceorder.h"
 
 namespace reports
 {
@@ -33,17 +33,8 @@ std::vector<StatementLine> statementLines(Database& db, const ReportSelection& s
         sql += QStringLiteral(" AND (C.PrintStatement = true)");
     if (selection.currencyId)
         sql += QStringLiteral(" AND (C.CurrencyID = :currency)");
-    const Dialect& d = db.dialect();
-    // Empty text sorts first on both engines. The customer's id after its name and number, so two
-    // customers of one name and number never interleave; the invoice's id last, so equal numbers
-    // keep one order on both engines.
-    sql += QStringLiteral(" ORDER BY %1, %2, I.CustomerID, I.InvoiceDate, %3, I.ARInvoiceID")
-               .arg(d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerName, '')")),
-                    d.nocaseOrder(QStringLiteral("COALESCE(C.CustomerNo, '')")),
-                    d.nocaseOrder(QStringLiteral("COALESCE(I.InvoiceNo, '')")));
+    sql += openInvoiceOrder(db.dialect());
 
-    // Read before the lines: a second statement while the lines are being read would cut their
-    // reading short on PostgreSQL.
     const bool selective = asksForMinimums(selection);
     const QHash<int, CustomerStanding> standing =
         selective ? customerStandings(db) : QHash<int, CustomerStanding>();
