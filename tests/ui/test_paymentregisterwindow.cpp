@@ -124,7 +124,7 @@ private Q_SLOTS:
 
         QString dialled;
         qint64 shownCustomer = 0;
-        screen.dial = [&dialled](const QString& phone) { dialled = phone; };
+        screen.dial = [&dialled](const QString& phone, const QString&) { dialled = phone; };
         screen.openCustomerList = [&shownCustomer](qint64 id) { shownCustomer = id; };
         screen.updateCommands();
         QVERIFY(screen.actPhone->isEnabled() && screen.actCustomer->isEnabled());

@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "data/lookups.h"
+#include "dialer/ui/tfrmdialer.h"
 
 ArProcess& arProcess()
 {
@@ -12,6 +13,7 @@ ArProcess& arProcess()
 void releaseArProcess()
 {
     ArProcess& process = arProcess();
+    delete process.dialer;
     delete process.lookups;
     delete process.dataModule;
     process.lookups = nullptr;

@@ -4,14 +4,18 @@
 
 #include "common/ui/messageboxdialogs.h"
 
+#include <QPointer>
+
 class TDataModuleARSystem;
 class TdmLookUps;
+class TfrmDialer;
 
 struct ArProcess {
     TDataModuleARSystem* dataModule = nullptr;
     TdmLookUps* lookups = nullptr;
     int dataModulesCreated = 0;
-    MessageBoxDialogs dialogs; // for the modules' own messages
+    MessageBoxDialogs dialogs;   // for the modules' own messages
+    QPointer<TfrmDialer> dialer; // made afresh at every console start
 };
 
 ArProcess& arProcess();

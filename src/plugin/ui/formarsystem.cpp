@@ -14,6 +14,7 @@
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/invoiceregister.h"
 #include "plugin/ui/paymentregister.h"
+#include "plugin/ui/phonedialer.h"
 #include "plugin/ui/reportmenu.h"
 #include "plugin/ui/screenregistry.h"
 #include "report/ui/outputdevice.h"
@@ -401,6 +402,7 @@ void TFormARSystem::FormARSystemShowModal()
         }
         if (!process.lookups)
             process.lookups = new TdmLookUps(process.dataModule->database(), qApp);
+        createDialer();
         process.dataModule->CurrentUserName = host_ ? host_->GetCurrentUserName() : QString();
     } catch (const FatalStartError&) {
         QGuiApplication::restoreOverrideCursor();

@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/phonedialer.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/payments/posting/ui/frmarpaymentspost.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
@@ -12,9 +13,8 @@ namespace
 const QString kName = QStringLiteral("frmARPayments");
 
 // The one place where the console lends the register its screens: the payment window
-// (openPayment) and the payment posting dialog (openPosting) here; the customer list
-// (openCustomerList) and the dialer (dial) once they exist. A hook left unset keeps its
-// command disabled.
+// (openPayment), the payment posting dialog (openPosting) and the dialer (dial) here; the
+// customer list (openCustomerList) once it exists. A hook left unset keeps its command disabled.
 QWidget* makeRegister()
 {
     ArProcess& process = arProcess();
@@ -34,6 +34,7 @@ QWidget* makeRegister()
         TfrmARPaymentsPost dialog(arProcess().dataModule->database(), payments);
         return dialog.exec() == QDialog::Accepted;
     };
+    payments->dial = dialPhone;
     payments->updateCommands();
     return payments;
 }

@@ -124,7 +124,7 @@ void TfrmARInvoices::buildActions()
     connect(actRefresh, &QAction::triggered, this, &TfrmARInvoices::refresh);
     connect(actPhone, &QAction::triggered, this, [this] {
         if (const RegisterRow* row = currentRow(); row && dial)
-            dial(row->phone);
+            dial(row->phone, row->customerName);
     });
     connect(actEMail, &QAction::triggered, this, [this] {
         if (const RegisterRow* row = currentRow(); row && sendMail)

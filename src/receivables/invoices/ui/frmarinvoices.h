@@ -33,7 +33,7 @@ public:
     std::function<QString()> userName; // for the History entry
     std::function<bool()> openPosting; // true when invoices were posted
     std::function<void(qint64 customerId)> openCustomerList;
-    std::function<void(const QString& phone)> dial;
+    std::function<void(const QString& phone, const QString& name)> dial;
     // Opens an e-mail message; the desktop's mail program by default.
     std::function<void(const QString& address)> sendMail;
 

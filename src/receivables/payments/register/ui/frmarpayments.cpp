@@ -106,7 +106,7 @@ void TfrmARPayments::buildActions()
             [this] { printInTimePeriod(reports::TimePeriodList::PaymentsById); });
     connect(actPhone, &QAction::triggered, this, [this] {
         if (const PaymentRow* row = currentRow(); row && dial)
-            dial(row->phone);
+            dial(row->phone, row->customerName);
     });
     connect(actEMail, &QAction::triggered, this, [this] {
         if (const PaymentRow* row = currentRow(); row && sendMail)

@@ -31,7 +31,7 @@ public:
     std::function<void(std::optional<qint64> paymentId)> openPayment;
     std::function<bool()> openPosting; // true when payments were posted
     std::function<void(qint64 customerId)> openCustomerList;
-    std::function<void(const QString& phone)> dial;
+    std::function<void(const QString& phone, const QString& name)> dial;
     // Opens an e-mail message; the desktop's mail program by default.
     std::function<void(const QString& address)> sendMail;
     // Where the time-period list templates are kept (the database's directory); without it
