@@ -12,6 +12,9 @@
 #include "data/registry.h"
 #include "data/schemacreation.h"
 #include "data/ui/registryeditor.h"
+#include "dialer/dialersettings.h"
+#include "dialer/ui/tfrmdialer.h"
+#include "dialer/ui/tfrmdialersetup.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "host/sampledata.h"
@@ -484,6 +487,19 @@ int main(int argc, char** argv)
              menu->edtMinOwing->setText(QStringLiteral("25.00"));
              menu->edtMinDays->setText(QStringLiteral("30"));
              return menu;
+         }},
+        {QStringLiteral("dialer.png"),
+         [] {
+             auto* dialer = new TfrmDialer;
+             dialer->setPartyName(QStringLiteral("Alvarez, Rosa"));
+             dialer->setPhoneNumber(QStringLiteral("(937) 555-0142"));
+             return dialer;
+         }},
+        {QStringLiteral("dialer-setup.png"),
+         [&] {
+             const QString ini = QDir(data.path()).filePath(QStringLiteral("Larkmoor.ini"));
+             dialer::writeDialerPort(ini, 2);
+             return new TfrmDialerSetup(ini);
          }},
     };
     int failures = 0;

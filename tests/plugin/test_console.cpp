@@ -9,6 +9,7 @@
 #include "data/registry.h"
 #include "data/screensettings.h"
 #include "data/ui/screenstate.h"
+#include "dialer/ui/tfrmdialer.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "modalwatcher.h"
@@ -16,6 +17,7 @@
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/formarsystem.h"
 #include "plugin/ui/screenregistry.h"
+#include "receivables/invoices/ui/frmarinvoices.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
 #include "receivables/payments/ui/frmarpayment.h"
@@ -744,6 +746,53 @@ private Q_SLOTS:
         QCOMPARE(preview->pageCount(), 1);
         preview->close();
         QVERIFY(session.watcher.messages.isEmpty());
+        delete payments; // not closed: closing would offer posting
+    }
+
+    // Each console start makes the dialer afresh; the registers' Phone commands show that one,
+    // with the number and the customer's name.
+    void consoleStartMakesTheDialerTheRegistersDialWith()
+    {
+        // Registers an earlier test left behind belong to a module that is gone.
+        delete findScreen(QStringLiteral("frmARInvoices"));
+        delete findScreen(QStringLiteral("frmARPayments"));
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
+        QPointer<TfrmDialer> firstDialer;
+        QPointer<TfrmARInvoices> invoices;
+        QPointer<TfrmARPayments> payments;
+        QStringList prompts;
+        auto answerDialer = [&](QDialog* d) {
+            if (auto* dialer = qobject_cast<TfrmDialer*>(d)) {
+                prompts << dialer->prompt();
+                QVERIFY(dialer == arProcess().dialer);
+            }
+            d->reject();
+        };
+        QVERIFY(session.run(
+            [&] {
+                firstDialer = arProcess().dialer.data();
+                console.ActionEditInvoices->trigger();
+                invoices =
+                    qobject_cast<TfrmARInvoices*>(findScreen(QStringLiteral("frmARInvoices")));
+                console.ActionEditPayments->trigger();
+                payments =
+                    qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
+                if (invoices && invoices->dial)
+                    invoices->dial(QStringLiteral("555-0101"), QStringLiteral("Ames, Ruth"));
+                if (payments && payments->dial)
+                    payments->dial(QStringLiteral("555-0177"), QStringLiteral("County Fund"));
+            },
+            answerDialer));
+        QVERIFY(firstDialer);
+        QVERIFY(invoices && payments);
+        QCOMPARE(prompts, (QStringList{QStringLiteral("Phone 'Ames, Ruth'\rat 555-0101"),
+                                       QStringLiteral("Phone 'County Fund'\rat 555-0177")}));
+
+        QVERIFY(session.run([] {}));
+        QVERIFY(arProcess().dialer);
+        QVERIFY(!firstDialer); // the earlier start's dialer is gone, not left behind
+        delete invoices;
         delete payments; // not closed: closing would offer posting
     }
 };

@@ -98,6 +98,22 @@ private Q_SLOTS:
         QCOMPARE(invoiceNos(screen).size(), 6);
         screen.setOrder(RegisterOrder::InvoiceNo);
         QCOMPARE(invoiceNos(screen).first(), QStringLiteral("09999"));
+
+        // Phone dials the current invoice's customer by name; no phone, no command.
+        db->exec(QStringLiteral("UPDATE Customer SET Phone = '555-0101' WHERE CustomerID = %1")
+                     .arg(invoicefixture::kAmes));
+        screen.refresh();
+        QStringList dialled;
+        screen.dial = [&](const QString& phone, const QString& name) {
+            dialled << phone + QStringLiteral(" / ") + name;
+        };
+        QVERIFY(screen.moveTo(2));
+        screen.updateCommands();
+        QVERIFY(screen.actPhone->isEnabled());
+        screen.actPhone->trigger();
+        QCOMPARE(dialled, QStringList{QStringLiteral("555-0101 / Ames, Ruth")});
+        QVERIFY(screen.moveTo(3));
+        QVERIFY(!screen.actPhone->isEnabled());
     }
 
     void deleteCopyFindAndPayments_data() { testdb::addEngineRows(); }

@@ -123,14 +123,19 @@ private Q_SLOTS:
         QCOMPARE(mailedTo, QStringLiteral("ruth@example.org"));
 
         QString dialled;
+        QString dialledName;
         qint64 shownCustomer = 0;
-        screen.dial = [&dialled](const QString& phone, const QString&) { dialled = phone; };
+        screen.dial = [&](const QString& phone, const QString& name) {
+            dialled = phone;
+            dialledName = name;
+        };
         screen.openCustomerList = [&shownCustomer](qint64 id) { shownCustomer = id; };
         screen.updateCommands();
         QVERIFY(screen.actPhone->isEnabled() && screen.actCustomer->isEnabled());
         screen.actPhone->trigger();
         screen.actCustomer->trigger();
         QCOMPARE(dialled, QStringLiteral("555-0101"));
+        QCOMPARE(dialledName, QStringLiteral("Ames, Ruth"));
         QCOMPARE(shownCustomer, invoicefixture::kAmes);
 
         // County has neither phone nor e-mail; its unposted cheque may be deleted.

@@ -43,7 +43,7 @@ TfrmDialer::TfrmDialer(QWidget* parent)
     layout->setSpacing(16);
     layout->addWidget(lblPrompt);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
 }
 
 TfrmDialer::~TfrmDialer() = default;

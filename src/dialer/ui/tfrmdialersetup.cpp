@@ -20,6 +20,7 @@ TfrmDialerSetup::TfrmDialerSetup(QString iniPath, QWidget* parent)
 
     cboPort = new QComboBox(this);
     cboPort->setObjectName(QStringLiteral("cboPort"));
+    cboPort->setMinimumWidth(140);
     QStringList devices;
     for (int port = dialer::kFirstPort; port <= dialer::kLastPort; ++port) {
         cboPort->addItem(QStringLiteral("COM%1").arg(port));
@@ -38,7 +39,6 @@ TfrmDialerSetup::TfrmDialerSetup(QString iniPath, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(240);
 }
 
 void TfrmDialerSetup::showEvent(QShowEvent* event)
