@@ -38,8 +38,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QByteArray>("dialled");
         QTest::newRow("local") << QStringLiteral("555-0101") << QByteArray("ATDT555-0101\r\n");
-        QTest::newRow("with pauses")
-            << QStringLiteral("9,1 (937) 555-0199") << QByteArray("ATDT9,1 (937) 555-0199\r\n");
         QTest::newRow("empty number") << QString() << QByteArray("ATDT\r\n");
     }
     void dialsThenHangsUp()
@@ -144,17 +142,6 @@ private Q_SLOTS:
         const QString blocked = QDir(dir.path()).filePath(QStringLiteral("afile"));
         writeFile(blocked, "x");
         QVERIFY(!dialer::writeDialerPort(blocked + QStringLiteral("/Larkmoor.ini"), 3));
-    }
-
-    void portsAreThePlatformsFirstFourSerialDevices()
-    {
-#ifdef Q_OS_WIN
-        QCOMPARE(dialer::serialDeviceFor(1), QStringLiteral("COM1"));
-        QCOMPARE(dialer::serialDeviceFor(4), QStringLiteral("COM4"));
-#else
-        QCOMPARE(dialer::serialDeviceFor(1), QStringLiteral("/dev/ttyS0"));
-        QCOMPARE(dialer::serialDeviceFor(4), QStringLiteral("/dev/ttyS3"));
-#endif
     }
 };
 
