@@ -3,6 +3,10 @@
 #include "billing/generationrun.h"
 #include "billing/ui/formgenerateinvoices.h"
 #include "billing/ui/mealitemtree.h"
+#include "close/customerlookuprows.h"
+#include "close/resetchoices.h"
+#include "close/ui/customerlookupdialog.h"
+#include "close/ui/formresetbalances.h"
 #include "common/ui/armessagebox.h"
 #include "common/ui/dateentry.h"
 #include "common/ui/messageboxdialogs.h"
@@ -484,6 +488,22 @@ int main(int argc, char** argv)
              menu->edtMinOwing->setText(QStringLiteral("25.00"));
              menu->edtMinDays->setText(QStringLiteral("30"));
              return menu;
+         }},
+        {QStringLiteral("reset-balances.png"),
+         [&] {
+             auto* screen = new TFormResetBalances(module.database(), data.path());
+             screen->show();
+             screen->RzComboBoxCandidates->setCurrentIndex(int(ResetChoice::SelectedAccount));
+             const QList<CustomerLookupRow> customers = customerLookupRows(module.database());
+             if (!customers.isEmpty())
+                 screen->chooseCustomer(customers.constFirst());
+             return screen;
+         }},
+        {QStringLiteral("reset-balances-lookup.png"),
+         [&] {
+             const QList<CustomerLookupRow> customers = customerLookupRows(module.database());
+             return new TResetCustomerLookup(
+                 customers, customers.isEmpty() ? 0 : customers.constFirst().customerId);
          }},
     };
     int failures = 0;
