@@ -120,7 +120,12 @@ const char* const kHelp =
     "  report labels [same options as statements]\n"
     "                             the statements' address labels with ARLabel.rtm of the data\n"
     "                             directory; the labels are taken to be in the printer (--no\n"
-    "                             skips them)\n";
+    "                             skips them)\n"
+    "  reset-balances --option N [--customer NO] [--yes|--no]\n"
+    "                             set what is owed to 0: N 0 private pay clients, 1 third-party\n"
+    "                             funders, 3 the customer NO, 4 everybody; 2 writes off the\n"
+    "                             pledge lines of posted invoices without a write-off, up to\n"
+    "                             what each owes, and rebuilds the balances from the invoices\n";
 
 } // namespace
 
@@ -200,6 +205,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runExportCommand(rest, context);
         if (command == QLatin1String("report"))
             return runReportCommand(rest, context);
+        if (command == QLatin1String("reset-balances"))
+            return runResetCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

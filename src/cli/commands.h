@@ -51,3 +51,5 @@ int runExportCommand(const QStringList& args, CliContext& context);
 // reportcommand.cpp); aged: [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]
 // [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]
 int runReportCommand(const QStringList& args, CliContext& context);
+// tallywick reset-balances --option N [--customer NO] [--yes|--no]
+int runResetCommand(const QStringList& args, CliContext& context);

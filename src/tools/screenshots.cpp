@@ -3,6 +3,10 @@
 #include "billing/generationrun.h"
 #include "billing/ui/formgenerateinvoices.h"
 #include "billing/ui/mealitemtree.h"
+#include "close/customerlookuprows.h"
+#include "close/resetchoices.h"
+#include "close/ui/customerlookupdialog.h"
+#include "close/ui/formresetbalances.h"
 #include "common/ui/armessagebox.h"
 #include "common/ui/dateentry.h"
 #include "common/ui/messageboxdialogs.h"
@@ -500,6 +504,22 @@ int main(int argc, char** argv)
              const QString ini = QDir(data.path()).filePath(QStringLiteral("Larkmoor.ini"));
              dialer::writeDialerPort(ini, 2);
              return new TfrmDialerSetup(ini);
+         }},
+        {QStringLiteral("reset-balances.png"),
+         [&] {
+             auto* screen = new TFormResetBalances(module.database(), data.path());
+             screen->show();
+             screen->RzComboBoxCandidates->setCurrentIndex(int(ResetChoice::SelectedAccount));
+             const QList<CustomerLookupRow> customers = customerLookupRows(module.database());
+             if (!customers.isEmpty())
+                 screen->chooseCustomer(customers.constFirst());
+             return screen;
+         }},
+        {QStringLiteral("reset-balances-lookup.png"),
+         [&] {
+             const QList<CustomerLookupRow> customers = customerLookupRows(module.database());
+             return new TResetCustomerLookup(
+                 customers, customers.isEmpty() ? 0 : customers.constFirst().customerId);
          }},
     };
     int failures = 0;

@@ -1,5 +1,6 @@
 // The AR console as a bookkeeper meets it: the host's menu entry, the start over the shared
 // database, the start-up checks, single-instance screens and the screen foundation.
+#include "close/ui/formresetbalances.h"
 #include "common/ui/armessagebox.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/messageboxdialogs.h"
@@ -718,6 +719,28 @@ private Q_SLOTS:
         QCOMPARE(shown, QStringList{QStringLiteral("Export Statements to Mail-Merge File")});
         QVERIFY(!console.findChild<TFormExportStatements*>());
         QVERIFY(session.watcher.messages.isEmpty());
+    }
+
+    // Reset Balances opens one reset screen, non-modal, brought forward when opened again.
+    void resetBalancesFromTheConsole()
+    {
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
+        QWidget* first = nullptr;
+        QWidget* again = nullptr;
+        QVERIFY(session.run([&] {
+            QVERIFY(console.mnuResetBalances->isEnabled());
+            console.mnuResetBalances->trigger();
+            first = findScreen(QStringLiteral("FormResetBalances"));
+            console.mnuResetBalances->trigger();
+            again = findScreen(QStringLiteral("FormResetBalances"));
+        }));
+        QVERIFY(qobject_cast<TFormResetBalances*>(first));
+        QCOMPARE(again, first);
+        QVERIFY(first->isVisible());
+        QVERIFY(!first->isModal());
+        QCOMPARE(first->windowTitle(), QStringLiteral("Reset Selected Balances"));
+        delete first;
     }
 
     // Print Payments: the payment register, made but not shown, previews its filtered list; its

@@ -129,11 +129,29 @@ private Q_SLOTS:
                "Invoice 10003: paid 0.00, discount 0.01, write-off 0.00, but its posted payments "
                "come to paid 0.00, discount 0.00, write-off 0.00"}},
              // A posted invoice's Owing also feeds its customer's balance.
-             {"a posted invoice's Owing changed",
-              {"UPDATE ARInv SET Owing = 163000 WHERE ARInvoiceID = 1"},
-              {"Invoice 10001: owing 16.30, but its amount less paid, discount and write-off is "
+             {"a posted invoice's Owing raised",
+              {"UPDATE ARInv SET Owing = 163200 WHERE ARInvoiceID = 1"},
+              {"Invoice 10001: owing 16.32, but its amount less paid, discount and write-off is "
                "16.31",
-               "Customer 1002: balance 20.31, but its posted invoices owe 20.30"}}});
+               "Customer 1002: balance 20.31, but its posted invoices owe 20.32"}},
+             // Owing below the amounts is what a balance reset leaves: told, with the balance
+             // still held to what the invoices owe.
+             {"a posted invoice's Owing lowered",
+              {"UPDATE ARInv SET Owing = 163000 WHERE ARInvoiceID = 1"},
+              {"Invoice 10001: owing 16.30 where its amount less paid, discount and write-off is "
+               "16.31: 0.01 cleared by a balance reset",
+               "Customer 1002: balance 20.31, but its posted invoices owe 20.30"}},
+             {"a write-off within a posted invoice's pledges",
+              {"UPDATE Item SET ItemNo = 'P101' WHERE ItemID = 1",
+               "UPDATE ARInv SET WriteOffAmount = 40000, Owing = 0 WHERE ARInvoiceID = 2",
+               "UPDATE CBalance SET Balance = 163100 WHERE CustomerID = 1"},
+              {"Invoice 10002: 4.00 of its pledges written off by a balance reset"}},
+             // Only posted invoices were written off; an unposted one's write-off is unexplained.
+             {"a write-off on an unposted invoice's pledges",
+              {"UPDATE Item SET ItemNo = 'P101' WHERE ItemID = 1",
+               "UPDATE ARInv SET WriteOffAmount = 10000, Owing = 68800 WHERE ARInvoiceID = 3"},
+              {"Invoice 10003: paid 0.00, discount 0.00, write-off 1.00, but its posted payments "
+               "come to paid 0.00, discount 0.00, write-off 0.00"}}});
     }
 
     void invoicesAgainstPostedPayments_data() { testdb::addEngineRows(); }

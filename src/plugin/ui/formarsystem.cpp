@@ -16,6 +16,7 @@
 #include "plugin/ui/paymentregister.h"
 #include "plugin/ui/phonedialer.h"
 #include "plugin/ui/reportmenu.h"
+#include "plugin/ui/resetbalances.h"
 #include "plugin/ui/screenregistry.h"
 #include "report/ui/outputdevice.h"
 #include "reports/statements/ui/formexportstatements.h"
@@ -194,6 +195,7 @@ void TFormARSystem::buildActions()
     wire(ActionPostPayments, [this] { postFromPaymentRegister(this); });
     wire(ActionPrintPayments, [this] { printPaymentList(this); });
     wire(ActionPrintStatements, [this] { openReportMenu(this); });
+    wire(mnuResetBalances, [] { openResetBalances(); });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)

@@ -71,7 +71,8 @@ const QList<BookCheck>& bookChecks()
           QStringLiteral("ARPmtCtl"), QStringLiteral("ARPmt")},
          withoutAmounts<checkControlCounters>},
         {QStringLiteral("Payments applied"),
-         {QStringLiteral("ARInv"), QStringLiteral("ARInvPmt"), QStringLiteral("ARPmt")},
+         {QStringLiteral("ARInv"), QStringLiteral("ARInvPmt"), QStringLiteral("ARPmt"),
+          QStringLiteral("ARInvDet"), QStringLiteral("Item")},
          checkPaymentApplications},
     };
     return checks;

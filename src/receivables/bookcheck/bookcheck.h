@@ -28,11 +28,11 @@ QStringList bookTables();
 // them on a database whose AR tables were never created: it holds no books yet.
 QStringList missingBookTables(Database& db);
 
-// Runs every check and gives all that does not tie, in the checks' order; empty when the books
-// tie. A missing table is a discrepancy of its own, and the checks that read it are left out.
-// Only reads, all in one read transaction that sees one committed state, so an invoice
-// written meanwhile by another workstation cannot be half seen. Raises DbError when the
-// engine fails.
+// Runs every check and gives all that does not tie, in the checks' order, with the notices of
+// what balance resets did (failuresOf leaves them out); empty when the books tie untouched. A
+// missing table is a discrepancy of its own, and the checks that read it are left out. Only reads,
+// all in one read transaction that sees one committed state, so an invoice written meanwhile by
+// another workstation cannot be half seen. Raises DbError when the engine fails.
 BookDiscrepancies checkBooks(Database& db,
                              const FormatSettings& settings = currentFormatSettings());
 // The same with the checks given.

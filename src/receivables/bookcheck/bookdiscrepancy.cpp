@@ -13,3 +13,13 @@ QString bookInvoiceName(qint64 invoiceId, const QString& invoiceNo)
     return number.isEmpty() ? QStringLiteral("Invoice key %1 (no number)").arg(invoiceId)
                             : QStringLiteral("Invoice %1").arg(number);
 }
+
+BookDiscrepancies failuresOf(const BookDiscrepancies& found)
+{
+    BookDiscrepancies failures;
+    for (const BookDiscrepancy& d : found) {
+        if (!d.isNotice())
+            failures << d;
+    }
+    return failures;
+}

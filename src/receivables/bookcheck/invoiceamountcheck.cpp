@@ -109,7 +109,17 @@ BookDiscrepancies checkInvoiceAmounts(Database& db, const FormatSettings& settin
                         .arg(invoiceName(h), bookAmount(h.invoiceAmount, settings),
                              bookAmount(expected, settings))};
         }
-        if (h.owing != h.owingFromAmounts())
+        // A balance reset clears Owing and leaves the amounts it was made of, so an invoice
+        // owing less than they give was cleared; owing more, nothing explains.
+        if (h.owing < h.owingFromAmounts())
+            found << BookDiscrepancy{
+                BookDiscrepancy::Kind::ClearedByReset,
+                QStringLiteral("%1: owing %2 where its amount less paid, discount and write-off "
+                               "is %3: %4 cleared by a balance reset")
+                    .arg(invoiceName(h), bookAmount(h.owing, settings),
+                         bookAmount(h.owingFromAmounts(), settings),
+                         bookAmount(h.owingFromAmounts() - h.owing, settings))};
+        else if (h.owing > h.owingFromAmounts())
             found << BookDiscrepancy{
                 BookDiscrepancy::Kind::InvoiceOwing,
                 QStringLiteral("%1: owing %2, but its amount less paid, discount and write-off "

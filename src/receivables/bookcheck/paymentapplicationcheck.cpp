@@ -1,6 +1,9 @@
 #include "receivables/bookcheck/paymentapplicationcheck.h"
 
 #include "engine/database.h"
+#include "receivables/invoices/pledgetotals.h"
+
+#include <optional>
 
 namespace
 {
@@ -33,14 +36,43 @@ QString chequeName(const Statement& s)
                             : QStringLiteral("Cheque %1").arg(number);
 }
 
+// A balance reset writes off the pledges of a posted invoice that had no write-off, up to what
+// it owed: a write-off beyond the payments' lines, by no more than its pledges, while paid and
+// discount agree with them.
+std::optional<BookDiscrepancy> pledgesWrittenOff(Database& db, const Statement& s,
+                                                 std::optional<QMap<qint64, Money>>& pledged,
+                                                 const FormatSettings& settings)
+{
+    const Money beyondLines =
+        s.money(QStringLiteral("WriteOff")) - s.money(QStringLiteral("LinesWriteOff"));
+    if (s.money(QStringLiteral("Paid")) != s.money(QStringLiteral("LinesPaid")) ||
+        s.money(QStringLiteral("DiscTaken")) != s.money(QStringLiteral("LinesDiscTaken")) ||
+        beyondLines <= Money())
+        return std::nullopt;
+    // Read once, and only when a write-off needs explaining.
+    if (!pledged)
+        pledged = postedPledgeTotals(db);
+    if (beyondLines > pledged->value(s.integer(0)))
+        return std::nullopt;
+    return BookDiscrepancy{
+        BookDiscrepancy::Kind::PledgesWrittenOff,
+        QStringLiteral("%1: %2 of its pledges written off by a balance reset")
+            .arg(bookInvoiceName(s.integer(0), s.text(1)), bookAmount(beyondLines, settings))};
+}
+
 } // namespace
 
 BookDiscrepancies checkPaymentApplications(Database& db, const FormatSettings& settings)
 {
     BookDiscrepancies found;
+    std::optional<QMap<qint64, Money>> pledged;
     Statement invoices = db.query(kInvoicesAgainstLines);
     invoices.exec();
     while (invoices.next()) {
+        if (const auto notice = pledgesWrittenOff(db, invoices, pledged, settings)) {
+            found << *notice;
+            continue;
+        }
         auto amounts = [&](const char* paid, const char* discTaken, const char* writeOff) {
             return QStringLiteral("paid %1, discount %2, write-off %3")
                 .arg(bookAmount(invoices.money(QLatin1String(paid)), settings),

@@ -1,7 +1,8 @@
 #pragma once
 // What posted payments did to the invoices: only payment posting changes an invoice's paid,
 // discount and write-off amounts, so each must be the sum over the invoice's allocation lines
-// of posted payments; the lines of payments not yet posted count for nothing.
+// of posted payments; the lines of payments not yet posted count for nothing. A balance reset
+// may have written off a posted invoice's pledges beyond that (a notice, not a discrepancy).
 
 #include "receivables/bookcheck/bookdiscrepancy.h"
 

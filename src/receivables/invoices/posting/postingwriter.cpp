@@ -16,12 +16,14 @@ namespace
 
 // Only rows still printed and unposted are taken, so an invoice another workstation posted
 // meanwhile is neither posted again nor added to a balance twice. The rate is the one of the
-// customer's currency at the moment of posting.
+// customer's currency at the moment of posting. The balance grows by what the invoice owes,
+// which is its amount unless a balance reset cleared it before it was posted.
 const QString kPostInvoices = QStringLiteral(
     "UPDATE ARInv SET Posted = true, ExchangeRate = (SELECT Cu.ExchangeRate FROM Customer C "
     "INNER JOIN Currency Cu ON Cu.CurrencyID = C.CurrencyID WHERE C.CustomerID = "
     "ARInv.CustomerID) WHERE ARInvoiceID IN (%1) AND Posted = false AND Printed = true AND "
-    "CustomerID IN (SELECT CustomerID FROM Customer) RETURNING CustomerID, InvoiceAmount");
+    "CustomerID IN (SELECT CustomerID FROM Customer) RETURNING CustomerID, COALESCE(Owing, 0) AS "
+    "Owing");
 } // namespace
 
 void PostingWriter::post(std::span<const qint64> keys, PostingTally& tally)
@@ -43,7 +45,7 @@ PostingTally PostingWriter::postBlock(std::span<const qint64> keys, int statemen
         sql::bindKeyBlock(s, keys, statementSize);
         s.exec();
         while (s.next()) {
-            const Money amount = s.money(QStringLiteral("InvoiceAmount"));
+            const Money amount = s.money(QStringLiteral("Owing"));
             changes[s.integer(QStringLiteral("CustomerID"))] += amount;
             tally.amount += amount;
             ++tally.invoices;

@@ -1,6 +1,6 @@
 #pragma once
 // Posting a block of invoices as one unit: each invoice still printed and unposted gets its
-// Posted flag and the exchange rate of its customer's currency, and its amount is added to its
+// Posted flag and the exchange rate of its customer's currency, and what it owes is added to its
 // customer's balance (a customer without a balance row gets one), all in one transaction. An
 // invoice another workstation posted meanwhile is left alone, so it is never counted twice.
 //

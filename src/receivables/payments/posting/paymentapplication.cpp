@@ -15,10 +15,8 @@ std::optional<QString> applyPayment(QHash<qint64, InvoiceStanding>& invoices,
         if (it == changed.end())
             it = changed.insert(line.arInvoiceId, invoices.value(line.arInvoiceId));
         InvoiceStanding& invoice = *it;
-        invoice.paid += line.payment;
-        invoice.discTaken += line.discTaken;
-        invoice.writeOff += line.writeOff;
-        if (line.mustSettle() && !invoice.owing().isZero())
+        invoice.owing -= line.total();
+        if (line.mustSettle() && !invoice.owing.isZero())
             return invoice.invoiceNo;
     }
     for (auto it = changed.constBegin(); it != changed.constEnd(); ++it)

@@ -1,7 +1,8 @@
 #pragma once
 // What posting a payment does to the invoices it pays, worked out before anything is written:
 // each allocation line adds its payment, discount and write-off to its invoice, and the invoice
-// then owes its amount less all three.
+// then owes that much less than it did (a balance reset may have cleared what it owed, which
+// a later payment must not bring back).
 //
 // A line with a discount or a write-off was accepted only because it settled its invoice
 // exactly, against what the invoice owed when the payment was entered. If another payment was
@@ -22,11 +23,7 @@ namespace paymentposting
 // An invoice as the payments of a block leave it, one after the other.
 struct InvoiceStanding {
     QString invoiceNo;
-    Money invoiceAmount;
-    Money paid;
-    Money discTaken;
-    Money writeOff;
-    Money owing() const { return invoiceAmount - paid - discTaken - writeOff; }
+    Money owing;
 };
 
 // One allocation line of a payment whose invoice exists; empty amounts are 0.

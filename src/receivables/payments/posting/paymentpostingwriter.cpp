@@ -26,20 +26,18 @@ const QString kTakePayments = QStringLiteral(
 // block is written; a line whose invoice is gone is left out.
 const QString kReadLines = QStringLiteral(
     "SELECT L.PaymentID, L.ARInvoiceID, L.PaymentAmount, L.DiscTakenAmount, L.WriteOffAmount, "
-    "I.InvoiceNo, I.InvoiceAmount, I.PaidAmount AS InvoicePaid, I.DiscTakenAmount AS "
-    "InvoiceDiscTaken, I.WriteOffAmount AS InvoiceWriteOff FROM ARInvPmt L INNER JOIN ARInv I "
+    "I.InvoiceNo, COALESCE(I.Owing, 0) AS InvoiceOwing FROM ARInvPmt L INNER JOIN ARInv I "
     "ON I.ARInvoiceID = L.ARInvoiceID WHERE L.PaymentID IN (%1) ORDER BY L.PaymentID, L.Seq");
 
 const QString kGiveBack = QStringLiteral("UPDATE ARPmt SET Posted = false WHERE PaymentID IN (%1)");
 
-// Every invoice paid gets the sums of its lines over the posted payments, and owes its amount
-// less what was paid, discounted and written off.
+// Every invoice paid gets the sums of its lines over the posted payments, and owes that much
+// less: what a balance reset cleared stays cleared.
 const QString kApplyLines = QStringLiteral(
     "UPDATE ARInv SET PaidAmount = COALESCE(ARInv.PaidAmount, 0) + S.Paid, DiscTakenAmount = "
     "COALESCE(ARInv.DiscTakenAmount, 0) + S.DiscTaken, WriteOffAmount = "
-    "COALESCE(ARInv.WriteOffAmount, 0) + S.WriteOff, Owing = COALESCE(ARInv.InvoiceAmount, 0) - "
-    "(COALESCE(ARInv.PaidAmount, 0) + S.Paid) - (COALESCE(ARInv.DiscTakenAmount, 0) + "
-    "S.DiscTaken) - (COALESCE(ARInv.WriteOffAmount, 0) + S.WriteOff) FROM (SELECT ARInvoiceID, "
+    "COALESCE(ARInv.WriteOffAmount, 0) + S.WriteOff, Owing = COALESCE(ARInv.Owing, 0) - (S.Paid + "
+    "S.DiscTaken + S.WriteOff) FROM (SELECT ARInvoiceID, "
     "CAST(SUM(COALESCE(PaymentAmount, 0)) AS BIGINT) AS Paid, CAST(SUM(COALESCE(DiscTakenAmount, "
     "0)) AS BIGINT) AS DiscTaken, CAST(SUM(COALESCE(WriteOffAmount, 0)) AS BIGINT) AS WriteOff "
     "FROM ARInvPmt WHERE PaymentID IN (%1) GROUP BY ARInvoiceID) S WHERE ARInv.ARInvoiceID = "
@@ -99,10 +97,7 @@ PaymentTally PaymentPostingWriter::postBlock(std::span<const qint64> keys, int s
                                   s.money(QStringLiteral("WriteOffAmount"))};
             if (!invoices.contains(invoiceId))
                 invoices.insert(invoiceId, {s.text(QStringLiteral("InvoiceNo")).trimmed(),
-                                            s.money(QStringLiteral("InvoiceAmount")),
-                                            s.money(QStringLiteral("InvoicePaid")),
-                                            s.money(QStringLiteral("InvoiceDiscTaken")),
-                                            s.money(QStringLiteral("InvoiceWriteOff"))});
+                                            s.money(QStringLiteral("InvoiceOwing"))});
         }
         s.finish();
     }
