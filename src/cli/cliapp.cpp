@@ -120,7 +120,15 @@ const char* const kHelp =
     "  report labels [same options as statements]\n"
     "                             the statements' address labels with ARLabel.rtm of the data\n"
     "                             directory; the labels are taken to be in the printer (--no\n"
-    "                             skips them)\n";
+    "                             skips them)\n"
+    "  customers list [--type C|F] [--format table|csv|json]\n"
+    "                             the customer list by name with each balance (csv and json:\n"
+    "                             CustomerNo, CustomerName, CustomerType, Balance, CurrencyID,\n"
+    "                             Suspended)\n"
+    "  customers set NO FIELD VALUE\n"
+    "                             change one field the customer screen edits (CustomerName,\n"
+    "                             Phone, CurrencyID, Suspended yes|no, ...), refused as the\n"
+    "                             screen refuses; an empty VALUE clears the field\n";
 
 } // namespace
 
@@ -200,6 +208,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runExportCommand(rest, context);
         if (command == QLatin1String("report"))
             return runReportCommand(rest, context);
+        if (command == QLatin1String("customers"))
+            return runCustomersCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

@@ -51,3 +51,6 @@ int runExportCommand(const QStringList& args, CliContext& context);
 // reportcommand.cpp); aged: [--as-of DATE] [--currency ID] [--customer NO] [--min-owing X]
 // [--min-days N] (--pdf FILE | --printer NAME) [--csv FILE]
 int runReportCommand(const QStringList& args, CliContext& context);
+// tallywick customers list [--type C|F] [--format table|csv|json];
+// customers set NO FIELD VALUE
+int runCustomersCommand(const QStringList& args, CliContext& context);

@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/customerlist.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/invoices/ui/frmarinvoices.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
@@ -22,6 +23,7 @@ QWidget* makeRegister()
         TfrmARInvoicesPost dialog(arProcess().dataModule->database(), invoices);
         return dialog.exec() == QDialog::Accepted;
     };
+    invoices->openCustomerList = openCustomerListAt;
     invoices->updateCommands();
     return invoices;
 }

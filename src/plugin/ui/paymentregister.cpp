@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/customerlist.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/payments/posting/ui/frmarpaymentspost.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
@@ -12,8 +13,8 @@ namespace
 const QString kName = QStringLiteral("frmARPayments");
 
 // The one place where the console lends the register its screens: the payment window
-// (openPayment) and the payment posting dialog (openPosting) here; the customer list
-// (openCustomerList) and the dialer (dial) once they exist. A hook left unset keeps its
+// (openPayment), the payment posting dialog (openPosting) and the customer list
+// (openCustomerList) here; the dialer (dial) once it exists. A hook left unset keeps its
 // command disabled.
 QWidget* makeRegister()
 {
@@ -26,14 +27,18 @@ QWidget* makeRegister()
         TfrmARPayment* window = paymentId
                                     ? TfrmARPayment::showExisting(db, *process.lookups, *paymentId)
                                     : TfrmARPayment::showNew(db, *process.lookups);
-        if (window)
-            QObject::connect(window, &TfrmARPayment::paymentStored, payments,
-                             &TfrmARPayments::showStoredPayment);
+        if (!window)
+            return;
+        window->openCustomerList = openCustomerListAt;
+        window->updateListButtons();
+        QObject::connect(window, &TfrmARPayment::paymentStored, payments,
+                         &TfrmARPayments::showStoredPayment);
     };
     payments->openPosting = [payments] {
         TfrmARPaymentsPost dialog(arProcess().dataModule->database(), payments);
         return dialog.exec() == QDialog::Accepted;
     };
+    payments->openCustomerList = openCustomerListAt;
     payments->updateCommands();
     return payments;
 }
