@@ -14,8 +14,9 @@ std::unique_ptr<Database> freshBooks(const QString& engine, qint64 defaultCurren
     ConnectionParams params = testdb::freshParams(engine);
     params.lockRetry = {2, 10};
     auto db = Database::open(params);
-    for (const TableDef& t : {ar::customer(), ar::cBalance(), ar::custCtl(), ar::arInv(),
-                              ar::currency(), ar::salesman(), ar::cusType(), ar::company()})
+    for (const TableDef& t :
+         {ar::customer(), ar::cBalance(), ar::custCtl(), ar::arInv(), ar::currency(),
+          ar::salesman(), ar::cusType(), ar::company(), ar::tax()})
         schema::createTable(*db, t);
     records::insert(*db, ar::currency(),
                     {{QStringLiteral("CurrencyID"), kDollars},
