@@ -63,6 +63,10 @@ public:
     QAction* actRefresh;
     QAction* actHelp;
 
+public Q_SLOTS:
+    // Brought forward while open: the list is read again.
+    void FormShow() { refresh(); }
+
 private:
     void buildActions();
     void buildMenusAndButtons();
