@@ -125,7 +125,15 @@ const char* const kHelp =
     "                             set what is owed to 0: N 0 private pay clients, 1 third-party\n"
     "                             funders, 3 the customer NO, 4 everybody; 2 writes off the\n"
     "                             pledge lines of posted invoices without a write-off, up to\n"
-    "                             what each owes, and rebuilds the balances from the invoices\n";
+    "                             what each owes, and rebuilds the balances from the invoices\n"
+    "  customers list [--type C|F] [--format table|csv|json]\n"
+    "                             the customer list by name with each balance (csv and json:\n"
+    "                             CustomerNo, CustomerName, CustomerType, Balance, CurrencyID,\n"
+    "                             Suspended)\n"
+    "  customers set NO FIELD VALUE\n"
+    "                             change one field the customer screen edits (CustomerName,\n"
+    "                             Phone, CurrencyID, Suspended yes|no, ...), refused as the\n"
+    "                             screen refuses; an empty VALUE clears the field\n";
 
 } // namespace
 
@@ -207,6 +215,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             return runReportCommand(rest, context);
         if (command == QLatin1String("reset-balances"))
             return runResetCommand(rest, context);
+        if (command == QLatin1String("customers"))
+            return runCustomersCommand(rest, context);
         err << "Unknown command " << command << ". See tallywick --help." << Qt::endl;
         return 2;
     } catch (const FatalStartError&) {

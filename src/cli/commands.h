@@ -53,3 +53,6 @@ int runExportCommand(const QStringList& args, CliContext& context);
 int runReportCommand(const QStringList& args, CliContext& context);
 // tallywick reset-balances --option N [--customer NO] [--yes|--no]
 int runResetCommand(const QStringList& args, CliContext& context);
+// tallywick customers list [--type C|F] [--format table|csv|json];
+// customers set NO FIELD VALUE
+int runCustomersCommand(const QStringList& args, CliContext& context);

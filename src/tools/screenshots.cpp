@@ -23,6 +23,11 @@
 #include "engine/recordwriter.h"
 #include "host/sampledata.h"
 #include "host/ui/hostwindow.h"
+#include "masterdata/customers/customerlist.h"
+#include "masterdata/customers/ui/frmcustomer.h"
+#include "masterdata/customers/ui/frmcustomers.h"
+#include "masterdata/customers/ui/frmcustomersfilter.h"
+#include "masterdata/customers/ui/frmcustomersfind.h"
 #include "masterdata/ui/itemsearch.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/formarsystem.h"
@@ -63,6 +68,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <functional>
@@ -259,6 +265,15 @@ int main(int argc, char** argv)
                                    QDir(data.path()).filePath(QStringLiteral("Hearthtable.db")))),
                                data.path(), dialogs);
 
+    // The record screen of the first customer by number, on one of its pages.
+    const auto customerPage = [&db](int page) -> QWidget* {
+        auto* window = new TfrmCustomer(*db);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        const QList<CustomerRow> rows = readCustomers(*db, {}, CustomerOrder::Number);
+        window->openExisting(rows.isEmpty() ? 0 : rows.first().customerId);
+        window->pgcCustomer->setCurrentIndex(page);
+        return window;
+    };
     const QList<Shot> shots{
         {QStringLiteral("host-window.png"),
          [] { return new HearthtableWindow(QStringLiteral("marta"), QString()); }},
@@ -521,6 +536,15 @@ int main(int argc, char** argv)
              return new TResetCustomerLookup(
                  customers, customers.isEmpty() ? 0 : customers.constFirst().customerId);
          }},
+        {QStringLiteral("customers.png"), [&] { return new TfrmCustomers(*db); }},
+        {QStringLiteral("customers-filter.png"), [&] { return new TfrmCustomersFilter(*db); }},
+        {QStringLiteral("customers-find.png"),
+         [&] { return new TfrmCustomersFind(*db, [](qint64) { return true; }); }},
+        {QStringLiteral("customer-address.png"), [&] { return customerPage(0); }},
+        {QStringLiteral("customer-deliver-to.png"), [&] { return customerPage(1); }},
+        {QStringLiteral("customer-terms.png"), [&] { return customerPage(2); }},
+        {QStringLiteral("customer-sales.png"), [&] { return customerPage(3); }},
+        {QStringLiteral("customer-notes.png"), [&] { return customerPage(4); }},
     };
     int failures = 0;
     for (const Shot& shot : shots) {

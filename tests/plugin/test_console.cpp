@@ -5,6 +5,7 @@
 #include "common/ui/keyboard.h"
 #include "common/ui/messageboxdialogs.h"
 #include "common/ui/savechanges.h"
+#include "data/artables.h"
 #include "data/datamodule.h"
 #include "data/hosttables.h"
 #include "data/registry.h"
@@ -13,10 +14,13 @@
 #include "dialer/ui/tfrmdialer.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
+#include "masterdata/customers/ui/frmcustomers.h"
 #include "modalwatcher.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/formarsystem.h"
+#include "plugin/ui/invoiceregister.h"
+#include "plugin/ui/paymentregister.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/invoices/ui/frmarinvoices.h"
 #include "receivables/invoices/ui/frmarinvoicespost.h"
@@ -695,6 +699,60 @@ private Q_SLOTS:
         QVERIFY(paymentWindow);
         QCOMPARE(paymentWindow->windowTitle(), QStringLiteral("New Payment"));
         // The register is deleted without being closed: closing would offer posting.
+        delete first;
+    }
+
+    // Edit > Clients/Funders opens the one customer list, unfiltered each time; the registers
+    // open it at their customer.
+    void clientsFundersOpensTheCustomerList()
+    {
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
+        TfrmCustomers* first = nullptr;
+        TfrmCustomers* again = nullptr;
+        QString caption;
+        qint64 fromInvoices = 0;
+        qint64 fromPayments = 0;
+        TfrmARInvoices* invoices = nullptr;
+        TfrmARPayments* payments = nullptr;
+        QVERIFY(session.run([&] {
+            Database& db = arProcess().dataModule->database();
+            for (const int id : {41, 42})
+                records::insert(
+                    db, ar::customer(),
+                    {{QStringLiteral("CustomerID"), id},
+                     {QStringLiteral("CustomerNo"), QString::number(id)},
+                     {QStringLiteral("CustomerName"), QStringLiteral("Client %1").arg(id)}});
+            console.ActionEditCustomers->trigger();
+            first = qobject_cast<TfrmCustomers*>(findScreen(QStringLiteral("frmCustomers")));
+            if (!first)
+                return;
+            CustomerFilter none;
+            none.customerType = QStringLiteral("F");
+            first->setFilter(none);
+            console.ActionEditCustomers->trigger();
+            again = qobject_cast<TfrmCustomers*>(findScreen(QStringLiteral("frmCustomers")));
+            caption = first->windowTitle();
+            invoices = invoiceRegister(&console);
+            payments = paymentRegister(&console);
+            if (invoices && invoices->openCustomerList) {
+                invoices->openCustomerList(42);
+                fromInvoices = first->currentCustomerId();
+            }
+            if (payments && payments->openCustomerList) {
+                payments->openCustomerList(41);
+                fromPayments = first->currentCustomerId();
+            }
+        }));
+        QVERIFY(first);
+        QCOMPARE(again, first);
+        QCOMPARE(caption, QStringLiteral("Clients and Funders"));
+        QCOMPARE(fromInvoices, 42);
+        QCOMPARE(fromPayments, 41);
+        // The screens go with this session's database, without being closed: closing a register
+        // would offer posting.
+        delete invoices;
+        delete payments;
         delete first;
     }
 

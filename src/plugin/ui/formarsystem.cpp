@@ -11,6 +11,7 @@
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/consoleprinting.h"
+#include "plugin/ui/customerlist.h"
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/invoiceregister.h"
 #include "plugin/ui/paymentregister.h"
@@ -196,6 +197,7 @@ void TFormARSystem::buildActions()
     wire(ActionPrintPayments, [this] { printPaymentList(this); });
     wire(ActionPrintStatements, [this] { openReportMenu(this); });
     wire(mnuResetBalances, [] { openResetBalances(); });
+    wire(ActionEditCustomers, [this] { openCustomerList(this); });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)

@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/customerlist.h"
 #include "plugin/ui/phonedialer.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/invoices/ui/frmarinvoices.h"
@@ -24,6 +25,7 @@ QWidget* makeRegister()
         return dialog.exec() == QDialog::Accepted;
     };
     invoices->dial = dialPhone;
+    invoices->openCustomerList = openCustomerListAt;
     invoices->updateCommands();
     return invoices;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The invoice register as the console keeps it: one instance per process ("frmARInvoices"),
-// lent the console's user and Post AR Invoices (and the customer list once it exists).
+// lent the console's user, Post AR Invoices and the customer list.
 
 class QWidget;
 class TfrmARInvoices;

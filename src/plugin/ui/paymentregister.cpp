@@ -2,6 +2,7 @@
 
 #include "data/datamodule.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/customerlist.h"
 #include "plugin/ui/phonedialer.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/payments/posting/ui/frmarpaymentspost.h"
@@ -13,8 +14,8 @@ namespace
 const QString kName = QStringLiteral("frmARPayments");
 
 // The one place where the console lends the register its screens: the payment window
-// (openPayment), the payment posting dialog (openPosting) and the dialer (dial) here; the
-// customer list (openCustomerList) once it exists. A hook left unset keeps its command disabled.
+// (openPayment), the payment posting dialog (openPosting), the dialer (dial) and the customer
+// list (openCustomerList) here. A hook left unset keeps its command disabled.
 QWidget* makeRegister()
 {
     ArProcess& process = arProcess();
@@ -26,15 +27,19 @@ QWidget* makeRegister()
         TfrmARPayment* window = paymentId
                                     ? TfrmARPayment::showExisting(db, *process.lookups, *paymentId)
                                     : TfrmARPayment::showNew(db, *process.lookups);
-        if (window)
-            QObject::connect(window, &TfrmARPayment::paymentStored, payments,
-                             &TfrmARPayments::showStoredPayment);
+        if (!window)
+            return;
+        window->openCustomerList = openCustomerListAt;
+        window->updateListButtons();
+        QObject::connect(window, &TfrmARPayment::paymentStored, payments,
+                         &TfrmARPayments::showStoredPayment);
     };
     payments->openPosting = [payments] {
         TfrmARPaymentsPost dialog(arProcess().dataModule->database(), payments);
         return dialog.exec() == QDialog::Accepted;
     };
     payments->dial = dialPhone;
+    payments->openCustomerList = openCustomerListAt;
     payments->updateCommands();
     return payments;
 }
