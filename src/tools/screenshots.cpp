@@ -16,6 +16,8 @@
 #include "engine/recordwriter.h"
 #include "host/sampledata.h"
 #include "host/ui/hostwindow.h"
+#include "masterdata/company/companysettings.h"
+#include "masterdata/company/ui/frmcompany.h"
 #include "masterdata/ui/itemsearch.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/formarsystem.h"
@@ -56,6 +58,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <functional>
@@ -484,6 +487,39 @@ int main(int argc, char** argv)
              menu->edtMinOwing->setText(QStringLiteral("25.00"));
              menu->edtMinDays->setText(QStringLiteral("30"));
              return menu;
+         }},
+        {QStringLiteral("organization-general.png"),
+         [&] {
+             CompanySettings organization = companysettings::open(module.database());
+             organization.taxNo = QStringLiteral("RT-88412-0001");
+             organization.fiscalYear = 2026;
+             organization.defaultPeriod = {2026, 12};
+             organization.warnFrom = {2026, 1};
+             organization.warnTo = {2026, 12};
+             organization.errorFrom = {2025, 7};
+             organization.errorTo = {2027, 6};
+             organization.notes = QStringLiteral(
+                 "The board reviews the fiscal year each June.\nAsk the treasurer before "
+                 "suppressing posting.");
+             companysettings::save(module.database(), organization);
+             auto* screen = new TfrmCompany(module, lookups);
+             screen->setOpenHelp([] {}); // as the console lends it
+             screen->show();             // showing reads the record and copies the host's name
+             return screen;
+         }},
+        {QStringLiteral("organization-defaults.png"),
+         [&] {
+             auto* screen = new TfrmCompany(module, lookups);
+             screen->show();
+             screen->PageControl->setCurrentIndex(1);
+             return screen;
+         }},
+        {QStringLiteral("organization-notes.png"),
+         [&] {
+             auto* screen = new TfrmCompany(module, lookups);
+             screen->show();
+             screen->PageControl->setCurrentIndex(2);
+             return screen;
          }},
     };
     int failures = 0;

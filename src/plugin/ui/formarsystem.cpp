@@ -10,6 +10,7 @@
 #include "plugin/consolestartup.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/companysetup.h"
 #include "plugin/ui/consoleprinting.h"
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/invoiceregister.h"
@@ -193,6 +194,7 @@ void TFormARSystem::buildActions()
     wire(ActionPostPayments, [this] { postFromPaymentRegister(this); });
     wire(ActionPrintPayments, [this] { printPaymentList(this); });
     wire(ActionPrintStatements, [this] { openReportMenu(this); });
+    wire(ActionEditOrganizationSetup, [this] { openCompanySetup(this); });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)
@@ -402,6 +404,8 @@ void TFormARSystem::FormARSystemShowModal()
         if (!process.lookups)
             process.lookups = new TdmLookUps(process.dataModule->database(), qApp);
         process.dataModule->CurrentUserName = host_ ? host_->GetCurrentUserName() : QString();
+        connect(process.dataModule, &TDataModuleARSystem::companyRefreshed, this,
+                &TFormARSystem::readPostingState, Qt::UniqueConnection);
     } catch (const FatalStartError&) {
         QGuiApplication::restoreOverrideCursor();
         if (auto* services = qobject_cast<IHostServices*>(hostWindow_))
@@ -429,8 +433,7 @@ void TFormARSystem::FormShow()
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        postingSuppressed_ = postingSuppressed(module->database());
-        updateActionStates();
+        readPostingState();
         const bool newHostItem = hostHasItemsWithoutArItem(module->database());
         QGuiApplication::restoreOverrideCursor();
         if (newHostItem && handlers_.contains(ActionSynchronizeItems)) {
@@ -446,6 +449,14 @@ void TFormARSystem::FormShow()
         // these checks fail too, which is not news to the user.
         if (module->schemaReport().error.isEmpty())
             dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
+
+void TFormARSystem::readPostingState()
+{
+    if (TDataModuleARSystem* module = arProcess().dataModule) {
+        postingSuppressed_ = postingSuppressed(module->database());
+        updateActionStates();
     }
 }
 
