@@ -1,7 +1,5 @@
 #include "masterdata/company/companychoices.h"
 
-#include <algorithm>
-
 namespace companychoices
 {
 
@@ -27,12 +25,6 @@ QList<CompanyChoice> funderLineItems()
 {
     return {{QStringLiteral("S"), QStringLiteral("Summarized by Client and Item")},
             {QStringLiteral("D"), QStringLiteral("Detailed by Client, Date and Item")}};
-}
-
-bool offers(const QList<CompanyChoice>& choices, const QString& code)
-{
-    return std::any_of(choices.begin(), choices.end(),
-                       [&](const CompanyChoice& c) { return c.code == code; });
 }
 
 } // namespace companychoices

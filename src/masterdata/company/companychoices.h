@@ -20,6 +20,4 @@ QList<CompanyChoice> invoiceFormats();
 QList<CompanyChoice> funderInvoicingMethods();
 // FunderInvoiceLineItems
 QList<CompanyChoice> funderLineItems();
-// Whether the code is one of the choices.
-bool offers(const QList<CompanyChoice>& choices, const QString& code);
 } // namespace companychoices
