@@ -45,6 +45,15 @@ void TDataModuleARSystem::DataModuleCreate()
     }
 }
 
+void TDataModuleARSystem::refreshCompany()
+{
+    if (tblCompany_->isOpen())
+        tblCompany_->refresh();
+    else
+        tblCompany_->open();
+    Q_EMIT companyRefreshed();
+}
+
 void TDataModuleARSystem::DataModuleDestroy()
 {
     try {

@@ -33,9 +33,15 @@ public:
     const SchemaReport& schemaReport() const { return report_; }
 
     TableDataset* tblCompany() const { return tblCompany_; }
+    // Reads the organization record again after a screen has stored it, and tells whoever acts
+    // on its options (the console's suppressed posting).
+    void refreshCompany();
     TableDataset* MemTableARReportParameters() const { return reportParameters_; }
 
     QString CurrentUserName;
+
+Q_SIGNALS:
+    void companyRefreshed();
 
 private:
     void DataModuleCreate();

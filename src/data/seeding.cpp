@@ -1,6 +1,7 @@
 #include "data/seeding.h"
 
 #include "data/artables.h"
+#include "data/companyrow.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "engine/schema.h"
@@ -98,25 +99,9 @@ bool itemTypes(Database& db)
 
 void refreshCompany(Database& db)
 {
-    Statement config = db.query(QStringLiteral("SELECT Organizatn, Org_Addr, Org_City, Org_State, "
-                                               "Org_ZIP, Org_Phone FROM Config LIMIT 1"));
-    config.exec();
-    const bool hasConfig = config.next();
-    auto configText = [&](const char* field) {
-        return hasConfig ? config.text(QString::fromLatin1(field)) : QString();
-    };
-
     // The host is the master of the organization's name, address and phone.
-    QVariantMap values{
-        {QStringLiteral("CompanyNo"), 1},
-        {QStringLiteral("CompanyName"), configText("Organizatn")},
-        {QStringLiteral("AddressLine1"), configText("Org_Addr")},
-        {QStringLiteral("AddressLine2"), configText("Org_City") + QLatin1Char(' ') +
-                                             configText("Org_State") + QLatin1Char(' ') +
-                                             configText("Org_ZIP")},
-        {QStringLiteral("Phone"), configText("Org_Phone")},
-    };
-    config.finish();
+    QVariantMap values = companyrow::fromHostConfig(db);
+    values.insert(QStringLiteral("CompanyNo"), 1);
 
     const QVariantMap defaults{
         {QStringLiteral("FiscalYear"), QDate::currentDate().year()},
@@ -144,13 +129,8 @@ void refreshCompany(Database& db)
         if (first.text(it.key()).isEmpty()) // only an empty field takes its default; 0 stays 0
             values.insert(it.key(), it.value());
     }
-    const QVariant number = first.value(QStringLiteral("CompanyNo"));
     first.finish();
-    if (number.isNull())
-        records::update(db, table, values, QStringLiteral("CompanyNo IS NULL"));
-    else
-        records::update(db, table, values, QStringLiteral("CompanyNo = :no"),
-                        {{QStringLiteral("no"), number}});
+    companyrow::update(db, values);
 }
 
 bool warehouse(Database& db)

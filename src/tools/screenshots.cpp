@@ -23,6 +23,8 @@
 #include "engine/recordwriter.h"
 #include "host/sampledata.h"
 #include "host/ui/hostwindow.h"
+#include "masterdata/company/companysettings.h"
+#include "masterdata/company/ui/frmcompany.h"
 #include "masterdata/customers/customerlist.h"
 #include "masterdata/customers/ui/frmcustomer.h"
 #include "masterdata/customers/ui/frmcustomers.h"
@@ -545,6 +547,39 @@ int main(int argc, char** argv)
         {QStringLiteral("customer-terms.png"), [&] { return customerPage(2); }},
         {QStringLiteral("customer-sales.png"), [&] { return customerPage(3); }},
         {QStringLiteral("customer-notes.png"), [&] { return customerPage(4); }},
+        {QStringLiteral("organization-general.png"),
+         [&] {
+             CompanySettings organization = companysettings::open(module.database());
+             organization.taxNo = QStringLiteral("RT-88412-0001");
+             organization.fiscalYear = 2026;
+             organization.defaultPeriod = {2026, 12};
+             organization.warnFrom = {2026, 1};
+             organization.warnTo = {2026, 12};
+             organization.errorFrom = {2025, 7};
+             organization.errorTo = {2027, 6};
+             organization.notes = QStringLiteral(
+                 "The board reviews the fiscal year each June.\nAsk the treasurer before "
+                 "suppressing posting.");
+             companysettings::save(module.database(), organization);
+             auto* screen = new TfrmCompany(module, lookups);
+             screen->setOpenHelp([] {}); // as the console lends it
+             screen->show();             // showing reads the record and copies the host's name
+             return screen;
+         }},
+        {QStringLiteral("organization-defaults.png"),
+         [&] {
+             auto* screen = new TfrmCompany(module, lookups);
+             screen->show();
+             screen->PageControl->setCurrentIndex(1);
+             return screen;
+         }},
+        {QStringLiteral("organization-notes.png"),
+         [&] {
+             auto* screen = new TfrmCompany(module, lookups);
+             screen->show();
+             screen->PageControl->setCurrentIndex(2);
+             return screen;
+         }},
     };
     int failures = 0;
     for (const Shot& shot : shots) {

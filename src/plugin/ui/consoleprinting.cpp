@@ -2,7 +2,6 @@
 
 #include "common/ui/messageboxdialogs.h"
 #include "data/datamodule.h"
-#include "data/datasets.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/invoiceregister.h"
 #include "receivables/invoices/ui/frmarinvoices.h"
@@ -17,7 +16,7 @@ void editInvoicePrintSetup(QWidget* console)
 {
     if (TfrmARInvoices* invoices = invoiceRegister(console)) {
         invoices->printSetup();
-        arProcess().dataModule->tblCompany()->refresh();
+        arProcess().dataModule->refreshCompany();
     }
 }
 

@@ -10,6 +10,7 @@
 #include "plugin/consolestartup.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/companysetup.h"
 #include "plugin/ui/consoleprinting.h"
 #include "plugin/ui/customerlist.h"
 #include "plugin/ui/fontfactor.h"
@@ -198,6 +199,7 @@ void TFormARSystem::buildActions()
     wire(ActionPrintStatements, [this] { openReportMenu(this); });
     wire(mnuResetBalances, [] { openResetBalances(); });
     wire(ActionEditCustomers, [this] { openCustomerList(this); });
+    wire(ActionEditOrganizationSetup, [this] { openCompanySetup(this); });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)
@@ -408,6 +410,8 @@ void TFormARSystem::FormARSystemShowModal()
             process.lookups = new TdmLookUps(process.dataModule->database(), qApp);
         createDialer();
         process.dataModule->CurrentUserName = host_ ? host_->GetCurrentUserName() : QString();
+        connect(process.dataModule, &TDataModuleARSystem::companyRefreshed, this,
+                &TFormARSystem::readPostingState, Qt::UniqueConnection);
     } catch (const FatalStartError&) {
         QGuiApplication::restoreOverrideCursor();
         if (auto* services = qobject_cast<IHostServices*>(hostWindow_))
@@ -435,8 +439,7 @@ void TFormARSystem::FormShow()
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        postingSuppressed_ = postingSuppressed(module->database());
-        updateActionStates();
+        readPostingState();
         const bool newHostItem = hostHasItemsWithoutArItem(module->database());
         QGuiApplication::restoreOverrideCursor();
         if (newHostItem && handlers_.contains(ActionSynchronizeItems)) {
@@ -452,6 +455,14 @@ void TFormARSystem::FormShow()
         // these checks fail too, which is not news to the user.
         if (module->schemaReport().error.isEmpty())
             dialogs_.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
+    }
+}
+
+void TFormARSystem::readPostingState()
+{
+    if (TDataModuleARSystem* module = arProcess().dataModule) {
+        postingSuppressed_ = postingSuppressed(module->database());
+        updateActionStates();
     }
 }
 

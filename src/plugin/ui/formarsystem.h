@@ -78,6 +78,8 @@ public Q_SLOTS:
     void FormARSystemShowModal();
     // The start-up checks, run each time the console is shown.
     void FormShow();
+    // Posting, payments and statements follow the organization's SuppressPosting.
+    void readPostingState();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,6 +1,7 @@
 #include "receivables/invoices/register/invoiceprintsetup.h"
 
 #include "data/artables.h"
+#include "data/companyrow.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "engine/transaction.h"
@@ -14,7 +15,7 @@ QString InvoicePrintSetup::styleName(int style)
 
 namespace
 {
-const QString kOrganizationRow = QStringLiteral("SELECT CompanyNo, ARInvoiceMessage, "
+const QString kOrganizationRow = QStringLiteral("SELECT ARInvoiceMessage, "
                                                 "ARInvoiceCopies, ARPrintTerms, "
                                                 "ARInvoiceAustralia, ARInvoiceStyle FROM Company "
                                                 "ORDER BY CompanyNo LIMIT 1");
@@ -46,22 +47,10 @@ void storeInvoicePrintSetup(Database& db, const InvoicePrintSetup& setup)
     if (setup.copies < 0 || setup.copies > InvoicePrintSetup::kMaxCopies)
         throw std::invalid_argument("the number of copies takes at most two digits");
     Transaction transaction(db);
-    QVariant companyNo;
-    {
-        Statement c = db.prepare(kOrganizationRow);
-        c.exec();
-        if (c.next())
-            companyNo = c.value(QStringLiteral("CompanyNo"));
-    }
-    const QVariantMap values{{QStringLiteral("ARInvoiceMessage"), setup.message},
-                             {QStringLiteral("ARInvoiceCopies"), setup.copies},
-                             {QStringLiteral("ARPrintTerms"), setup.printTerms},
-                             {QStringLiteral("ARInvoiceAustralia"), setup.australia}};
-    if (companyNo.isNull())
-        records::update(db, ar::company(), values, QStringLiteral("CompanyNo IS NULL"));
-    else
-        records::update(db, ar::company(), values, QStringLiteral("CompanyNo = :no"),
-                        {{QStringLiteral(":no"), companyNo}});
+    companyrow::update(db, {{QStringLiteral("ARInvoiceMessage"), setup.message},
+                            {QStringLiteral("ARInvoiceCopies"), setup.copies},
+                            {QStringLiteral("ARPrintTerms"), setup.printTerms},
+                            {QStringLiteral("ARInvoiceAustralia"), setup.australia}});
 
     const QVariant logo =
         setup.logo.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(setup.logo);
