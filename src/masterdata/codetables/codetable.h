@@ -74,6 +74,7 @@ struct CodeTable {
     TableDef table;
     QString key;
     QString nameExpression; // the row's name in SQL, for the list and the delete question
+    QStringList nameFields; // the same name on the record screen: these fields, one blank apart
     QString listFrom;       // FROM clause of the list (the table, or a join)
     QStringList orderBy;    // sorted without regard to case
     QList<ListColumn> columns;

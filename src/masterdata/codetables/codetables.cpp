@@ -57,6 +57,7 @@ CodeTable member(const QString& plural, const QString& singular, const QString& 
     t.table = table;
     t.key = key;
     t.nameExpression = name;
+    t.nameFields = {name};
     t.listFrom = table.name;
     t.orderBy = {name};
     t.columns = {{QStringLiteral("Name"), name}};
@@ -181,6 +182,7 @@ CodeTable salesmen()
     CodeTable t = member(QStringLiteral("Salesmen"), QStringLiteral("Salesman"),
                          QStringLiteral("New Salesman"), ar::salesman(),
                          QStringLiteral("SalesmanID"), fullName);
+    t.nameFields = {QStringLiteral("FirstName"), QStringLiteral("LastName")};
     t.listName = QStringLiteral("frmSalesmen");
     t.recordName = QStringLiteral("frmSalesman");
     t.orderBy = {QStringLiteral("LastName"), QStringLiteral("FirstName")};
@@ -216,6 +218,7 @@ CodeTable banks()
     CodeTable t =
         member(QStringLiteral("Banks"), QStringLiteral("Bank"), QStringLiteral("New Bank"),
                ar::bank(), QStringLiteral("BankID"), QStringLiteral("Bank.BankName"));
+    t.nameFields = {QStringLiteral("BankName")};
     t.listName = QStringLiteral("frmBanks");
     t.recordName = QStringLiteral("frmBank");
     t.listFrom =

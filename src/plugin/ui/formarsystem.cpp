@@ -7,9 +7,12 @@
 #include "data/lookups.h"
 #include "data/registry.h"
 #include "data/reportoutput.h"
+#include "masterdata/codetables/codetables.h"
+#include "masterdata/ui/frmcodelist.h"
 #include "plugin/consolestartup.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/codetablescreens.h"
 #include "plugin/ui/consoleprinting.h"
 #include "plugin/ui/fontfactor.h"
 #include "plugin/ui/invoiceregister.h"
@@ -33,6 +36,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace
@@ -193,6 +197,15 @@ void TFormARSystem::buildActions()
     wire(ActionPostPayments, [this] { postFromPaymentRegister(this); });
     wire(ActionPrintPayments, [this] { printPaymentList(this); });
     wire(ActionPrintStatements, [this] { openReportMenu(this); });
+    wire(ActionEditBanks, [] { openCodeTableList(codetables::banks()); });
+    wire(ActionEditCurrencies, [] { openCodeTableList(codetables::currencies()); });
+    wire(ActionEditItems, [] { openItemList(); });
+    wire(ActionEditLocations, [] { openCodeTableList(codetables::locations()); });
+    wire(ActionEditTaxes, [] { openCodeTableList(codetables::taxes()); });
+    wire(ActionEditItemTypes, [] {
+        if (auto* list = qobject_cast<TfrmCodeList*>(openCodeTableList(codetables::itemTypes())))
+            list->grid->selectRow(0);
+    });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)

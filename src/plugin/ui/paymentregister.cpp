@@ -1,7 +1,9 @@
 #include "plugin/ui/paymentregister.h"
 
 #include "data/datamodule.h"
+#include "masterdata/codetables/codetables.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/codetablescreens.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/payments/posting/ui/frmarpaymentspost.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
@@ -26,9 +28,15 @@ QWidget* makeRegister()
         TfrmARPayment* window = paymentId
                                     ? TfrmARPayment::showExisting(db, *process.lookups, *paymentId)
                                     : TfrmARPayment::showNew(db, *process.lookups);
-        if (window)
-            QObject::connect(window, &TfrmARPayment::paymentStored, payments,
-                             &TfrmARPayments::showStoredPayment);
+        if (!window)
+            return;
+        QObject::connect(window, &TfrmARPayment::paymentStored, payments,
+                         &TfrmARPayments::showStoredPayment);
+        window->openBankList = [](qint64 bankId) {
+            openCodeTableList(codetables::banks(),
+                              bankId ? std::optional<qint64>(bankId) : std::nullopt);
+        };
+        window->updateListButtons();
     };
     payments->openPosting = [payments] {
         TfrmARPaymentsPost dialog(arProcess().dataModule->database(), payments);
