@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QUrl>
 
 namespace
 {
@@ -130,6 +131,36 @@ private Q_SLOTS:
         QCOMPARE(list.grid->model()->rowCount(), 0);
         QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Tax")), 0);
         QCOMPARE(dialogs.unusedAnswers(), 0);
+    }
+
+    // The salesman's phone buttons hand the number to the dialer, and stay disabled without
+    // one; the e-mail button writes to the address.
+    void salesmanButtons()
+    {
+        auto db = arDatabase(QStringLiteral("sqlite"));
+        TfrmCodeRecord record(*db, codetables::salesmen(), std::nullopt);
+        auto* dialHome = record.findChild<QPushButton*>(QStringLiteral("btnDialHomePhone"));
+        QVERIFY(dialHome && !dialHome->isEnabled());
+        QStringList dialled;
+        record.dial = [&](const QString& number) { dialled << number; };
+        record.updateFieldButtons();
+        QVERIFY(dialHome->isEnabled());
+        qobject_cast<QLineEdit*>(record.editor(QStringLiteral("HomePhone")))
+            ->setText(QStringLiteral("555-0134"));
+        dialHome->click();
+        QCOMPARE(dialled, QStringList{QStringLiteral("555-0134")});
+
+        QList<QUrl> opened;
+        record.openUrl = [&](const QUrl& url) {
+            opened << url;
+            return true;
+        };
+        auto* mail = record.findChild<QPushButton*>(QStringLiteral("btnMailEMail"));
+        mail->click(); // no address: nothing to write to
+        qobject_cast<QLineEdit*>(record.editor(QStringLiteral("EMail")))
+            ->setText(QStringLiteral("dana@hearthtable.org"));
+        mail->click();
+        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("mailto:dana@hearthtable.org"))});
     }
 
     // Every member's list and record screen runs its statements on both engines.

@@ -79,7 +79,7 @@ QList<ListRow> listRows(Database& db, const CodeTable& table, const QString& fil
         for (int i = 0; i < table.columns.size(); ++i) {
             const FieldDef* f = fieldDef(table, table.columns[i].expression);
             row.cells << (f && f->type == FieldType::Money && !s.isNull(i + 1)
-                              ? QVariant(s.money(table.columns[i].expression).toPlainString())
+                              ? QVariant::fromValue(s.money(table.columns[i].expression))
                               : s.value(i + 1));
         }
         rows << row;

@@ -26,7 +26,7 @@ private:
     QString field_;
 };
 
-// The listed rows in the member's order: the key first, then each column.
+// The listed rows in the member's order: the key first, then each column (amounts as Money).
 struct ListRow {
     qint64 key = 0;
     QVariantList cells;

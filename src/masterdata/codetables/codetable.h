@@ -41,6 +41,8 @@ struct RecordField {
     QStringList choices;
     bool readOnly = false;
     bool wordWrapSwitch = false; // Memo: a switch beside it turns word wrap on and off
+    enum class Button { None, Dial, Mail };
+    Button button = Button::None; // beside the field: dial the number, write to the address
 };
 
 // A value the record cannot be saved without: the message and the fields it is made of (a

@@ -40,6 +40,17 @@ RecordField glAccount(const QString& name, const QString& caption)
                   QStringLiteral("AccountName"));
 }
 
+RecordField withButton(RecordField f, RecordField::Button button)
+{
+    f.button = button;
+    return f;
+}
+
+RecordField phone(const QString& name, const QString& caption)
+{
+    return withButton(text(name, caption), RecordField::Button::Dial);
+}
+
 RecordField readOnly(RecordField f)
 {
     f.readOnly = true;
@@ -195,15 +206,16 @@ CodeTable salesmen()
     t.fields = {text(QStringLiteral("FirstName"), QStringLiteral("First Name")),
                 text(QStringLiteral("LastName"), QStringLiteral("Last Name")),
                 text(QStringLiteral("JobTitle"), QStringLiteral("Job Title")),
-                text(QStringLiteral("BusinessPhone"), QStringLiteral("Business Phone")),
+                phone(QStringLiteral("BusinessPhone"), QStringLiteral("Business Phone")),
                 text(QStringLiteral("BusinessPhoneExt"), QStringLiteral("Ext.")),
-                text(QStringLiteral("BusinessPhone2"), QStringLiteral("Business Phone 2")),
+                phone(QStringLiteral("BusinessPhone2"), QStringLiteral("Business Phone 2")),
                 text(QStringLiteral("BusinessPhone2Ext"), QStringLiteral("Ext. 2")),
-                text(QStringLiteral("HomePhone"), QStringLiteral("Home Phone")),
+                phone(QStringLiteral("HomePhone"), QStringLiteral("Home Phone")),
                 text(QStringLiteral("Fax"), QStringLiteral("Fax")),
-                text(QStringLiteral("Cellular"), QStringLiteral("Cellular")),
-                text(QStringLiteral("Pager"), QStringLiteral("Pager")),
-                text(QStringLiteral("EMail"), QStringLiteral("E-mail")),
+                phone(QStringLiteral("Cellular"), QStringLiteral("Cellular")),
+                phone(QStringLiteral("Pager"), QStringLiteral("Pager")),
+                withButton(text(QStringLiteral("EMail"), QStringLiteral("E-mail")),
+                           RecordField::Button::Mail),
                 notes};
     t.requirements = {{{QStringLiteral("FirstName"), QStringLiteral("LastName")},
                        must(QStringLiteral("Salesman Name"))}};

@@ -1,5 +1,7 @@
 #include "masterdata/ui/frmcodelist.h"
 
+#include "common/formats.h"
+#include "common/money.h"
 #include "engine/database.h"
 #include "engine/dberror.h"
 #include "masterdata/codetables/codedelete.h"
@@ -44,6 +46,7 @@ TfrmCodeList::TfrmCodeList(Database& db, const codetables::CodeTable& table, QWi
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     grid->verticalHeader()->hide();
+    grid->setWordWrap(false);
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->installEventFilter(this);
     connect(grid, &QTableView::doubleClicked, this, &TfrmCodeList::editRecord);
@@ -77,7 +80,7 @@ TfrmCodeList::TfrmCodeList(Database& db, const codetables::CodeTable& table, QWi
         headings << c.caption;
     model_->setHorizontalHeaderLabels(headings);
     refresh();
-    resize(qMax(360, 150 * int(headings.size())), 300);
+    resize(qMax(420, 160 * int(headings.size())), 300);
 }
 
 void TfrmCodeList::buildMenus()
@@ -179,14 +182,17 @@ void TfrmCodeList::refresh()
     for (const codetables::ListRow& row : rows) {
         QList<QStandardItem*> cells;
         for (const QVariant& cell : row.cells) {
-            auto* item = new QStandardItem(cell.toString());
-            if (cell.typeId() == QMetaType::Double)
+            const bool amount = cell.metaType() == QMetaType::fromType<Money>();
+            auto* item =
+                new QStandardItem(amount ? formatCurrency(cell.value<Money>()) : cell.toString());
+            if (amount || cell.typeId() == QMetaType::Double)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             cells << item;
         }
         cells.first()->setData(row.key, kKeyRole);
         model_->appendRow(cells);
     }
+    grid->resizeColumnsToContents();
     if (current)
         positionOn(*current);
     else if (model_->rowCount() > 0)
@@ -272,6 +278,8 @@ bool TfrmCodeList::eventFilter(QObject* watched, QEvent* event)
 void TfrmCodeList::openRecord(std::optional<qint64> key)
 {
     TfrmCodeRecord screen(db_, table_, key, this);
+    screen.dial = dial;
+    screen.updateFieldButtons();
     runRecordScreen(screen);
     if (screen.savedKey()) {
         refresh();

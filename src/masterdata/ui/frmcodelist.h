@@ -27,6 +27,8 @@ public:
     Dialogs* dialogs;
     // The item list's "Synchronize": the console's item synchronization.
     std::function<void()> synchronize;
+    // The telephone dialer, lent to the salesman screen.
+    std::function<void(const QString& number)> dial;
     // Shows a record screen and waits for it; tests answer it instead.
     std::function<void(TfrmCodeRecord&)> runRecordScreen;
 

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDoubleValidator>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QUrl>
 #include <QVBoxLayout>
 
 using codetables::RecordField;
@@ -32,6 +34,7 @@ TfrmCodeRecord::TfrmCodeRecord(Database& db, const codetables::CodeTable& table,
       messageBoxes_(this)
 {
     setObjectName(table.recordName);
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     build();
     if (key) {
         fill(codetables::loadRecord(db, table, *key));
@@ -113,7 +116,29 @@ void TfrmCodeRecord::build()
         editors_.insert(f.name, editor);
         if (f.kind != Kind::Memo)
             enterMovesToNextControl(editor); // a memo keeps Enter; an open drop-down takes it
-        if (f.wordWrapSwitch) {
+        if (f.button != RecordField::Button::None) {
+            const bool dials = f.button == RecordField::Button::Dial;
+            auto* button =
+                new QPushButton(dials ? QStringLiteral("Dial") : QStringLiteral("Mail"), this);
+            button->setObjectName(QStringLiteral("btn") +
+                                  (dials ? QStringLiteral("Dial") : QStringLiteral("Mail")) +
+                                  f.name);
+            button->setAutoDefault(false);
+            button->setFocusPolicy(Qt::NoFocus); // Enter runs through the fields only
+            auto* line = static_cast<QLineEdit*>(editor);
+            connect(button, &QPushButton::clicked, this, [this, line, dials] {
+                if (dials && dial)
+                    dial(line->text());
+                else if (!dials && openUrl && !line->text().trimmed().isEmpty())
+                    openUrl(QUrl(QStringLiteral("mailto:") + line->text().trimmed()));
+            });
+            if (dials)
+                dialButtons_ << button;
+            auto* row = new QHBoxLayout;
+            row->addWidget(editor, 1);
+            row->addWidget(button);
+            form->addRow(f.caption + QLatin1Char(':'), row);
+        } else if (f.wordWrapSwitch) {
             auto* memo = static_cast<QPlainTextEdit*>(editor);
             auto* wrap = new QCheckBox(QStringLiteral("Word wrap"), this);
             wrap->setObjectName(QStringLiteral("chkWordWrap"));
@@ -136,6 +161,7 @@ void TfrmCodeRecord::build()
     btnOK->setDefault(true);
     btnCancel->setAutoDefault(false);
     connect(btnOK, &QPushButton::clicked, this, &TfrmCodeRecord::save);
+    updateFieldButtons();
     connect(btnCancel, &QPushButton::clicked, this, [this] {
         modified_ = false;
         QDialog::reject();
@@ -143,6 +169,12 @@ void TfrmCodeRecord::build()
     for (const QString& name : table_.nameFields)
         if (auto* line = qobject_cast<QLineEdit*>(editors_.value(name)))
             connect(line, &QLineEdit::textChanged, this, &TfrmCodeRecord::followCaption);
+}
+
+void TfrmCodeRecord::updateFieldButtons()
+{
+    for (QPushButton* button : dialButtons_)
+        button->setEnabled(bool(dial));
 }
 
 void TfrmCodeRecord::fill(const QVariantMap& values)

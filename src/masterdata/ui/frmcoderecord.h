@@ -8,10 +8,12 @@
 #include <QDialog>
 #include <QHash>
 #include <QVariantMap>
+#include <functional>
 #include <optional>
 
 class Database;
 class QPushButton;
+class QUrl;
 
 class TfrmCodeRecord : public QDialog
 {
@@ -22,6 +24,12 @@ public:
                    QWidget* parent = nullptr);
 
     Dialogs* dialogs; // message boxes; tests answer them
+    // The telephone dialer, handed a salesman's number; its buttons stay disabled without one.
+    std::function<void(const QString& number)> dial;
+    // The system's handler for "mailto:" addresses.
+    std::function<bool(const QUrl&)> openUrl;
+    // Enables the buttons beside the fields once the hooks are set.
+    void updateFieldButtons();
     QPushButton* btnOK;
     QPushButton* btnCancel;
     QWidget* editor(const QString& field) const { return editors_.value(field); }
@@ -49,6 +57,7 @@ private:
     std::optional<qint64> savedKey_;
     QVariant newItemId_; // a new item's key, drawn with its number
     QHash<QString, QWidget*> editors_;
+    QList<QPushButton*> dialButtons_;
     MessageBoxDialogs messageBoxes_;
     bool modified_ = false;
     bool closing_ = false;
