@@ -1,11 +1,14 @@
 // A code table from the keyboard, on both engines: a new tax typed in (refused with a rate of
 // 0, then saved), edited and saved through the close question, a new record left untouched,
 // and a delete confirmed; and every table's list and record screen opens on a real database.
+#include "common/formats.h"
+#include "common/money.h"
 #include "data/artables.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
 #include "engine/schema.h"
 #include "masterdata/codetables/codetables.h"
+#include "masterdata/codetables/itemlist.h"
 #include "masterdata/ui/frmcodelist.h"
 #include "masterdata/ui/frmcoderecord.h"
 #include "scripteddialogs.h"
@@ -161,6 +164,42 @@ private Q_SLOTS:
             ->setText(QStringLiteral("dana@hearthtable.org"));
         mail->click();
         QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("mailto:dana@hearthtable.org"))});
+    }
+
+    // The item list: Synchronize runs the console's synchronization and shows what it added;
+    // a filter narrows the list and says so in the caption.
+    void itemListSynchronizesAndFilters_data() { testdb::addEngineRows(); }
+    void itemListSynchronizesAndFilters()
+    {
+        QFETCH(QString, engine);
+        auto db = arDatabase(engine);
+        TfrmCodeList items(*db, codetables::items());
+        QCOMPARE(items.grid->model()->rowCount(), 0);
+        int runs = 0;
+        items.synchronize = [&] {
+            ++runs;
+            records::insert(
+                *db, ar::item(),
+                {{QStringLiteral("ItemID"), 13},
+                 {QStringLiteral("ItemNo"), QStringLiteral("57")},
+                 {QStringLiteral("ItemDescription"), QStringLiteral("Chicken Soup")},
+                 {QStringLiteral("ItemTypeID"), 2},
+                 {QStringLiteral("UnitPrice"), QVariant::fromValue(Money::fromCents(650))},
+                 {QStringLiteral("Suspended"), false}});
+        };
+        items.mnuSynchronize->trigger();
+        QCOMPARE(runs, 1);
+        QCOMPARE(items.grid->model()->rowCount(), 1);
+        QCOMPARE(items.grid->model()->index(0, 2).data().toString(),
+                 formatCurrency(Money::fromCents(650)));
+
+        items.setFilter(codetables::itemFilter(1, codetables::SuspendedChoice::All));
+        QCOMPARE(items.windowTitle(), QStringLiteral("Items (Filtered)"));
+        QVERIFY(items.mnuFilter->isChecked());
+        QCOMPARE(items.grid->model()->rowCount(), 0);
+        items.setFilter(QString());
+        QCOMPARE(items.windowTitle(), QStringLiteral("Items"));
+        QCOMPARE(items.grid->model()->rowCount(), 1);
     }
 
     // Every member's list and record screen runs its statements on both engines.
