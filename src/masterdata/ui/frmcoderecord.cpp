@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDoubleValidator>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -156,7 +157,13 @@ void TfrmCodeRecord::build()
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(makeOkCancel(this, btnOK, btnCancel));
+    auto* buttonPanel = new QWidget(this);
+    buttonPanel->setObjectName(QStringLiteral("pnlButtons"));
+    buttonPanel->installEventFilter(this);
+    auto* buttonRow = makeOkCancel(buttonPanel, btnOK, btnCancel);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonPanel->setLayout(buttonRow);
+    layout->addWidget(buttonPanel);
     // Enter in a field moves on; on OK it saves.
     btnOK->setDefault(true);
     btnCancel->setAutoDefault(false);
@@ -261,6 +268,22 @@ bool TfrmCodeRecord::save()
     closing_ = true;
     accept();
     return true;
+}
+
+void TfrmCodeRecord::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!firstSize_.isValid())
+        firstSize_ = size();
+}
+
+bool TfrmCodeRecord::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && firstSize_.isValid()) {
+        resize(firstSize_);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmCodeRecord::reject()

@@ -42,6 +42,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
 
 private:
@@ -59,6 +61,7 @@ private:
     QHash<QString, QWidget*> editors_;
     QList<QPushButton*> dialButtons_;
     MessageBoxDialogs messageBoxes_;
+    QSize firstSize_; // as first shown; double-clicking the button panel goes back to it
     bool modified_ = false;
     bool closing_ = false;
 };
