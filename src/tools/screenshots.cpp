@@ -23,6 +23,8 @@
 #include "engine/recordwriter.h"
 #include "host/sampledata.h"
 #include "host/ui/hostwindow.h"
+#include "masterdata/codetables/coderecords.h"
+#include "masterdata/codetables/codetables.h"
 #include "masterdata/company/companysettings.h"
 #include "masterdata/company/ui/frmcompany.h"
 #include "masterdata/customers/customerlist.h"
@@ -30,6 +32,8 @@
 #include "masterdata/customers/ui/frmcustomers.h"
 #include "masterdata/customers/ui/frmcustomersfilter.h"
 #include "masterdata/customers/ui/frmcustomersfind.h"
+#include "masterdata/ui/frmcodelist.h"
+#include "masterdata/ui/frmcoderecord.h"
 #include "masterdata/ui/itemsearch.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/formarsystem.h"
@@ -223,6 +227,40 @@ qint64 samplePayment(Database& db, Dialogs& dialogs, qint64 invoiceId)
     return document->paymentId();
 }
 
+// Each code table's list and its record screen on the table's first row (a new record where
+// the table is empty), with a salesman and the two customer types the sample lacks.
+QList<Shot> codeTableShots(Database& db)
+{
+    codetables::saveRecord(db, codetables::salesmen(),
+                           {{QStringLiteral("FirstName"), QStringLiteral("Dana")},
+                            {QStringLiteral("LastName"), QStringLiteral("Whitfield")},
+                            {QStringLiteral("JobTitle"), QStringLiteral("Volunteer Coordinator")},
+                            {QStringLiteral("BusinessPhone"), QStringLiteral("(555) 201-4410")},
+                            {QStringLiteral("EMail"), QStringLiteral("dana@hearthtable.org")}},
+                           std::nullopt);
+    for (const char* type : {"Client", "Funder"})
+        codetables::saveRecord(db, codetables::customerTypes(),
+                               {{QStringLiteral("TypeName"), QString::fromLatin1(type)}},
+                               std::nullopt);
+    QList<Shot> shots;
+    for (const codetables::CodeTable& table : codetables::all()) {
+        const QString stem = QStringLiteral("codetable-") + table.listName.mid(3).toLower();
+        shots.append({stem + QStringLiteral("-list.png"), [&db, table] {
+                          auto* list = new TfrmCodeList(db, table);
+                          list->show(); // showing sizes the grid to twelve rows
+                          return list;
+                      }});
+        shots.append({stem + QStringLiteral("-record.png"), [&db, table] {
+                          const QList<codetables::ListRow> rows = codetables::listRows(db, table);
+                          return new TfrmCodeRecord(db, table,
+                                                    rows.isEmpty()
+                                                        ? std::nullopt
+                                                        : std::optional<qint64>(rows.first().key));
+                      }});
+    }
+    return shots;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -276,7 +314,7 @@ int main(int argc, char** argv)
         window->pgcCustomer->setCurrentIndex(page);
         return window;
     };
-    const QList<Shot> shots{
+    QList<Shot> shots{
         {QStringLiteral("host-window.png"),
          [] { return new HearthtableWindow(QStringLiteral("marta"), QString()); }},
         {QStringLiteral("console.png"),
@@ -581,6 +619,7 @@ int main(int argc, char** argv)
              return screen;
          }},
     };
+    shots << codeTableShots(*db);
     int failures = 0;
     for (const Shot& shot : shots) {
         QWidget* widget = shot.make();

@@ -331,8 +331,18 @@ private Q_SLOTS:
         modules.actions().first()->trigger();
         QVERIFY(enabled.value(QStringLiteral("ActionPostPayments")));
         QVERIFY(enabled.value(QStringLiteral("mnu_ActionPostPayments")));
-        // An action whose screen is not built stays disabled whatever the organization says.
-        QVERIFY(!console.ActionEditTaxes->isEnabled());
+        // The code tables' entries open their list screens, one per table.
+        QVERIFY(console.ActionEditTaxes->isEnabled());
+        console.ActionEditTaxes->trigger();
+        console.ActionEditTaxes->trigger();
+        QWidget* taxes = findScreen(QStringLiteral("frmTaxes"));
+        QVERIFY(taxes && taxes->isVisible());
+        QCOMPARE(taxes->windowTitle(), QStringLiteral("Taxes"));
+        int taxLists = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            taxLists += top->objectName() == QLatin1String("frmTaxes");
+        QCOMPARE(taxLists, 1);
+        taxes->close();
     }
 
     void startUpSynchronizesNewHostItems()
@@ -673,6 +683,8 @@ private Q_SLOTS:
         TfrmARPayments* again = nullptr;
         QPointer<TfrmARPayment> paymentWindow;
         QString caption;
+        bool bankButtonOn = false;
+        QWidget* banks = nullptr;
         QVERIFY(session.run([&] {
             console.findChild<QPushButton*>(QStringLiteral("btnAcceptPayments"))->click();
             first = qobject_cast<TfrmARPayments*>(findScreen(QStringLiteral("frmARPayments")));
@@ -687,10 +699,18 @@ private Q_SLOTS:
                 again->actNew->trigger();
                 paymentWindow =
                     qobject_cast<TfrmARPayment*>(findScreen(QStringLiteral("frmARPayment")));
-                if (paymentWindow)
+                if (paymentWindow) {
+                    // Bank: opens the bank list
+                    bankButtonOn = paymentWindow->btnBank->isEnabled();
+                    paymentWindow->btnBank->click();
+                    banks = findScreen(QStringLiteral("frmBanks"));
                     paymentWindow->close();
+                }
             }
         }));
+        QVERIFY(bankButtonOn);
+        QVERIFY(banks && banks->isVisible());
+        banks->close();
         QVERIFY(first);
         QCOMPARE(again, first);
         QCOMPARE(caption, QStringLiteral("AR Payments"));

@@ -7,9 +7,12 @@
 #include "data/lookups.h"
 #include "data/registry.h"
 #include "data/reportoutput.h"
+#include "masterdata/codetables/codetables.h"
+#include "masterdata/ui/frmcodelist.h"
 #include "plugin/consolestartup.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/codetablescreens.h"
 #include "plugin/ui/companysetup.h"
 #include "plugin/ui/consoleprinting.h"
 #include "plugin/ui/customerlist.h"
@@ -37,6 +40,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace
@@ -200,6 +204,15 @@ void TFormARSystem::buildActions()
     wire(mnuResetBalances, [] { openResetBalances(); });
     wire(ActionEditCustomers, [this] { openCustomerList(this); });
     wire(ActionEditOrganizationSetup, [this] { openCompanySetup(this); });
+    wire(ActionEditBanks, [] { openCodeTableList(codetables::banks()); });
+    wire(ActionEditCurrencies, [] { openCodeTableList(codetables::currencies()); });
+    wire(ActionEditItems, [] { openItemList(); });
+    wire(ActionEditLocations, [] { openCodeTableList(codetables::locations()); });
+    wire(ActionEditTaxes, [] { openCodeTableList(codetables::taxes()); });
+    wire(ActionEditItemTypes, [] {
+        if (auto* list = qobject_cast<TfrmCodeList*>(openCodeTableList(codetables::itemTypes())))
+            list->grid->selectRow(0);
+    });
 }
 
 QAction* TFormARSystem::menuEntry(QMenu* menu, const QString& caption, QAction* target)

@@ -1,7 +1,9 @@
 #include "plugin/ui/paymentregister.h"
 
 #include "data/datamodule.h"
+#include "masterdata/codetables/codetables.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/codetablescreens.h"
 #include "plugin/ui/customerlist.h"
 #include "plugin/ui/phonedialer.h"
 #include "plugin/ui/screenregistry.h"
@@ -30,6 +32,10 @@ QWidget* makeRegister()
         if (!window)
             return;
         window->openCustomerList = openCustomerListAt;
+        window->openBankList = [](qint64 bankId) {
+            openCodeTableList(codetables::banks(),
+                              bankId ? std::optional<qint64>(bankId) : std::nullopt);
+        };
         window->updateListButtons();
         QObject::connect(window, &TfrmARPayment::paymentStored, payments,
                          &TfrmARPayments::showStoredPayment);
