@@ -6,6 +6,7 @@
 #include "masterdata/ui/frmcoderecord.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/fontfactor.h"
+#include "plugin/ui/phonedialer.h"
 #include "plugin/ui/screenregistry.h"
 
 #include <QAction>
@@ -40,6 +41,7 @@ QWidget* openCodeTableList(const codetables::CodeTable& table, std::optional<qin
         };
         if (table.numberedFromItemCtl)
             list->synchronize = runConsoleItemSync;
+        list->dial = [](const QString& number) { dialPhone(number, QString()); };
         return list;
     });
     if (auto* list = qobject_cast<TfrmCodeList*>(screen); list && key)
@@ -52,4 +54,17 @@ void openItemList()
     if (auto* list = qobject_cast<TfrmCodeList*>(findScreen(QStringLiteral("frmItems"))))
         list->setFilter(QString());
     openCodeTableList(codetables::items());
+}
+
+void openCodeTableNamed(const QString& table, qint64 key)
+{
+    for (const codetables::CodeTable& codeTable :
+         {codetables::customerTypes(), codetables::itemTypes(), codetables::items(),
+          codetables::taxes(), codetables::salesmen(), codetables::banks(),
+          codetables::currencies(), codetables::locations()}) {
+        if (codeTable.table.name.compare(table, Qt::CaseInsensitive) == 0) {
+            openCodeTableList(codeTable, key ? std::optional<qint64>(key) : std::nullopt);
+            return;
+        }
+    }
 }

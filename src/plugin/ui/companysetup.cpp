@@ -1,8 +1,10 @@
 #include "plugin/ui/companysetup.h"
 
 #include "common/access.h"
+#include "masterdata/codetables/codetables.h"
 #include "masterdata/company/ui/frmcompany.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/codetablescreens.h"
 #include "plugin/ui/formarsystem.h"
 #include "plugin/ui/screenregistry.h"
 
@@ -16,6 +18,9 @@ void openCompanySetup(QWidget* console)
     auto* arConsole = qobject_cast<TFormARSystem*>(console);
     openOrBringForward(QStringLiteral("frmCompany"), [&] {
         auto* screen = new TfrmCompany(*process.dataModule, *process.lookups);
+        screen->setOpenCurrencies([](std::optional<qint64> currencyId) {
+            openCodeTableList(codetables::currencies(), currencyId);
+        });
         if (arConsole)
             screen->setOpenHelp([arConsole] {
                 QUrl topic = QUrl::fromLocalFile(TFormARSystem::helpFile());

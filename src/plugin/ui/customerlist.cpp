@@ -3,8 +3,10 @@
 #include "data/datamodule.h"
 #include "masterdata/customers/ui/frmcustomers.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/codetablescreens.h"
 #include "plugin/ui/invoiceregister.h"
 #include "plugin/ui/paymentregister.h"
+#include "plugin/ui/phonedialer.h"
 #include "plugin/ui/screenregistry.h"
 #include "receivables/invoices/ui/frmarinvoices.h"
 #include "receivables/payments/register/ui/frmarpayments.h"
@@ -39,6 +41,8 @@ QWidget* makeList()
     auto* customers = new TfrmCustomers(arProcess().dataModule->database());
     customers->openInvoices = showInvoicesOf;
     customers->openPayments = showPaymentsOf;
+    customers->dial = [](const QString& phone) { dialPhone(phone, QString()); };
+    customers->openCodeTable = openCodeTableNamed;
     customers->updateCommands();
     return customers;
 }

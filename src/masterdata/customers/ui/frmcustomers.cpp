@@ -194,6 +194,7 @@ TfrmCustomer* TfrmCustomers::openRecordWindow()
     auto* window = new TfrmCustomer(db_, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->dial = dial;
+    window->openCodeTable = openCodeTable;
     connect(window, &TfrmCustomer::customerStored, this, [this](qint64 id) {
         refresh();
         moveTo(id);

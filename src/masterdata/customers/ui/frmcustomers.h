@@ -28,6 +28,8 @@ public:
     std::function<void(qint64 customerId)> openInvoices; // the invoice register at the customer
     std::function<void(qint64 customerId)> openPayments; // the payment register at the customer
     std::function<void(const QString& phone)> dial;      // lent on to the record screen
+    // Lent on to the record screen: the list of a code table ("Currency", "Tax", ...) at a key.
+    std::function<void(const QString& table, qint64 key)> openCodeTable;
 
     const CustomerRow* currentRow() const;
     qint64 currentCustomerId() const;
