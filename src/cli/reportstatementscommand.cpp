@@ -67,8 +67,7 @@ int printStatementLabelsReport(TDataModuleARSystem& module, const ReportRequest&
         return dialogs.cancelled ? 0 : 1;
     }
     printRequested(request, QStringLiteral("AR Labels"), [&](report::PageSink& sink) {
-        for (const report::Page& page : labels.pages)
-            sink.addPage(page);
+        labels.replayInto(sink);
         return *pages;
     });
     context.out << "Printed the statement labels on " << *pages << " page(s) to "

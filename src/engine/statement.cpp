@@ -23,8 +23,7 @@ Statement::~Statement()
 {
     if (!prepared_)
         return;
-    db_->stoppedReading(prepared_.get());
-    prepared_->readAhead.reset();
+    dropRest();
     prepared_->query.finish();
     prepared_->inUse = false;
 }
@@ -45,8 +44,7 @@ Statement& Statement::bind(int position, const QVariant& value)
 Statement& Statement::exec()
 {
     // Running again drops what was left of this statement's last result.
-    db_->stoppedReading(prepared_.get());
-    prepared_->readAhead.reset();
+    dropRest();
     db_->beforeStatement();
     if (!query().exec())
         throw db_->errorFrom(query().lastError(), query().lastQuery());
@@ -74,9 +72,14 @@ bool Statement::next()
 
 void Statement::finish()
 {
+    dropRest();
+    query().finish();
+}
+
+void Statement::dropRest()
+{
     db_->stoppedReading(prepared_.get());
     prepared_->readAhead.reset();
-    query().finish();
 }
 
 QVariant Statement::value(int column) const

@@ -81,6 +81,8 @@ public:
     QString sql() const { return query().lastQuery(); }
 
 private:
+    // Lets go of what is left of the last result, read ahead or not.
+    void dropRest();
     QSqlQuery& query() { return prepared_->query; }
     const QSqlQuery& query() const { return prepared_->query; }
 

@@ -59,6 +59,12 @@ class PageList final : public PageSink
 {
 public:
     void addPage(const Page& page) override { pages.push_back(page); }
+    // Hands the kept pages on, in order (pages laid out once and printed later).
+    void replayInto(PageSink& sink) const
+    {
+        for (const Page& page : pages)
+            sink.addPage(page);
+    }
     std::vector<Page> pages;
 };
 

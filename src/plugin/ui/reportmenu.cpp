@@ -113,11 +113,7 @@ void printLabels(QWidget* menu, const ReportMenuChoices& choices)
                                   choices.selection, *labels))
             return;
         report::printFromDesktop(
-            menu,
-            [labels](report::PageSink& sink) {
-                for (const report::Page& page : labels->pages)
-                    sink.addPage(page);
-            },
+            menu, [labels](report::PageSink& sink) { labels->replayInto(sink); },
             QStringLiteral("AR Labels"), dialogs);
     } catch (const std::exception& e) {
         dialogs.inform(Dialogs::Kind::Error, QString::fromUtf8(e.what()));
