@@ -19,6 +19,7 @@
 #include "billing/extractionfilter.h"
 #include "billing/extractionperiod.h"
 #include "billing/pledges.h"
+#include "billing/unbilled.h"
 #include "common/formatsettings.h"
 
 #include <QDate>
@@ -84,6 +85,9 @@ struct GenerationResult {
     RunOutcome outcome = RunOutcome::Stopped;
     QList<GeneratedInvoice> invoices;
     QString error; // the error's own text, when Failed
+    // The period's meal credits the run billed to no one, with the reason for each (kept for the
+    // user as the last run's, unbilledstore.h).
+    QList<UnbilledDelivery> unbilled;
 
     int invoiceCount() const { return int(invoices.size()); }
     // The screen closes after a run that got past the checks, whatever its end.
