@@ -4,6 +4,7 @@
 #include "common/ui/armessagebox.h"
 #include "common/ui/arrowcursordialogs.h"
 #include "common/ui/dateentry.h"
+#include "common/ui/fontfactor.h"
 #include "common/ui/keyboard.h"
 #include "data/datamodule.h"
 #include "data/screensettings.h"
@@ -173,6 +174,7 @@ TFormGenerateInvoices::TFormGenerateInvoices(TDataModuleARSystem& module, QWidge
     alignLabels(findChildren<QFormLayout*>());
     wireRules();
     resize(940, 540);
+    applyFontFactor(this);
 }
 
 TFormGenerateInvoices::~TFormGenerateInvoices() = default;

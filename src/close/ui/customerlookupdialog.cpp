@@ -1,5 +1,7 @@
 #include "close/ui/customerlookupdialog.h"
 
+#include "common/ui/fontfactor.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -44,6 +46,7 @@ TResetCustomerLookup::TResetCustomerLookup(QList<CustomerLookupRow> rows, qint64
     layout->addWidget(grid);
     layout->addWidget(buttons);
     resize(62 * character + 40, 360);
+    applyFontFactor(this);
 }
 
 std::optional<CustomerLookupRow> TResetCustomerLookup::chosen() const

@@ -3,6 +3,7 @@
 #include "close/balancereset.h"
 #include "close/resetchoicesetting.h"
 #include "close/ui/customerlookupdialog.h"
+#include "common/ui/fontfactor.h"
 #include "data/screensettings.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ TFormResetBalances::TFormResetBalances(Database& db, QString databaseDirectory, 
     layout->addWidget(buttons);
     setMinimumWidth(460);
     RzComboBoxCandidatesChange();
+    applyFontFactor(this);
 }
 
 void TFormResetBalances::setDialogs(Dialogs* dialogs)

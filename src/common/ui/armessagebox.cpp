@@ -1,5 +1,7 @@
 #include "common/ui/armessagebox.h"
 
+#include "common/ui/fontfactor.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -33,6 +35,7 @@ TFormARMessageBox::TFormARMessageBox(QWidget* parent)
     setFixedSize(360, sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    applyFontFactor(this);
 }
 
 void TFormARMessageBox::setRange(int minimum, int maximum)

@@ -1,5 +1,6 @@
 #include "data/ui/registryeditor.h"
 
+#include "common/ui/fontfactor.h"
 #include "data/registry.h"
 
 #include <QButtonGroup>
@@ -131,6 +132,7 @@ TFormRegistryEditor::TFormRegistryEditor(Dialogs& dialogs, QWidget* parent)
     connect(btnBrowse, &QPushButton::clicked, this, &TFormRegistryEditor::btnBrowseClick);
     connect(btnOK, &QPushButton::clicked, this, &TFormRegistryEditor::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    applyFontFactor(this);
 }
 
 void TFormRegistryEditor::setFolderPicker(FolderPicker picker)

@@ -1,5 +1,6 @@
 #include "dialer/ui/tfrmdialer.h"
 
+#include "common/ui/fontfactor.h"
 #include "common/ui/messageboxdialogs.h"
 #include "dialer/dialersettings.h"
 #include "dialer/modemdial.h"
@@ -44,6 +45,7 @@ TfrmDialer::TfrmDialer(QWidget* parent)
     layout->addWidget(lblPrompt);
     layout->addLayout(buttons);
     adjustSize();
+    applyFontFactor(this);
 }
 
 TfrmDialer::~TfrmDialer() = default;

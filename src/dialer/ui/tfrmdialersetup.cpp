@@ -1,6 +1,7 @@
 #include "dialer/ui/tfrmdialersetup.h"
 
 #include "common/ui/dialogbuttons.h"
+#include "common/ui/fontfactor.h"
 #include "common/ui/messageboxdialogs.h"
 #include "dialer/dialersettings.h"
 
@@ -39,6 +40,7 @@ TfrmDialerSetup::TfrmDialerSetup(QString iniPath, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    applyFontFactor(this);
 }
 
 void TfrmDialerSetup::showEvent(QShowEvent* event)

@@ -2,6 +2,7 @@
 
 #include "common/formats.h"
 #include "common/money.h"
+#include "common/ui/fontfactor.h"
 #include "engine/database.h"
 #include "engine/dberror.h"
 #include "masterdata/codetables/codedelete.h"
@@ -81,6 +82,7 @@ TfrmCodeList::TfrmCodeList(Database& db, const codetables::CodeTable& table, QWi
     model_->setHorizontalHeaderLabels(headings);
     refresh();
     resize(qMax(420, 160 * int(headings.size())), 300);
+    applyFontFactor(this);
 }
 
 void TfrmCodeList::buildMenus()

@@ -3,6 +3,7 @@
 #include "common/formats.h"
 #include "common/formatsettings.h"
 #include "common/money.h"
+#include "common/ui/fontfactor.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/windowparts.h"
 #include "engine/database.h"
@@ -48,6 +49,7 @@ TfrmCodeRecord::TfrmCodeRecord(Database& db, const codetables::CodeTable& table,
     modified_ = false;
     followCaption();
     adjustSize();
+    applyFontFactor(this);
 }
 
 void TfrmCodeRecord::build()

@@ -1,6 +1,7 @@
 #include "masterdata/ui/itemsdialogs.h"
 
 #include "common/ui/dialogbuttons.h"
+#include "common/ui/fontfactor.h"
 #include "engine/database.h"
 #include "engine/dialect.h"
 #include "masterdata/codetables/itemlist.h"
@@ -44,6 +45,7 @@ TfrmItemsFilter::TfrmItemsFilter(Database& db, QWidget* parent) : QDialog(parent
     layout->addWidget(suspended);
     QPushButton *ok, *cancel;
     layout->addWidget(makeDialogOkCancel(this, ok, cancel));
+    applyFontFactor(this);
 }
 
 QString TfrmItemsFilter::filter() const
@@ -73,6 +75,7 @@ TfrmItemsFind::TfrmItemsFind(QWidget* parent) : QDialog(parent)
     layout->addWidget(editFind);
     QPushButton *ok, *cancel;
     layout->addWidget(makeDialogOkCancel(this, ok, cancel));
+    applyFontFactor(this);
 }
 
 bool TfrmItemsFind::byNumber() const

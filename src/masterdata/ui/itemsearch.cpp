@@ -1,5 +1,6 @@
 #include "masterdata/ui/itemsearch.h"
 
+#include "common/ui/fontfactor.h"
 #include "engine/database.h"
 
 #include <QApplication>
@@ -78,6 +79,7 @@ TfrmItemSearch::TfrmItemSearch(Database& db, QWidget* parent) : QDialog(parent)
     connect(grid, &QTableView::doubleClicked, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    applyFontFactor(this);
 }
 
 void TfrmItemSearch::load(Database& db)

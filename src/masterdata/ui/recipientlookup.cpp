@@ -1,5 +1,6 @@
 #include "masterdata/ui/recipientlookup.h"
 
+#include "common/ui/fontfactor.h"
 #include "data/lookups.h"
 
 #include <QDialogButtonBox>
@@ -74,6 +75,7 @@ TfrmLookupRecipient::TfrmLookupRecipient(LookupView& recipients, const QString& 
         grid->selectRow(current);
         grid->scrollTo(rows_->index(current, 0));
     }
+    applyFontFactor(this);
 }
 
 QString TfrmLookupRecipient::chosenCustomerNo() const

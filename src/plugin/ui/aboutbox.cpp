@@ -1,5 +1,7 @@
 #include "plugin/ui/aboutbox.h"
 
+#include "common/ui/fontfactor.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -31,6 +33,7 @@ TFormAboutARSystem::TFormAboutARSystem(QWidget* parent) : QDialog(parent)
     close->setObjectName(QStringLiteral("btnClose"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
+    applyFontFactor(this);
 }
 
 QString TFormAboutARSystem::versionText()

@@ -3,9 +3,7 @@
 #include "data/datamodule.h"
 #include "masterdata/codetables/codetables.h"
 #include "masterdata/ui/frmcodelist.h"
-#include "masterdata/ui/frmcoderecord.h"
 #include "plugin/ui/arprocess.h"
-#include "plugin/ui/fontfactor.h"
 #include "plugin/ui/phonedialer.h"
 #include "plugin/ui/screenregistry.h"
 
@@ -35,10 +33,6 @@ QWidget* openCodeTableList(const codetables::CodeTable& table, std::optional<qin
         return nullptr;
     QWidget* screen = openOrBringForward(table.listName, [&] {
         auto* list = new TfrmCodeList(module->database(), table);
-        list->runRecordScreen = [](TfrmCodeRecord& record) {
-            applyFontFactor(&record);
-            record.exec();
-        };
         if (table.numberedFromItemCtl)
             list->synchronize = runConsoleItemSync;
         list->dial = [](const QString& number) { dialPhone(number, QString()); };

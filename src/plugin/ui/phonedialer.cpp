@@ -2,7 +2,6 @@
 
 #include "dialer/ui/tfrmdialer.h"
 #include "plugin/ui/arprocess.h"
-#include "plugin/ui/fontfactor.h"
 
 void createDialer()
 {
@@ -10,7 +9,6 @@ void createDialer()
     // The previous console start's dialer is not needed again; the new one takes its place.
     delete process.dialer;
     process.dialer = new TfrmDialer;
-    applyFontFactor(process.dialer);
 }
 
 void dialPhone(const QString& number, const QString& name)

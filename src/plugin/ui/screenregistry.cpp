@@ -1,7 +1,5 @@
 #include "plugin/ui/screenregistry.h"
 
-#include "plugin/ui/fontfactor.h"
-
 #include <QApplication>
 #include <QGuiApplication>
 #include <QWidget>
@@ -22,7 +20,6 @@ QWidget* ensureScreen(const QString& name, const std::function<QWidget*()>& crea
         return existing;
     QWidget* screen = create();
     screen->setObjectName(name);
-    applyFontFactor(screen);
     // The screen lives until the host ends, like everything the application owns.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, screen, &QObject::deleteLater);
     return screen;

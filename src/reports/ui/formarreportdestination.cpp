@@ -1,6 +1,7 @@
 #include "reports/ui/formarreportdestination.h"
 
 #include "common/ui/dialogbuttons.h"
+#include "common/ui/fontfactor.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -34,6 +35,7 @@ TFormARReportDestination::TFormARReportDestination(QWidget* parent) : QDialog(pa
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setMinimumWidth(260);
     rbScreen->setFocus();
+    applyFontFactor(this);
 }
 
 ReportDestination TFormARReportDestination::destination() const

@@ -1,6 +1,7 @@
 #include "masterdata/company/ui/frmcompany.h"
 
 #include "common/access.h"
+#include "common/ui/fontfactor.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/windowparts.h"
 #include "common/ui/yearentry.h"
@@ -173,6 +174,7 @@ TfrmCompany::TfrmCompany(TDataModuleARSystem& module, TdmLookUps& lookups, QWidg
         enterMovesToNextControl(w);
     cboDefaultCurrency->installEventFilter(this);
     resize(560, 440);
+    applyFontFactor(this);
 }
 
 TfrmCompany::~TfrmCompany() = default;

@@ -2,6 +2,7 @@
 
 #include "common/formats.h"
 #include "common/money.h"
+#include "common/ui/fontfactor.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/windowparts.h"
 #include "data/artables.h"
@@ -77,6 +78,7 @@ TfrmCustomer::TfrmCustomer(Database& db, QWidget* parent)
     layout->addLayout(okRow);
     fillLookups();
     resize(560, 480);
+    applyFontFactor(this);
 }
 
 QLineEdit* TfrmCustomer::lineFor(const QString& field)

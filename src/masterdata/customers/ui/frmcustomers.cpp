@@ -1,6 +1,7 @@
 #include "masterdata/customers/ui/frmcustomers.h"
 
 #include "common/printercheck.h"
+#include "common/ui/fontfactor.h"
 #include "engine/dberror.h"
 #include "masterdata/customers/customerdelete.h"
 #include "masterdata/customers/ui/customerlistmodel.h"
@@ -37,6 +38,7 @@ TfrmCustomers::TfrmCustomers(Database& db, QWidget* parent)
             [this] { updateCommands(); });
     resize(760, 520);
     refresh();
+    applyFontFactor(this);
 }
 
 TfrmCustomers::~TfrmCustomers() = default;

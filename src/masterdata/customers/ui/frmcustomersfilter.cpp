@@ -1,5 +1,6 @@
 #include "masterdata/customers/ui/frmcustomersfilter.h"
 
+#include "common/ui/fontfactor.h"
 #include "masterdata/customers/ui/lookupclearing.h"
 #include "receivables/listing/ui/filterchoices.h"
 
@@ -32,6 +33,7 @@ TfrmCustomersFilter::TfrmCustomersFilter(Database& db, QWidget* parent) : QDialo
     form->addRow(QStringLiteral("Salesman:"), cboSalesman);
     layOutFilterDialog(this, form, suspended.box, [this] { reset(); });
     reload();
+    applyFontFactor(this);
 }
 
 void TfrmCustomersFilter::reload()

@@ -1,6 +1,7 @@
 #include "masterdata/customers/ui/frmcustomersfind.h"
 
 #include "common/ui/dialogbuttons.h"
+#include "common/ui/fontfactor.h"
 #include "engine/database.h"
 #include "masterdata/customers/customerrecord.h"
 
@@ -45,6 +46,7 @@ TfrmCustomersFind::TfrmCustomersFind(Database& db, std::function<bool(qint64)> m
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    applyFontFactor(this);
 }
 
 void TfrmCustomersFind::accept()

@@ -1,5 +1,7 @@
 #include "receivables/invoices/ui/formselectdeletedate.h"
 
+#include "common/ui/fontfactor.h"
+
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
@@ -19,6 +21,7 @@ TFormSelectDeleteDate::TFormSelectDeleteDate(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(calendar);
     layout->addWidget(buttons);
+    applyFontFactor(this);
 }
 
 QDate TFormSelectDeleteDate::selectedDate() const

@@ -3,6 +3,7 @@
 #include "common/access.h"
 #include "common/formats.h"
 #include "common/ui/dateentry.h"
+#include "common/ui/fontfactor.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/windowparts.h"
 #include "data/lookups.h"
@@ -52,6 +53,7 @@ TfrmARInvoice::TfrmARInvoice(Database& db, TdmLookUps& lookups, QWidget* parent)
     buildGridAndTotals();
     loadPickLists();
     resize(860, 560);
+    applyFontFactor(this);
 }
 
 TfrmARInvoice::~TfrmARInvoice() = default;

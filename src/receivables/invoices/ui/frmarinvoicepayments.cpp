@@ -1,6 +1,7 @@
 #include "receivables/invoices/ui/frmarinvoicepayments.h"
 
 #include "common/formats.h"
+#include "common/ui/fontfactor.h"
 #include "receivables/invoices/invoicepayments.h"
 
 #include <QHeaderView>
@@ -36,6 +37,7 @@ TfrmARInvoicePayments::TfrmARInvoicePayments(Database& db, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(grdPayments);
     resize(420, 200);
+    applyFontFactor(this);
 }
 
 void TfrmARInvoicePayments::showInvoice(qint64 arInvoiceId)

@@ -1,6 +1,7 @@
 #include "receivables/invoices/ui/frmarinvoices.h"
 
 #include "common/printercheck.h"
+#include "common/ui/fontfactor.h"
 #include "engine/dberror.h"
 #include "receivables/invoices/invoicedocument.h"
 #include "receivables/invoices/invoicerefusal.h"
@@ -59,6 +60,7 @@ TfrmARInvoices::TfrmARInvoices(Database& db, TdmLookUps& lookups, QString databa
     });
     resize(980, 560);
     refresh();
+    applyFontFactor(this);
 }
 
 TfrmARInvoices::~TfrmARInvoices() = default;

@@ -1,5 +1,7 @@
 #include "receivables/invoices/ui/frmarinvoicesetup.h"
 
+#include "common/ui/fontfactor.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -80,6 +82,7 @@ TfrmARInvoiceSetup::TfrmARInvoiceSetup(Database& db, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     showLogo();
+    applyFontFactor(this);
 }
 
 bool TfrmARInvoiceSetup::loadLogo(const QString& path)

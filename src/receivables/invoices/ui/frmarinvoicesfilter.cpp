@@ -1,5 +1,6 @@
 #include "receivables/invoices/ui/frmarinvoicesfilter.h"
 
+#include "common/ui/fontfactor.h"
 #include "receivables/listing/ui/filterchoices.h"
 #include "receivables/listing/ui/filterdialogparts.h"
 
@@ -30,6 +31,7 @@ TfrmARInvoicesFilter::TfrmARInvoicesFilter(Database& db, QWidget* parent) : QDia
     form->addRow(QStringLiteral("Description:"), edtDescription);
     layOutFilterDialog(this, form, posted_.box, [this] { reset(); });
     reload();
+    applyFontFactor(this);
 }
 
 void TfrmARInvoicesFilter::reload()

@@ -1,5 +1,6 @@
 #include "receivables/listing/ui/listfinddialog.h"
 
+#include "common/ui/fontfactor.h"
 #include "engine/database.h"
 #include "engine/statement.h"
 
@@ -43,6 +44,7 @@ ListFindDialog::ListFindDialog(Database& db, const QString& numberLabel, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    applyFontFactor(this);
 }
 
 ListFindRequest ListFindDialog::request() const

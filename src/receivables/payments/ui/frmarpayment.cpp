@@ -3,6 +3,7 @@
 #include "common/formats.h"
 #include "common/formatsettings.h"
 #include "common/ui/dateentry.h"
+#include "common/ui/fontfactor.h"
 #include "common/ui/keyboard.h"
 #include "common/ui/windowparts.h"
 #include "data/lookups.h"
@@ -52,6 +53,7 @@ TfrmARPayment::TfrmARPayment(Database& db, TdmLookUps& lookups, QWidget* parent)
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     resize(900, 540);
+    applyFontFactor(this);
 }
 
 TfrmARPayment::~TfrmARPayment() = default;

@@ -1,6 +1,7 @@
 #include "receivables/posting/ui/postingdialog.h"
 
 #include "common/ui/barprogress.h"
+#include "common/ui/fontfactor.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -41,6 +42,7 @@ PostingDialog::PostingDialog(Database& db, const QString& objectName, const QStr
     setMinimumWidth(320);
 
     OpenQuery();
+    applyFontFactor(this);
 }
 
 void PostingDialog::OpenQuery()

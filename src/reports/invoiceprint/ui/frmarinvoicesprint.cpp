@@ -1,6 +1,7 @@
 #include "reports/invoiceprint/ui/frmarinvoicesprint.h"
 
 #include "common/ui/barprogress.h"
+#include "common/ui/fontfactor.h"
 #include "data/screensettings.h"
 #include "engine/dberror.h"
 #include "engine/tablelock.h"
@@ -70,6 +71,7 @@ TfrmARInvoicesPrint::TfrmARInvoicesPrint(Database& db, QString databaseDirectory
 
     if (selection_.isDefaultSelection())
         OpenQuery();
+    applyFontFactor(this);
 }
 
 void TfrmARInvoicesPrint::OpenQuery()

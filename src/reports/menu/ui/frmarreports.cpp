@@ -4,6 +4,7 @@
 #include "common/date2000.h"
 #include "common/printercheck.h"
 #include "common/ui/dateentry.h"
+#include "common/ui/fontfactor.h"
 #include "receivables/accountingperiod.h"
 #include "receivables/listing/ui/filterchoices.h"
 #include "reports/menu/menufields.h"
@@ -67,6 +68,7 @@ TfrmARReports::TfrmARReports(Database& db, QWidget* parent, Dialogs* dialogs)
     setObjectName(QStringLiteral("frmARReports"));
     setWindowTitle(QStringLiteral("AR Reports"));
     buildPages();
+    applyFontFactor(this);
 }
 
 TfrmARReports::~TfrmARReports() = default;

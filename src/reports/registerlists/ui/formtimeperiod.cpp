@@ -2,6 +2,7 @@
 
 #include "common/ui/dateentry.h"
 #include "common/ui/dialogbuttons.h"
+#include "common/ui/fontfactor.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -34,6 +35,7 @@ TFormTimePeriod::TFormTimePeriod(const QDate& today, QWidget* parent) : QDialog(
 
     setPeriod(reports::previousMonth(today));
     edtDateFrom->setFocus();
+    applyFontFactor(this);
 }
 
 reports::TimePeriod TFormTimePeriod::period() const

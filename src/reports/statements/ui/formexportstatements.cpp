@@ -2,6 +2,7 @@
 
 #include "common/ui/barprogress.h"
 #include "common/ui/dateentry.h"
+#include "common/ui/fontfactor.h"
 #include "data/screensettings.h"
 #include "reports/statements/statementexportchoices.h"
 
@@ -105,6 +106,7 @@ TFormExportStatements::TFormExportStatements(Database& db, QString databaseDirec
     layout->addWidget(status);
     layout->addWidget(buttons);
     setMinimumWidth(640);
+    applyFontFactor(this);
 }
 
 void TFormExportStatements::setDialogs(Dialogs* dialogs)

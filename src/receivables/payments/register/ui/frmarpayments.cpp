@@ -1,6 +1,7 @@
 #include "receivables/payments/register/ui/frmarpayments.h"
 
 #include "common/printercheck.h"
+#include "common/ui/fontfactor.h"
 #include "engine/dberror.h"
 #include "receivables/listing/ui/registerwindowparts.h"
 #include "receivables/payments/register/paymentcolumns.h"
@@ -45,6 +46,7 @@ TfrmARPayments::TfrmARPayments(Database& db, QWidget* parent)
             [this] { updateCommands(); });
     resize(860, 520);
     refresh();
+    applyFontFactor(this);
 }
 
 TfrmARPayments::~TfrmARPayments() = default;

@@ -1,6 +1,7 @@
 #include "receivables/payments/register/ui/frmarpaymentsfilter.h"
 
 #include "common/ui/dateentry.h"
+#include "common/ui/fontfactor.h"
 #include "receivables/listing/ui/filterchoices.h"
 #include "receivables/listing/ui/filterdialogparts.h"
 
@@ -30,6 +31,7 @@ TfrmARPaymentsFilter::TfrmARPaymentsFilter(Database& db, QWidget* parent) : QDia
     form->addRow(QStringLiteral("Currency:"), cboCurrency);
     layOutFilterDialog(this, form, posted_.box, [this] { reset(); });
     reload();
+    applyFontFactor(this);
 }
 
 void TfrmARPaymentsFilter::reload()
