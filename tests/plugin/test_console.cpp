@@ -14,7 +14,10 @@
 #include "dialer/ui/tfrmdialer.h"
 #include "engine/database.h"
 #include "engine/recordwriter.h"
+#include "masterdata/company/ui/frmcompany.h"
+#include "masterdata/customers/ui/frmcustomer.h"
 #include "masterdata/customers/ui/frmcustomers.h"
+#include "masterdata/ui/frmcodelist.h"
 #include "modalwatcher.h"
 #include "plugin/ui/aboutbox.h"
 #include "plugin/ui/arprocess.h"
@@ -895,6 +898,87 @@ private Q_SLOTS:
         QVERIFY(!firstDialer); // the earlier start's dialer is gone, not left behind
         delete invoices;
         delete payments; // not closed: closing would offer posting
+    }
+
+    // The master-data screens reach one another as the console wires them: the customer
+    // screen's code-table buttons open the lists and its Dial the dialer, a code table's Dial
+    // the dialer, and the organization's currency button the currency list.
+    void masterDataScreensReachTheListsAndTheDialer()
+    {
+        ConsoleSession session;
+        TFormARSystem& console = session.console;
+        QStringList prompts;
+        QStringList listsOpened;
+        QPointer<TfrmCustomers> customers;
+        QPointer<TfrmCustomer> record;
+        QPointer<TfrmCompany> company;
+        auto answerDialer = [&](QDialog* d) {
+            if (auto* dialer = qobject_cast<TfrmDialer*>(d))
+                prompts << dialer->prompt();
+            d->reject();
+        };
+        auto noteList = [&](const QString& name) {
+            if (QWidget* list = findScreen(name); qobject_cast<TfrmCodeList*>(list)) {
+                listsOpened << name;
+                delete list;
+            }
+        };
+        QVERIFY(session.run(
+            [&] {
+                records::insert(arProcess().dataModule->database(), ar::customer(),
+                                {{QStringLiteral("CustomerID"), 41},
+                                 {QStringLiteral("CustomerNo"), QStringLiteral("41")},
+                                 {QStringLiteral("CustomerName"), QStringLiteral("Ames, Ruth")},
+                                 {QStringLiteral("Phone"), QStringLiteral("555-0101")}});
+                console.ActionEditCustomers->trigger();
+                customers =
+                    qobject_cast<TfrmCustomers*>(findScreen(QStringLiteral("frmCustomers")));
+                if (!customers)
+                    return;
+                customers->editCustomer();
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* r = qobject_cast<TfrmCustomer*>(w); r && r->isVisible())
+                        record = r;
+                if (!record)
+                    return;
+                const QList<std::pair<const char*, QString>> buttons = {
+                    {"btnTax1", QStringLiteral("frmTaxes")},
+                    {"btnCurrency", QStringLiteral("frmCurrencies")},
+                    {"btnSalesman", QStringLiteral("frmSalesmen")},
+                    {"btnCustomerType", QStringLiteral("frmCusTypes")}};
+                for (const auto& [button, list] : buttons) {
+                    record->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+                    noteList(list);
+                }
+                record->btnDial->click();
+
+                console.ActionEditBanks->trigger();
+                if (auto* banks =
+                        qobject_cast<TfrmCodeList*>(findScreen(QStringLiteral("frmBanks")));
+                    banks && banks->dial)
+                    banks->dial(QStringLiteral("555-0199"));
+
+                console.ActionEditOrganizationSetup->trigger();
+                company = qobject_cast<TfrmCompany*>(findScreen(QStringLiteral("frmCompany")));
+                if (company && company->btnCurrency->isEnabled()) {
+                    company->btnCurrency->click();
+                    noteList(QStringLiteral("frmCurrencies"));
+                }
+            },
+            answerDialer));
+        QVERIFY(customers && record && company);
+        QCOMPARE(listsOpened,
+                 (QStringList{QStringLiteral("frmTaxes"), QStringLiteral("frmCurrencies"),
+                              QStringLiteral("frmSalesmen"), QStringLiteral("frmCusTypes"),
+                              QStringLiteral("frmCurrencies")}));
+        QCOMPARE(prompts.size(), 2);
+        QVERIFY(prompts[0].contains(QStringLiteral("555-0101")));
+        QVERIFY(prompts[1].contains(QStringLiteral("555-0199")));
+        QVERIFY(session.watcher.messages.isEmpty());
+        delete record;
+        delete customers;
+        delete company;
+        delete findScreen(QStringLiteral("frmBanks"));
     }
 };
 
