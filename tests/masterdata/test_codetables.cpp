@@ -20,14 +20,6 @@ using namespace codetables;
 namespace
 {
 
-std::unique_ptr<Database> arDatabase(const QString& engine)
-{
-    auto db = testdb::fresh(engine);
-    for (const TableDef& t : ar::allTables())
-        schema::createTable(*db, t);
-    return db;
-}
-
 QVariantMap tax(const QString& name, double rate, const QString& code = QStringLiteral("G"))
 {
     return {{QStringLiteral("TaxName"), name},
@@ -65,7 +57,7 @@ private Q_SLOTS:
     void newRowsTakeTheNextKey()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         const CodeTable taxes = codetables::taxes();
         QCOMPARE(saveRecord(*db, taxes, tax(QStringLiteral("GST"), 5), std::nullopt), 1);
         QCOMPARE(saveRecord(*db, taxes, tax(QStringLiteral("PST"), 7), std::nullopt), 2);
@@ -94,7 +86,7 @@ private Q_SLOTS:
     void missingValuesAreRefusedInOrder()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         const CodeTable taxes = codetables::taxes();
         QVariantMap blank;
         QCOMPARE(refusalOf([&] { saveRecord(*db, taxes, blank, std::nullopt); }),
@@ -124,7 +116,7 @@ private Q_SLOTS:
     void takenKeyGivesTheDuplicateMessage()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         saveRecord(*db, codetables::taxes(), tax(QStringLiteral("GST"), 5), std::nullopt);
         QVariantMap again = tax(QStringLiteral("PST"), 7);
         again[QStringLiteral("TaxID")] = 1;
@@ -148,7 +140,7 @@ private Q_SLOTS:
     void deletedPicksAreRefused()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         QVariantMap bank{{QStringLiteral("BankName"), QStringLiteral("Northern Trust")},
                          {QStringLiteral("CurrencyID"), 9}};
         QCOMPARE(refusalOf([&] { saveRecord(*db, codetables::banks(), bank, std::nullopt); }),
@@ -174,7 +166,7 @@ private Q_SLOTS:
     void itemTypeDeletes()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         const CodeTable types = codetables::itemTypes();
         for (qint64 id = 1; id <= 8; ++id)
             itemType(*db, id);
@@ -210,7 +202,7 @@ private Q_SLOTS:
     void deleteGuards()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         const CodeTable taxes = codetables::taxes();
         records::insert(*db, ar::customer(),
                         {{QStringLiteral("CustomerID"), 1}, {QStringLiteral("Tax2ID"), 4}});
@@ -270,7 +262,7 @@ private Q_SLOTS:
                      {"below the first", 1000, 57, "1001", 57},
                      {"running", 1042, 10010, "1042", 10010}};
         for (const auto& c : cases) {
-            auto db = arDatabase(engine);
+            auto db = testdb::freshWithArTables(engine);
             if (!c.nextNo.isNull())
                 records::insert(*db, ar::itemCtl(),
                                 {{QStringLiteral("NextItemNo"), c.nextNo},
@@ -295,7 +287,7 @@ private Q_SLOTS:
     void itemFilterAndFind()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         const struct {
             int id;
             const char* number;

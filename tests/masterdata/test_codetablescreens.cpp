@@ -24,14 +24,6 @@
 namespace
 {
 
-std::unique_ptr<Database> arDatabase(const QString& engine)
-{
-    auto db = testdb::fresh(engine);
-    for (const TableDef& t : ar::allTables())
-        schema::createTable(*db, t);
-    return db;
-}
-
 // Types the text into the control that has the focus and moves on with Enter.
 void typeAndEnter(TfrmCodeRecord& record, const QString& text)
 {
@@ -62,7 +54,7 @@ private Q_SLOTS:
     void taxesFromTheKeyboard()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         TfrmCodeList list(*db, codetables::taxes());
         ScriptedDialogs dialogs;
         list.dialogs = &dialogs;
@@ -140,7 +132,7 @@ private Q_SLOTS:
     // one; the e-mail button writes to the address.
     void salesmanButtons()
     {
-        auto db = arDatabase(QStringLiteral("sqlite"));
+        auto db = testdb::freshWithArTables(QStringLiteral("sqlite"));
         TfrmCodeRecord record(*db, codetables::salesmen(), std::nullopt);
         auto* dialHome = record.findChild<QPushButton*>(QStringLiteral("btnDialHomePhone"));
         QVERIFY(dialHome && !dialHome->isEnabled());
@@ -172,7 +164,7 @@ private Q_SLOTS:
     void itemListSynchronizesAndFilters()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         TfrmCodeList items(*db, codetables::items());
         QCOMPARE(items.grid->model()->rowCount(), 0);
         int runs = 0;
@@ -207,7 +199,7 @@ private Q_SLOTS:
     void everyTableOpens()
     {
         QFETCH(QString, engine);
-        auto db = arDatabase(engine);
+        auto db = testdb::freshWithArTables(engine);
         records::insert(*db, ar::currency(),
                         {{QStringLiteral("CurrencyID"), 1},
                          {QStringLiteral("CurrencyName"), QStringLiteral("Dollars")}});

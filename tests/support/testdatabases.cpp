@@ -1,6 +1,8 @@
 #include "testdatabases.h"
 
+#include "data/artables.h"
 #include "engine/database.h"
+#include "engine/schema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,6 +107,14 @@ ConnectionParams freshParams(const QString& engine)
 std::unique_ptr<Database> fresh(const QString& engine)
 {
     return Database::open(freshParams(engine));
+}
+
+std::unique_ptr<Database> freshWithArTables(const QString& engine)
+{
+    auto db = fresh(engine);
+    for (const TableDef& table : ar::allTables())
+        schema::createTable(*db, table);
+    return db;
 }
 
 QString childArgument(const ConnectionParams& p)

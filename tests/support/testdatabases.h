@@ -19,6 +19,8 @@ namespace testdb
 void addEngineRows();
 // A fresh, empty database for the engine named in the current row.
 std::unique_ptr<Database> fresh(const QString& engine);
+// The same with every AR table made, empty.
+std::unique_ptr<Database> freshWithArTables(const QString& engine);
 // Connection details of a fresh, empty database, for another process to open.
 ConnectionParams freshParams(const QString& engine);
 // Another connection to the same database, as a second workstation would have.

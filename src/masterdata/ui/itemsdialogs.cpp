@@ -16,19 +16,24 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+void addItemTypeChoices(Database& db, QComboBox* box)
+{
+    box->addItem(QStringLiteral("(all item types)"));
+    Statement types =
+        db.query(QStringLiteral("SELECT ItemTypeID, TypeName FROM ItemType ORDER BY ") +
+                 db.dialect().nocaseOrder(QStringLiteral("TypeName")));
+    types.exec();
+    while (types.next())
+        box->addItem(types.text(1), types.integer(0));
+}
+
 TfrmItemsFilter::TfrmItemsFilter(Database& db, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmItemsFilter"));
     setWindowTitle(QStringLiteral("Filter Items"));
     cboItemType = new QComboBox(this);
     cboItemType->setObjectName(QStringLiteral("cboItemType"));
-    cboItemType->addItem(QStringLiteral("(all item types)"));
-    Statement types =
-        db.query(QStringLiteral("SELECT ItemTypeID, TypeName FROM ItemType ORDER BY ") +
-                 db.dialect().nocaseOrder(QStringLiteral("TypeName")));
-    types.exec();
-    while (types.next())
-        cboItemType->addItem(types.text(1), types.integer(0));
+    addItemTypeChoices(db, cboItemType);
     auto* suspended = new QGroupBox(QStringLiteral("Suspended"), this);
     rbSuspendedYes = new QRadioButton(QStringLiteral("Yes"), suspended);
     rbSuspendedNo = new QRadioButton(QStringLiteral("No"), suspended);

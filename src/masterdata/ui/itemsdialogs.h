@@ -8,6 +8,9 @@ class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
+// "(all item types)" followed by every item type by name, each carrying its ItemTypeID.
+void addItemTypeChoices(Database& db, QComboBox* box);
+
 class TfrmItemsFilter : public QDialog
 {
     Q_OBJECT

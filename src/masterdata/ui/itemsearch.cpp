@@ -2,6 +2,7 @@
 
 #include "common/ui/fontfactor.h"
 #include "engine/database.h"
+#include "masterdata/ui/itemsdialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -95,13 +96,7 @@ void TfrmItemSearch::load(Database& db)
         type->setData(rows.isNull(3) ? QVariant() : QVariant(rows.integer(3)), kTypeIdRole);
         items_->appendRow({number, new QStandardItem(rows.text(2)), type});
     }
-    cboItemType->addItem(QStringLiteral("(all item types)"));
-    Statement types =
-        db.query(QStringLiteral("SELECT ItemTypeID, TypeName FROM ItemType ORDER BY ") +
-                 db.dialect().nocaseOrder(QStringLiteral("TypeName")));
-    types.exec();
-    while (types.next())
-        cboItemType->addItem(types.text(1), types.integer(0));
+    addItemTypeChoices(db, cboItemType);
 }
 
 void TfrmItemSearch::searchFrom(QLineEdit* box, Column column)
