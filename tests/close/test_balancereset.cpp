@@ -206,6 +206,46 @@ private Q_SLOTS:
         }
     }
 
+    void clearedCredits_data() { testdb::addEngineRows(); }
+    // A posted credit note of customer 1004 (owing -20.00, its balance -20.00): clearing what
+    // clients owe clears it too, which the check tells as a reset's doing; a credit owing more
+    // than its amounts give is still a failure.
+    void clearedCredits()
+    {
+        QFETCH(QString, engine);
+        auto addCredit = [](Database& db) {
+            resetledger::create(db);
+            db.exec(QStringLiteral(
+                "INSERT INTO ARInvDet (ARInvoiceID, Seq, Quantity, ItemID, UnitPrice) "
+                "VALUES (7, 1, 1, 1, -200000)"));
+            db.exec(QStringLiteral(
+                "INSERT INTO ARInv (ARInvoiceID, InvoiceNo, CustomerID, CustomerType, Posted, "
+                "InvoiceAmount, PaidAmount, DiscTakenAmount, WriteOffAmount, Owing) "
+                "VALUES (7, '20007', 4, 'C', true, -200000, 0, 0, 0, -200000)"));
+            db.exec(QStringLiteral("UPDATE CBalance SET Balance = -200000 WHERE CustomerID = 4"));
+            db.exec(QStringLiteral("UPDATE ARInvCtl SET NextInvoiceID = 8, NextInvoiceNo = 20008"));
+        };
+        auto db = testdb::fresh(engine);
+        addCredit(*db);
+        QCOMPARE(failures(*db), QStringList());
+        resetBalances(*db, ResetChoice::ClientBalances);
+        QCOMPARE(
+            testdb::scalar(*db, QStringLiteral("SELECT Owing FROM ARInv WHERE ARInvoiceID = 7")),
+            0);
+        QCOMPARE(failures(*db), QStringList());
+        QVERIFY(notices(*db).contains(
+            QStringLiteral("Invoice 20007: owing 0.00 where its amount less paid, discount and "
+                           "write-off is -20.00: -20.00 cleared by a balance reset")));
+
+        auto damaged = testdb::fresh(engine);
+        addCredit(*damaged);
+        damaged->exec(QStringLiteral("UPDATE ARInv SET Owing = -300000 WHERE ARInvoiceID = 7"));
+        damaged->exec(QStringLiteral("UPDATE CBalance SET Balance = -300000 WHERE CustomerID = 4"));
+        QCOMPARE(failures(*damaged),
+                 QStringList{QStringLiteral("Invoice 20007: owing -30.00, but its amount less "
+                                            "paid, discount and write-off is -20.00")});
+    }
+
     void declinedOrRefused_data() { testdb::addEngineRows(); }
     // No changes nothing; an engine refusal midway undoes what was done and shows its message.
     void declinedOrRefused()

@@ -109,9 +109,14 @@ BookDiscrepancies checkInvoiceAmounts(Database& db, const FormatSettings& settin
                         .arg(invoiceName(h), bookAmount(h.invoiceAmount, settings),
                              bookAmount(expected, settings))};
         }
-        // A balance reset clears Owing and leaves the amounts it was made of, so an invoice
-        // owing less than they give was cleared; owing more, nothing explains.
-        if (h.owing < h.owingFromAmounts())
+        // A balance reset clears Owing (a credit's too) and leaves the amounts it was made of,
+        // so an invoice owing less than they give, or a credit owing less back, was cleared
+        // (payments posted since may have taken it further); the other way, nothing explains.
+        const Money fromAmounts = h.owingFromAmounts();
+        const Money nothing;
+        const bool clearedByReset = (fromAmounts > nothing && h.owing < fromAmounts) ||
+                                    (fromAmounts < nothing && h.owing > fromAmounts);
+        if (clearedByReset)
             found << BookDiscrepancy{
                 BookDiscrepancy::Kind::ClearedByReset,
                 QStringLiteral("%1: owing %2 where its amount less paid, discount and write-off "
@@ -119,7 +124,7 @@ BookDiscrepancies checkInvoiceAmounts(Database& db, const FormatSettings& settin
                     .arg(invoiceName(h), bookAmount(h.owing, settings),
                          bookAmount(h.owingFromAmounts(), settings),
                          bookAmount(h.owingFromAmounts() - h.owing, settings))};
-        else if (h.owing > h.owingFromAmounts())
+        else if (h.owing != fromAmounts)
             found << BookDiscrepancy{
                 BookDiscrepancy::Kind::InvoiceOwing,
                 QStringLiteral("%1: owing %2, but its amount less paid, discount and write-off "
