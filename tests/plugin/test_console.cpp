@@ -902,7 +902,8 @@ private Q_SLOTS:
 
     // The master-data screens reach one another as the console wires them: the customer
     // screen's code-table buttons open the lists and its Dial the dialer, a code table's Dial
-    // the dialer, and the organization's currency button the currency list.
+    // the dialer, and the organization's currency button the currency list; each screen's Help
+    // opens the help page at its own topic.
     void masterDataScreensReachTheListsAndTheDialer()
     {
         ConsoleSession session;
@@ -912,6 +913,13 @@ private Q_SLOTS:
         QPointer<TfrmCustomers> customers;
         QPointer<TfrmCustomer> record;
         QPointer<TfrmCompany> company;
+        QStringList helpTopics;
+        console.openUrl = [&](const QUrl& url) {
+            if (url.adjusted(QUrl::RemoveFragment) ==
+                QUrl::fromLocalFile(TFormARSystem::helpFile()))
+                helpTopics << url.fragment();
+            return true;
+        };
         auto answerDialer = [&](QDialog* d) {
             if (auto* dialer = qobject_cast<TfrmDialer*>(d))
                 prompts << dialer->prompt();
@@ -935,6 +943,7 @@ private Q_SLOTS:
                     qobject_cast<TfrmCustomers*>(findScreen(QStringLiteral("frmCustomers")));
                 if (!customers)
                     return;
+                customers->actHelp->trigger();
                 customers->editCustomer();
                 for (QWidget* w : QApplication::topLevelWidgets())
                     if (auto* r = qobject_cast<TfrmCustomer*>(w); r && r->isVisible())
@@ -955,11 +964,15 @@ private Q_SLOTS:
                 console.ActionEditBanks->trigger();
                 if (auto* banks =
                         qobject_cast<TfrmCodeList*>(findScreen(QStringLiteral("frmBanks")));
-                    banks && banks->dial)
+                    banks && banks->dial) {
                     banks->dial(QStringLiteral("555-0199"));
+                    banks->mnuHelp->trigger();
+                }
 
                 console.ActionEditOrganizationSetup->trigger();
                 company = qobject_cast<TfrmCompany*>(findScreen(QStringLiteral("frmCompany")));
+                if (company)
+                    company->btnHelp->click();
                 if (company && company->btnCurrency->isEnabled()) {
                     company->btnCurrency->click();
                     noteList(QStringLiteral("frmCurrencies"));
@@ -971,6 +984,14 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("frmTaxes"), QStringLiteral("frmCurrencies"),
                               QStringLiteral("frmSalesmen"), QStringLiteral("frmCusTypes"),
                               QStringLiteral("frmCurrencies")}));
+        QCOMPARE(helpTopics,
+                 (QStringList{QStringLiteral("clients-and-funders"), QStringLiteral("code-tables"),
+                              QStringLiteral("topic-410")}));
+        QFile help(TFormARSystem::helpFile());
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QByteArray page = help.readAll();
+        for (const QString& topic : helpTopics)
+            QVERIFY2(page.contains("id=\"" + topic.toLatin1() + '"'), qPrintable(topic));
         QCOMPARE(prompts.size(), 2);
         QVERIFY(prompts[0].contains(QStringLiteral("555-0101")));
         QVERIFY(prompts[1].contains(QStringLiteral("555-0199")));

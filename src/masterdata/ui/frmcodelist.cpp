@@ -114,7 +114,12 @@ void TfrmCodeList::buildMenus()
     mnuRefresh = entry(view, QStringLiteral("mnuRefresh"), QStringLiteral("&Refresh"),
                        &TfrmCodeList::refresh);
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"))->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp = help->addAction(QStringLiteral("&Contents"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    connect(mnuHelp, &QAction::triggered, this, [this] {
+        if (openHelp)
+            openHelp();
+    });
 
     auto* popup = new QMenu(this);
     popNew =
@@ -239,6 +244,7 @@ void TfrmCodeList::FormShow()
 void TfrmCodeList::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    mnuHelp->setEnabled(bool(openHelp));
     if (shownBefore_)
         return;
     shownBefore_ = true;

@@ -31,12 +31,14 @@ public:
     std::function<void(const QString& number)> dial;
     // Shows a record screen and waits for it; tests answer it instead.
     std::function<void(TfrmCodeRecord&)> runRecordScreen;
+    // Help > Contents: the help page at the code tables' topic.
+    std::function<void()> openHelp;
 
     QMenuBar* menuBar;
     QTableView* grid;
     QPushButton *btnNew, *btnEdit, *btnDelete;
     QAction *mnuNew, *mnuEdit, *mnuDelete, *popNew, *popEdit, *popDelete;
-    QAction *mnuRefresh, *mnuPrint, *mnuExit;
+    QAction *mnuRefresh, *mnuPrint, *mnuExit, *mnuHelp;
     QAction* mnuFilter = nullptr; // items only
     QAction* mnuFind = nullptr;
     QAction* mnuSynchronize = nullptr;

@@ -4,6 +4,7 @@
 #include "masterdata/codetables/codetables.h"
 #include "masterdata/ui/frmcodelist.h"
 #include "plugin/ui/arprocess.h"
+#include "plugin/ui/helptopics.h"
 #include "plugin/ui/phonedialer.h"
 #include "plugin/ui/screenregistry.h"
 
@@ -36,6 +37,7 @@ QWidget* openCodeTableList(const codetables::CodeTable& table, std::optional<qin
         if (table.numberedFromItemCtl)
             list->synchronize = runConsoleItemSync;
         list->dial = [](const QString& number) { dialPhone(number, QString()); };
+        list->openHelp = [] { openHelpTopic(kHelpCodeTables); };
         return list;
     });
     if (auto* list = qobject_cast<TfrmCodeList*>(screen); list && key)

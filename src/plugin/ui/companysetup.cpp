@@ -5,28 +5,20 @@
 #include "masterdata/company/ui/frmcompany.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/codetablescreens.h"
-#include "plugin/ui/formarsystem.h"
+#include "plugin/ui/helptopics.h"
 #include "plugin/ui/screenregistry.h"
 
-#include <QUrl>
-
-void openCompanySetup(QWidget* console)
+void openCompanySetup(QWidget*)
 {
     ArProcess& process = arProcess();
     if (!process.dataModule || !process.lookups || !SecurityCheck(kAccessYourCompany))
         return;
-    auto* arConsole = qobject_cast<TFormARSystem*>(console);
     openOrBringForward(QStringLiteral("frmCompany"), [&] {
         auto* screen = new TfrmCompany(*process.dataModule, *process.lookups);
         screen->setOpenCurrencies([](std::optional<qint64> currencyId) {
             openCodeTableList(codetables::currencies(), currencyId);
         });
-        if (arConsole)
-            screen->setOpenHelp([arConsole] {
-                QUrl topic = QUrl::fromLocalFile(TFormARSystem::helpFile());
-                topic.setFragment(QStringLiteral("topic-410"));
-                arConsole->openUrl(topic);
-            });
+        screen->setOpenHelp([] { openHelpTopic(kHelpOrganizationSetup); });
         return screen;
     });
 }

@@ -4,6 +4,7 @@
 #include "masterdata/customers/ui/frmcustomers.h"
 #include "plugin/ui/arprocess.h"
 #include "plugin/ui/codetablescreens.h"
+#include "plugin/ui/helptopics.h"
 #include "plugin/ui/invoiceregister.h"
 #include "plugin/ui/paymentregister.h"
 #include "plugin/ui/phonedialer.h"
@@ -43,6 +44,7 @@ QWidget* makeList()
     customers->openPayments = showPaymentsOf;
     customers->dial = [](const QString& phone) { dialPhone(phone, QString()); };
     customers->openCodeTable = openCodeTableNamed;
+    customers->openHelp = [] { openHelpTopic(kHelpCustomers); };
     customers->updateCommands();
     return customers;
 }

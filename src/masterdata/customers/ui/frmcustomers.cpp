@@ -72,6 +72,10 @@ void TfrmCustomers::buildActions()
     actHelp->setEnabled(false);
 
     connect(actPrint, &QAction::triggered, this, &TfrmCustomers::printList);
+    connect(actHelp, &QAction::triggered, this, [this] {
+        if (openHelp)
+            openHelp();
+    });
     connect(actExit, &QAction::triggered, this, &QWidget::close);
     connect(actNew, &QAction::triggered, this, &TfrmCustomers::newCustomer);
     connect(actEdit, &QAction::triggered, this, &TfrmCustomers::editCustomer);
@@ -167,6 +171,7 @@ void TfrmCustomers::updateCommands()
     actDelete->setEnabled(any);
     actInvoices->setEnabled(any && bool(openInvoices));
     actPayments->setEnabled(any && bool(openPayments));
+    actHelp->setEnabled(bool(openHelp));
     mnuFilter->setChecked(filter_.isOn());
     actSortName->setChecked(order_ == CustomerOrder::Name);
     actSortNumber->setChecked(order_ == CustomerOrder::Number);

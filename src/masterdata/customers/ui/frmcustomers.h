@@ -30,6 +30,7 @@ public:
     std::function<void(const QString& phone)> dial;      // lent on to the record screen
     // Lent on to the record screen: the list of a code table ("Currency", "Tax", ...) at a key.
     std::function<void(const QString& table, qint64 key)> openCodeTable;
+    std::function<void()> openHelp; // the help page at the customers' topic
 
     const CustomerRow* currentRow() const;
     qint64 currentCustomerId() const;
