@@ -91,6 +91,7 @@ void TfrmCodeList::buildMenus()
     QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
     mnuPrint = file->addAction(QStringLiteral("&Print"));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setEnabled(false); // the lists have no printout; the entry only keeps its place
     mnuExit = file->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -151,8 +152,13 @@ void TfrmCodeList::addItemEntries(QMenu* records, QMenu* view)
             synchronize();
         refresh();
     });
-    records->addAction(QStringLiteral("&Totals"))->setObjectName(QStringLiteral("mnuTotals"));
-    records->addAction(QStringLiteral("&History"))->setObjectName(QStringLiteral("mnuHistory"));
+    // Item totals and history belong to inventory, which this module does not keep.
+    for (const auto& [name, caption] :
+         {std::pair{"mnuTotals", "&Totals"}, std::pair{"mnuHistory", "&History"}}) {
+        QAction* entry = records->addAction(QString::fromLatin1(caption));
+        entry->setObjectName(QString::fromLatin1(name));
+        entry->setEnabled(false);
+    }
 
     view->addSeparator();
     QMenu* sortBy = view->addMenu(QStringLiteral("&Sort by"));
