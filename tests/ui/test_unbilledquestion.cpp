@@ -2,7 +2,6 @@
 // result: the count in its words, Yes opening the Unbilled Deliveries report, No and every other
 // end of a run leaving things as they are.
 #include "billing/ui/formgenerateinvoices.h"
-#include "billing/ui/unbilledoffer.h"
 #include "data/datamodule.h"
 #include "engine/database.h"
 #include "report/ui/frmpreview.h"
@@ -71,12 +70,6 @@ class TestUnbilledQuestion : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void questionCountsTheMealCredits()
-    {
-        QCOMPARE(unbilledQuestion(1), QStringLiteral("1 delivery was not billed. Show it?"));
-        QCOMPARE(unbilledQuestion(12), QStringLiteral("12 deliveries were not billed. Show them?"));
-    }
-
     // Yes opens the report of the run's meal credits, whole, in the preview window.
     void yesShowsTheReport()
     {
