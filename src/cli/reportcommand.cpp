@@ -17,7 +17,8 @@ const char* const kUsage =
     "       tallywick report history [--period PP --year YYYY] [--currency ID] [--customer NO]\n"
     "         (--pdf FILE | --printer NAME)\n"
     "       tallywick report statements|labels [--as-of DATE] [--currency ID] [--customer NO]\n"
-    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME)";
+    "         [--min-owing X] [--min-days N] (--pdf FILE | --printer NAME)\n"
+    "       tallywick report unbilled (--pdf FILE | --printer NAME)";
 
 // Each report by the name the command takes, and the options it accepts beyond where its pages
 // go.
@@ -45,6 +46,7 @@ const QHash<QString, ReportEntry>& reportsByName()
          {&printStatementLabelsReport,
           {QStringLiteral("--as-of"), QStringLiteral("--currency"), QStringLiteral("--customer"),
            QStringLiteral("--min-owing"), QStringLiteral("--min-days")}}},
+        {QStringLiteral("unbilled"), {&printUnbilledReport, {}}},
     };
     return entries;
 }

@@ -19,3 +19,6 @@ int printStatementsReport(TDataModuleARSystem& module, const ReportRequest& requ
 // tallywick report labels: the statements' address labels with the user's label template.
 int printStatementLabelsReport(TDataModuleARSystem& module, const ReportRequest& request,
                                CliContext& context);
+// tallywick report unbilled: the unbilled meal credits of the user's last generation run.
+int printUnbilledReport(TDataModuleARSystem& module, const ReportRequest& request,
+                        CliContext& context);

@@ -3,6 +3,7 @@
 #include "billing/generationrun.h"
 #include "billing/ui/formgenerateinvoices.h"
 #include "billing/ui/mealitemtree.h"
+#include "billing/ui/unbilledoffer.h"
 #include "close/customerlookuprows.h"
 #include "close/resetchoices.h"
 #include "close/ui/customerlookupdialog.h"
@@ -62,8 +63,10 @@
 #include "reports/registerlists/ui/formtimeperiod.h"
 #include "reports/statements/ui/formexportstatements.h"
 #include "reports/ui/formarreportdestination.h"
+#include "reports/unbilled/unbilleddeliveries.h"
 #include "samplepayments.h"
 #include "samplereport.h"
+#include "sampleunbilled.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -71,6 +74,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -620,6 +624,23 @@ int main(int argc, char** argv)
          }},
     };
     shots << codeTableShots(*db);
+    // The generation screen's question after a run that left meal credits unbilled, and the
+    // first page of their report.
+    shots.append({QStringLiteral("generate-invoices-unbilled-question.png"), [] {
+                      return MessageBoxDialogs::createBox(
+                          Dialogs::Kind::Confirmation,
+                          unbilledQuestion(int(sampleUnbilledRun().deliveries.size())),
+                          Dialogs::Yes | Dialogs::No);
+                  }});
+    shots.append({QStringLiteral("unbilled-deliveries.png"), [] {
+                      report::PageList pages;
+                      reports::printUnbilledDeliveries(sampleUnbilledRun(), pages,
+                                                       QDateTime(QDate(2026, 12, 1), QTime(9, 7)));
+                      auto* preview = new TfrmPreview(pages.pages);
+                      preview->show();
+                      preview->setZoom(75);
+                      return preview;
+                  }});
     int failures = 0;
     for (const Shot& shot : shots) {
         QWidget* widget = shot.make();

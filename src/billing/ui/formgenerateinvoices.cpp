@@ -1,6 +1,7 @@
 #include "billing/ui/formgenerateinvoices.h"
 
 #include "billing/ui/mealitemtree.h"
+#include "billing/ui/unbilledoffer.h"
 #include "common/ui/armessagebox.h"
 #include "common/ui/arrowcursordialogs.h"
 #include "common/ui/dateentry.h"
@@ -9,6 +10,7 @@
 #include "data/datamodule.h"
 #include "data/screensettings.h"
 #include "data/ui/screenstate.h"
+#include "report/ui/frmpreview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -378,19 +380,41 @@ void TFormGenerateInvoices::ButtonOKClick()
         busy.set(false);
     };
 
-    bool close = false;
+    const billing::GenerationSettings settings = generationSettings();
+    const QDateTime ranAt = QDateTime::currentDateTime();
+    billing::GenerationResult result;
     try {
-        billing::GenerationRun run(module_.database(), dialogs, progressWindow,
-                                   generationSettings(), hooks);
-        close = run.run().closesScreen();
+        billing::GenerationRun run(module_.database(), dialogs, progressWindow, settings, hooks);
+        result = run.run();
     } catch (const std::exception& e) {
         hooks.workEnded();
         showError(e);
     }
     hooks.workEnded();
     ButtonOK->setEnabled(true);
-    if (close)
+    if (result.closesScreen()) {
         this->close();
+        offerUnbilledDeliveries(result, settings, ranAt);
+    }
+}
+
+void TFormGenerateInvoices::offerUnbilledDeliveries(const billing::GenerationResult& result,
+                                                    const billing::GenerationSettings& settings,
+                                                    const QDateTime& ranAt)
+{
+    // A run an error cut short found only some of them; its error has been shown instead.
+    if (result.outcome != billing::RunOutcome::Completed)
+        return;
+    const billing::UnbilledRun run{settings.userName, ranAt, false, settings.period,
+                                   result.unbilled};
+    // The screen is hidden after a run: the report goes beside the console.
+    if (TfrmPreview* preview = ::offerUnbilledDeliveries(*dialogs_, run, parentWidget()))
+        unbilledPreview_ = preview;
+}
+
+TfrmPreview* TFormGenerateInvoices::unbilledPreview() const
+{
+    return unbilledPreview_;
 }
 
 void TFormGenerateInvoices::ButtonCancelClick()

@@ -7,7 +7,9 @@
 #include "billing/generationrun.h"
 #include "common/ui/messageboxdialogs.h"
 
+#include <QDateTime>
 #include <QDialog>
+#include <QPointer>
 
 class DateEntry;
 class MealItemTree;
@@ -18,6 +20,7 @@ class QComboBox;
 class QPushButton;
 class QRadioButton;
 class TDataModuleARSystem;
+class TfrmPreview;
 
 class TFormGenerateInvoices : public QDialog
 {
@@ -30,6 +33,14 @@ public:
     void setDialogs(Dialogs* dialogs);
     // The run the inputs describe, as OK starts it.
     billing::GenerationSettings generationSettings() const;
+    // After a completed run (OK calls it once the closing message is read): when the run left
+    // meal credits unbilled, asks whether to show them, and Yes opens the Unbilled Deliveries
+    // report beside the console.
+    void offerUnbilledDeliveries(const billing::GenerationResult& result,
+                                 const billing::GenerationSettings& settings,
+                                 const QDateTime& ranAt);
+    // The report the last Yes opened, while it is open.
+    TfrmPreview* unbilledPreview() const;
 
     DateEntry* wwDBDateTimePickerStart;
     DateEntry* wwDBDateTimePickerEnd;
@@ -73,4 +84,5 @@ private:
     TDataModuleARSystem& module_;
     MessageBoxDialogs messageBoxes_;
     Dialogs* dialogs_;
+    QPointer<TfrmPreview> unbilledPreview_;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <memory>
 
 namespace
 {
@@ -49,17 +50,25 @@ void MessageBoxDialogs::inform(Kind kind, const QString& text)
     ask(kind, text, Ok);
 }
 
-Dialogs::Button MessageBoxDialogs::ask(Kind kind, const QString& text, Buttons buttons)
+QMessageBox* MessageBoxDialogs::createBox(Kind kind, const QString& text, Buttons buttons,
+                                          QWidget* parent)
 {
-    QMessageBox box(iconFor(kind), QApplication::applicationDisplayName(), displayText(text),
-                    QMessageBox::NoButton, parent_ ? parent_ : QApplication::activeWindow());
+    auto* box = new QMessageBox(iconFor(kind), QApplication::applicationDisplayName(),
+                                displayText(text), QMessageBox::NoButton, parent);
     QMessageBox::StandardButtons standard;
     for (const ButtonPair& pair : kButtons) {
         if (buttons.testFlag(pair.ours))
             standard |= pair.theirs;
     }
-    box.setStandardButtons(standard ? standard : QMessageBox::Ok);
-    const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+    box->setStandardButtons(standard ? standard : QMessageBox::Ok);
+    return box;
+}
+
+Dialogs::Button MessageBoxDialogs::ask(Kind kind, const QString& text, Buttons buttons)
+{
+    const std::unique_ptr<QMessageBox> box(
+        createBox(kind, text, buttons, parent_ ? parent_ : QApplication::activeWindow()));
+    const auto chosen = static_cast<QMessageBox::StandardButton>(box->exec());
     for (const ButtonPair& pair : kButtons) {
         if (pair.theirs == chosen)
             return pair.ours;

@@ -4,6 +4,7 @@
 
 #include "common/dialogs.h"
 
+class QMessageBox;
 class QWidget;
 
 class MessageBoxDialogs final : public Dialogs
@@ -16,6 +17,10 @@ public:
 
     // The text as a message box shows it: "\r\n", "\n\r" and lone "\r" become line breaks.
     static QString displayText(const QString& text);
+    // The message box a question or message is shown in, not yet shown (also for pictures of
+    // it); the caller owns it.
+    static QMessageBox* createBox(Kind kind, const QString& text, Buttons buttons,
+                                  QWidget* parent = nullptr);
 
 private:
     QWidget* parent_;
