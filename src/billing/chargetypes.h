@@ -83,6 +83,9 @@ struct ChargeChoices {
     const billing::ClientDeliveries* deliveries = nullptr;
     // The run's memory of earlier lookups; without it every meal line looks up afresh.
     ChargeLookups* lookups = nullptr;
+    // Price the meals the payer choice leaves out too, to say what they would have been billed
+    // (MealCharge::unbilled); only a run that lists its unbilled meals asks for it.
+    bool priceLeftOutMeals = false;
 };
 
 // The deliveries of one client under one funding source, service, complimentary flag and item.

@@ -181,7 +181,7 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
     result.billed = isBilled(result.billedParty, choices.payers);
     if (!result.billed) {
         result.unbilled = notBilledCause(line.fundingCode, result.billedParty, choices.payers);
-        if (result.billedParty != kNoBilling)
+        if (choices.priceLeftOutMeals && result.billedParty != kNoBilling)
             result.unbilled->unitPrice = leftOutUnitPrice(db, line, result.billedParty, choices);
         return result;
     }

@@ -88,6 +88,7 @@ PairCharger::PairCharger(Database& db, Dialogs& dialogs, const GenerationSetting
     choices_.clientLinesPerDate = options.clientLinesPerDate;
     choices_.funderLinesPerDate = options.funderLinesPerDate;
     choices_.lookups = &lookups_;
+    choices_.priceLeftOutMeals = unbilled != nullptr;
 }
 
 PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& client)
