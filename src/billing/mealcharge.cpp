@@ -133,7 +133,8 @@ void chargeByTime(Database& db, Dialogs& dialogs, const MealLine& line, const Cl
     result.charge = rate ? rate->rate : Money();
     result.description = byTimeDescription(word, result.billedParty == kThirdParty, client);
     const QString who = client.firstName + QLatin1Char(' ') + client.lastName;
-    if (!result.charge.isZero() && word == periodWord(QString())) {
+    const bool periodMissing = !result.charge.isZero() && word == periodWord(QString());
+    if (periodMissing) {
         dialogs.inform(Dialogs::Kind::Warning,
                        QStringLiteral("A billing period was not specified for ") + who);
         result.charge = Money();
@@ -142,7 +143,7 @@ void chargeByTime(Database& db, Dialogs& dialogs, const MealLine& line, const Cl
         dialogs.inform(Dialogs::Kind::Warning,
                        QStringLiteral("A billing amount for the period was not specified for ") +
                            who);
-        result.unbilled = byTimeCause(line, rate);
+        result.unbilled = byTimeCause(line, rate, periodMissing);
     }
 }
 

@@ -116,10 +116,11 @@ UnbilledCause atCostCause(const MealLine& line)
             std::nullopt};
 }
 
-UnbilledCause byTimeCause(const MealLine& line, const std::optional<PeriodRate>& rate)
+UnbilledCause byTimeCause(const MealLine& line, const std::optional<PeriodRate>& rate,
+                          bool periodMissing)
 {
     const QString fund = fundWords(line.fundingCode);
-    if (rate && !rate->rate.isZero() && periodWord(rate->period) == periodWord(QString()))
+    if (periodMissing && rate)
         return {UnbilledReason::NoTimePeriod,
                 QStringLiteral("Billed by time under %1: the rate %2 has no period (D, M or Y).")
                     .arg(fund, rate->rate.toPlainString()),

@@ -21,8 +21,10 @@ UnbilledCause notBilledCause(const QString& fundingCode, const QString& billedPa
 UnbilledCause byItemCause(const MealLine& line, const UnitPrice& price);
 // Billed at cost, and the item's cost is 0.
 UnbilledCause atCostCause(const MealLine& line);
-// Billed by time without a rate, or with a rate but without a period.
-UnbilledCause byTimeCause(const MealLine& line, const std::optional<PeriodRate>& rate);
+// Billed by time without a rate, or with a rate but without a period (`periodMissing`, as the
+// warnings found it).
+UnbilledCause byTimeCause(const MealLine& line, const std::optional<PeriodRate>& rate,
+                          bool periodMissing);
 // A credit for an item the host's item list does not have, so no AR item stands for it.
 UnbilledCause unknownItemCause(qint64 itemId);
 // A credit for an item the run's item filter left out.
