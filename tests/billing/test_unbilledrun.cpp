@@ -126,6 +126,8 @@ class TestUnbilledRun : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void listingChangesNothingTheRunWrites_data() { testdb::addEngineRows(); }
+    void listingChangesNothingTheRunWrites();
     void everyReasonOnce_data() { testdb::addEngineRows(); }
     void everyReasonOnce();
     void pledgesOnlyBillsNoMeal_data() { testdb::addEngineRows(); }
@@ -141,6 +143,36 @@ private Q_SLOTS:
     void listNotKeptIsOnlyAWarning_data() { testdb::addEngineRows(); }
     void listNotKeptIsOnlyAWarning();
 };
+
+// The same run over two copies of the program, one listing its unbilled meals and one not:
+// under every payer choice the invoices, their lines, the history and the messages are the same.
+void TestUnbilledRun::listingChangesNothingTheRunWrites()
+{
+    QFETCH(QString, engine);
+    for (PayerChoice payers : {PayerChoice::PrivatePayOnly, PayerChoice::PrivatePayAndFunders,
+                               PayerChoice::FundersOnly}) {
+        QStringList written[2];
+        for (bool listing : {false, true}) {
+            World w(engine);
+            plantedProgram(w);
+            GenerationSettings settings = juneSettings();
+            settings.payers = payers;
+            ScriptedDialogs dialogs({Dialogs::Yes, Dialogs::No});
+            NoProgress progress;
+            GenerationRun run(w.db(), dialogs, progress, settings, {}, FormatSettings::us());
+            run.setCollectUnbilled(listing);
+            const GenerationResult result = run.run();
+            QCOMPARE(result.outcome, RunOutcome::Completed);
+            QCOMPARE(result.unbilled.isEmpty(), !listing);
+            QStringList& rows = written[listing ? 1 : 0];
+            rows << w.invoices() << w.history() << dialogs.texts();
+            for (const char* customer : {"GOOD", "ZP", "CST", "C1", "C2", "C3"})
+                rows << w.lines(QString::fromLatin1(customer));
+        }
+        QVERIFY(!written[0].isEmpty());
+        QCOMPARE(written[1], written[0]);
+    }
+}
 
 void TestUnbilledRun::everyReasonOnce()
 {
