@@ -3,7 +3,8 @@
 // sample is made, the AR tables created and customers and items synchronized first; only the
 // run is timed. Run by scripts/bench generate; not part of the test run.
 //
-//   bench_generate DIR [--clients N] [--seed S]   on the embedded database in DIR
+//   bench_generate DIR [--clients N] [--seed S] [--exceptions FILE | --without-unbilled]
+//                                                 on the embedded database in DIR
 //   bench_generate --postgres [--clients N] [--seed S]
 //                                                 on the server TALLYWICK_PG names, in a schema
 //                                                 of its own that is dropped afterwards
@@ -11,8 +12,13 @@
 // On the embedded database it leaves DIR/baseline.db, a copy of the database as it was before
 // the run, for the baseline program, and prints the rows the run wrote as
 // "rows: INVOICES LINES HISTORY".
+//
+// The run lists the meal credits it billed to no one and keeps the list, as every run does.
+// --exceptions FILE also writes that list as csv, as tallywick generate --exceptions does, and
+// times it with the run; --without-unbilled times the run that neither lists nor keeps them.
 #include "benchsupport.h"
 #include "billing/generationrun.h"
+#include "billing/unbilledcsv.h"
 #include "common/dialogs.h"
 #include "data/datamodule.h"
 #include "engine/connectionparams.h"
@@ -37,6 +43,8 @@ struct Options {
     QString dir;
     bool postgres = false;
     SampleDataOptions sample;
+    QString exceptionsFile;
+    bool withoutUnbilled = false;
 };
 
 // The sample, the AR tables and the synchronizations, then the run alone.
@@ -65,7 +73,10 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
     QElapsedTimer timer;
     timer.start();
     billing::GenerationRun run(db, dialogs, progress, settings);
+    run.setCollectUnbilled(!options.withoutUnbilled);
     const billing::GenerationResult result = run.run();
+    if (!options.exceptionsFile.isEmpty())
+        billing::writeUnbilledCsv(options.exceptionsFile, result.unbilled);
     const qint64 ns = timer.nsecsElapsed();
 
     if (result.outcome != billing::RunOutcome::Completed) {
@@ -90,6 +101,11 @@ int benchmark(std::unique_ptr<Database> connection, const QString& dir, const Op
     out << "traffic: " << traffic.statements - trafficBefore.statements << " statements executed, "
         << traffic.prepares - trafficBefore.prepares << " prepared, "
         << traffic.roundTrips() - trafficBefore.roundTrips() << " round trips" << Qt::endl;
+    out << "unbilled: " << result.unbilled.size() << " meal credits"
+        << (options.withoutUnbilled            ? " (not listed)"
+            : options.exceptionsFile.isEmpty() ? " listed and kept"
+                                               : " listed, kept and written")
+        << Qt::endl;
     out << "run-ns: " << ns << Qt::endl;
     out << "rows: " << invoices << ' ' << lines << ' ' << history << Qt::endl;
     return 0;
@@ -113,6 +129,10 @@ int main(int argc, char** argv)
             options.sample.clients = args[++i].toInt();
         else if (args[i] == QLatin1String("--seed") && i + 1 < args.size())
             options.sample.seed = args[++i].toULongLong();
+        else if (args[i] == QLatin1String("--exceptions") && i + 1 < args.size())
+            options.exceptionsFile = args[++i];
+        else if (args[i] == QLatin1String("--without-unbilled"))
+            options.withoutUnbilled = true;
         else
             options.dir = args[i];
     }

@@ -4,6 +4,7 @@
 // item) and hands it to chargeMealLine (mealcharge.h) together with the run's choices.
 
 #include "billing/linecharge.h"
+#include "billing/unbilled.h"
 #include "common/money.h"
 
 #include <QDate>
@@ -25,6 +26,28 @@ struct PeriodRate {
     Money rate;
     QString period;
 };
+// Where the unit amount of a meal billed by item came from, so that a meal left without a charge
+// can say which price stopped it.
+enum class PriceSource {
+    PriceRow,  // a price row with an amount (`row` and `allServices` say which)
+    EmptyRows, // price rows matched, none of them with an amount
+    ItemCost,  // no price row: the item's cost
+    NoCost,    // no price row, and the item has no cost
+};
+struct UnitPrice {
+    Money amount;
+    PriceSource source = PriceSource::NoCost;
+    // The price row's place in the search: 1 the client's price for the item, 2 for the meal
+    // category, 3 the funding source's general price for the item, 4 for the category.
+    int row = 0;
+    bool allServices = false; // the row is for every service (Service_ID 0)
+};
+// Why a meal line made no line: the reason and the words a bookkeeper can act on.
+struct UnbilledCause {
+    UnbilledReason reason = UnbilledReason::NoPrice;
+    QString detail;
+    std::optional<Money> unitPrice; // what one meal would have been charged, where known
+};
 } // namespace billing
 
 // "Generate invoices for:" on the generation screen.
@@ -44,7 +67,7 @@ struct ChargeLookups {
     QHash<QString, std::optional<billing::PeriodRate>> funderTimeRate;
     // Unit amounts by item of clients without prices of their own, by "billed party kind/
     // funding code/item/category"; and which clients have prices of their own.
-    QHash<QString, Money> sharedUnitAmounts;
+    QHash<QString, billing::UnitPrice> sharedUnitAmounts;
     std::optional<QSet<QString>> clientsWithOwnPrices;
 };
 
@@ -60,6 +83,9 @@ struct ChargeChoices {
     const billing::ClientDeliveries* deliveries = nullptr;
     // The run's memory of earlier lookups; without it every meal line looks up afresh.
     ChargeLookups* lookups = nullptr;
+    // Price the meals the payer choice leaves out too, to say what they would have been billed
+    // (MealCharge::unbilled); only a run that lists its unbilled meals asks for it.
+    bool priceLeftOutMeals = false;
 };
 
 // The deliveries of one client under one funding source, service, complimentary flag and item.
@@ -106,6 +132,8 @@ struct MealCharge {
     // Billed by time: this one line stands for all deliveries under the funding source, so the
     // run passes over the pair's remaining meal lines (and their pledge step).
     bool coversWholePair = false;
+    // Why no line was made; set exactly when `lines` is empty.
+    std::optional<billing::UnbilledCause> unbilled;
 
     Money total() const;
     // The part the client pays: everything not billed to a third party.

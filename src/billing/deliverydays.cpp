@@ -17,14 +17,19 @@ ClientDeliveriesReader::ClientDeliveriesReader(Database& db) : db_(db) {}
 ClientDeliveries ClientDeliveriesReader::read(qint64 personId)
 {
     if (!loaded_) {
-        Statement s = db_.query(QStringLiteral("SELECT Person_ID, Deliv_Dt, Funding_Desc, "
-                                               "Service_ID, Comp, Item_ID, Quantity FROM %1")
-                                    .arg(kMemDeliveries));
+        Statement s =
+            db_.query(QStringLiteral("SELECT Person_ID, Deliv_Dt, Funding_Desc, Service_ID, Comp, "
+                                     "Item_ID, Quantity, Client_ID FROM %1")
+                          .arg(kMemDeliveries));
         s.exec();
         while (s.next())
-            byClient_[s.integer(0)] << DeliveredItem{
-                s.date(QStringLiteral("Deliv_Dt")),          s.text(2).trimmed(), s.integer(3),
-                s.text(4) == QLatin1String("Complimentary"), s.integer(5),        s.integer(6)};
+            byClient_[s.integer(0)] << DeliveredItem{s.date(QStringLiteral("Deliv_Dt")),
+                                                     s.text(2).trimmed(),
+                                                     s.integer(3),
+                                                     s.text(4) == QLatin1String("Complimentary"),
+                                                     s.integer(5),
+                                                     s.integer(6),
+                                                     s.text(7)};
         loaded_ = true;
     }
     return ClientDeliveries(byClient_.value(personId));
@@ -38,13 +43,18 @@ int ClientDeliveries::distinctDates() const
     return int(dates.size());
 }
 
+bool belongsTo(const DeliveredItem& item, const MealLine& line)
+{
+    return item.serviceId == line.serviceId && item.itemId == line.itemId &&
+           item.complimentary == line.complimentary &&
+           QStringView(line.fundingCode).trimmed() == item.fundingCode;
+}
+
 QList<DeliveryDate> ClientDeliveries::byDate(const MealLine& line) const
 {
-    const QString fundingCode = line.fundingCode.trimmed();
     QMap<QDate, qint64> quantities;
     for (const DeliveredItem& item : items_) {
-        if (item.serviceId == line.serviceId && item.itemId == line.itemId &&
-            item.complimentary == line.complimentary && item.fundingCode == fundingCode)
+        if (belongsTo(item, line))
             quantities[item.date] += item.quantity;
     }
     QList<DeliveryDate> dates;

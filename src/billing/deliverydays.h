@@ -20,7 +20,12 @@ struct DeliveredItem {
     bool complimentary = false;
     qint64 itemId = 0;
     qint64 quantity = 0;
+    QString clientId{}; // the delivery's Client_ID
 };
+
+// Whether the credit is one of the meal line's: same funding source, service, complimentary flag
+// and item.
+bool belongsTo(const DeliveredItem& item, const MealLine& line);
 
 struct DeliveryDate {
     QDate date;

@@ -62,6 +62,12 @@ void addIndexes(Database& db)
         table, def::index(QStringLiteral("Person_ID"), {QStringLiteral("Person_ID")})));
 }
 
+// The main statement of the extraction without the item filter.
+QString creditsSelect(const Dialect& d, const DeliveryPeriod& period, bool consolidated)
+{
+    return consolidated ? consolidatedSelect(d, period) : plainSelect(d, period);
+}
+
 } // namespace
 
 bool deliveriesConsolidated(Database& db)
@@ -82,20 +88,34 @@ qint64 extractDeliveries(Database& db, const DeliveryPeriod& period, const ItemF
     const Dialect& d = db.dialect();
     db.exec(d.dropTempTable(kMemDeliveries));
     db.exec(d.dropTempTable(kMemUniqDeliveries));
-    QString select;
-    if (consolidated) {
+    if (consolidated)
         db.exec(d.createTempTableAs(kMemUniqDeliveries, uniqueDeliveriesSelect(d, period)));
-        select = consolidatedSelect(d, period);
-    } else {
-        select = plainSelect(d, period);
-    }
-    select += filter.sqlCondition() + QStringLiteral(" Order by Person_ID, Comp, Item_ID");
+    const QString select = creditsSelect(d, period, consolidated) + filter.sqlCondition() +
+                           QStringLiteral(" Order by Person_ID, Comp, Item_ID");
     db.exec(d.createTempTableAs(kMemDeliveries, select));
     addIndexes(db);
 
     Statement count = db.query(QStringLiteral("SELECT COUNT(*) FROM MemDeliveries"));
     count.exec();
     return count.next() ? count.integer(0) : 0;
+}
+
+QList<PeriodCredit> creditsLeftOutByFilter(Database& db, const DeliveryPeriod& period,
+                                           const ItemFilter& filter, bool consolidated)
+{
+    QList<PeriodCredit> credits;
+    if (!filter.filters())
+        return credits;
+    Statement s = db.query(
+        QStringLiteral("SELECT Person_ID, Client_ID, Deliv_Dt, Funding_Desc, Item_ID, Quantity "
+                       "FROM (%1) Credits ORDER BY Person_ID, Deliv_Dt, Item_ID")
+            .arg(creditsSelect(db.dialect(), period, consolidated) +
+                 filter.sqlOppositeCondition()));
+    s.exec();
+    while (s.next())
+        credits << PeriodCredit{s.integer(0), s.text(1),    s.date(QStringLiteral("Deliv_Dt")),
+                                s.text(3),    s.integer(4), s.integer(5)};
+    return credits;
 }
 
 } // namespace billing

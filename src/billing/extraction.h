@@ -12,6 +12,10 @@
 #include "billing/extractionfilter.h"
 #include "billing/extractionperiod.h"
 
+#include <QDate>
+#include <QList>
+#include <QString>
+
 class Database;
 
 namespace billing
@@ -27,5 +31,21 @@ bool deliveriesConsolidated(Database& db);
 qint64 extractDeliveries(Database& db, const DeliveryPeriod& period, const ItemFilter& filter);
 qint64 extractDeliveries(Database& db, const DeliveryPeriod& period, const ItemFilter& filter,
                          bool consolidated);
+
+// One meal credit of the period, as the host has it.
+struct PeriodCredit {
+    qint64 personId = 0;
+    QString clientId;
+    QDate date;
+    QString fundingCode; // the delivery's Funding_Desc, whole
+    qint64 itemId = 0;
+    qint64 quantity = 0;
+};
+
+// The period's meal credits the filter keeps out of MemDeliveries, read in one statement after
+// extractDeliveries (whose MemUniqDeliveries it reads when deliveries are consolidated); nothing
+// when the filter takes every item.
+QList<PeriodCredit> creditsLeftOutByFilter(Database& db, const DeliveryPeriod& period,
+                                           const ItemFilter& filter, bool consolidated);
 
 } // namespace billing

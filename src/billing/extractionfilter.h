@@ -24,6 +24,12 @@ struct ItemFilter {
     // The condition on MealCrdt.Item_ID that follows the period's date bounds, starting with
     // " and "; empty when nothing is filtered.
     QString sqlCondition() const;
+    // The condition that takes exactly the items sqlCondition leaves out; empty when nothing is
+    // filtered.
+    QString sqlOppositeCondition() const;
+
+private:
+    QString condition(bool takeChosen) const;
 };
 
 } // namespace billing

@@ -7,6 +7,8 @@
 #include "billing/pairinvoices.h"
 #include "billing/pairlines.h"
 #include "billing/runchecks.h"
+#include "billing/unbilledcollector.h"
+#include "billing/unbilledstore.h"
 #include "billing/writebatch.h"
 #include "common/dialogs.h"
 #include "engine/database.h"
@@ -110,8 +112,10 @@ GenerationResult GenerationRun::run()
     call(hooks_.workStarted);
     std::optional<WriteBatch> batch;
     std::optional<PairInvoicing> invoicing; // writes through the batch
+    UnbilledCollector unbilled(db_);
     try {
-        extractDeliveries(db_, settings_.period, settings_.filter);
+        const bool consolidated = deliveriesConsolidated(db_);
+        extractDeliveries(db_, settings_.period, settings_.filter, consolidated);
         const QList<ClientFundingPair> pairs = clientFundingPairs(db_);
         if (pairs.isEmpty() && !periodHasDeliveries(db_, settings_.period)) {
             call(hooks_.workEnded);
@@ -120,7 +124,12 @@ GenerationResult GenerationRun::run()
         } else {
             const BillingOptions options = billingOptions(db_);
             DeferredMessages messages(dialogs_);
-            PairCharger charger(db_, messages, settings_, options);
+            PairCharger charger(db_, messages, settings_, options,
+                                collectUnbilled_ ? &unbilled : nullptr);
+            if (collectUnbilled_)
+                unbilled.addExcluded(
+                    creditsLeftOutByFilter(db_, settings_.period, settings_.filter, consolidated),
+                    charger.items(), settings_.filter);
             batch.emplace(db_);
             invoicing.emplace(db_, *batch, settings_, options, format_);
 
@@ -145,6 +154,8 @@ GenerationResult GenerationRun::run()
             result.invoices = invoicing->invoices();
     }
 
+    result.unbilled = unbilled.deliveries();
+
     preview.reset();
     try {
         dropWorkTables(db_);
@@ -155,7 +166,28 @@ GenerationResult GenerationRun::run()
         call(hooks_.workEnded);
         dialogs_.inform(Dialogs::Kind::Error, result.error);
     }
+    if (collectUnbilled_)
+        keepForReport(result);
     return result;
+}
+
+void GenerationRun::keepForReport(const GenerationResult& result)
+{
+    // After a preview's undo, so that its list outlives it.
+    try {
+        keepUnbilledRun(db_, UnbilledRun{settings_.userName, QDateTime::currentDateTime(), preview_,
+                                         settings_.period, result.unbilled});
+    } catch (const std::exception& e) {
+        dialogs_.inform(Dialogs::Kind::Warning,
+                        unbilledNotKeptMessage(QString::fromUtf8(e.what())));
+    }
+}
+
+QString unbilledNotKeptMessage(const QString& error)
+{
+    return QStringLiteral("The invoices are not affected, but the list of deliveries this run did "
+                          "not bill could not be kept for the Unbilled Deliveries report:\r\n") +
+           error;
 }
 
 } // namespace billing

@@ -10,6 +10,9 @@
 // defaults, taxes, terms and totals are the document's, and each is stored with its lines and
 // its history entries in one transaction: an interrupted run leaves only whole invoices behind.
 // The run ends with its record in the host's History and the closing message.
+// On the way it lists every meal credit of the period it billed to no one, with the reason
+// (unbilledcollector.h), and keeps the list as the user's last run (unbilledstore.h), after a
+// preview too; the invoices, history and messages are the same as without the list.
 //
 // Everything the bookkeeper sees goes through Dialogs (questions, warnings, the closing message,
 // an error's own text) and Progress (the progress window's caption and percentage). Widgets,
@@ -104,6 +107,9 @@ public:
     // A preview runs everything, the synchronizations accepted included, and then undoes all
     // it wrote, so the database is left exactly as it was.
     void setPreview(bool preview) { preview_ = preview; }
+    // The run lists the meal credits it billed to no one and keeps the list for the user; only
+    // the generation benchmark turns that off, to time the run without it.
+    void setCollectUnbilled(bool collect) { collectUnbilled_ = collect; }
 
     // Runs once. Errors are not raised: an error's own text is shown (and kept in the result)
     // after the clean-up.
@@ -113,6 +119,8 @@ private:
     // The pair loop and the per-funder invoices after it, written in batches.
     void invoicePairs(const QList<ClientFundingPair>& pairs, PairCharger& charger,
                       PairInvoicing& invoicing, WriteBatch& batch, DeferredMessages& messages);
+    // Keeps the run's unbilled meal credits as the user's last run; a failure is only a warning.
+    void keepForReport(const GenerationResult& result);
 
     Database& db_;
     Dialogs& dialogs_;
@@ -121,6 +129,7 @@ private:
     GenerationHooks hooks_;
     FormatSettings format_;
     bool preview_ = false;
+    bool collectUnbilled_ = true;
 };
 
 // The closing message: "Completed generating one invoice." or "Completed generating N
@@ -129,6 +138,8 @@ QString completedMessage(int invoiceCount);
 // Shown when the period has no delivery.
 inline const QString kNoClientRecords = QStringLiteral(
     "There are no client records in that period \n\r for which to generate invoices!");
+// The warning shown when the unbilled meal credits of a run could not be kept.
+QString unbilledNotKeptMessage(const QString& error);
 inline const QString kGeneratingClientInvoices = QStringLiteral("Generating client invoices...");
 inline const QString kGeneratingFunderInvoices = QStringLiteral("Generating funder invoices...");
 

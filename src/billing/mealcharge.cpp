@@ -5,6 +5,7 @@
 #include "billing/deliverydays.h"
 #include "billing/fundinguses.h"
 #include "billing/linedescriptions.h"
+#include "billing/unbilledcauses.h"
 #include "billing/unitprices.h"
 #include "common/dialogs.h"
 
@@ -100,8 +101,8 @@ QString billingMethod(Database& db, const MealLine& line, const ChargeChoices& c
 
 // Billed by item units, remembering the amounts that hold for every client without prices of
 // their own under the funding source.
-Money unitAmount(Database& db, const PriceKey& key, const QString& party,
-                 const ChargeChoices& choices)
+UnitPrice unitAmount(Database& db, const PriceKey& key, const QString& party,
+                     const ChargeChoices& choices)
 {
     if (!choices.lookups)
         return unitAmountByItem(db, key, party);
@@ -132,15 +133,38 @@ void chargeByTime(Database& db, Dialogs& dialogs, const MealLine& line, const Cl
     result.charge = rate ? rate->rate : Money();
     result.description = byTimeDescription(word, result.billedParty == kThirdParty, client);
     const QString who = client.firstName + QLatin1Char(' ') + client.lastName;
-    if (!result.charge.isZero() && word == periodWord(QString())) {
+    const bool periodMissing = !result.charge.isZero() && word == periodWord(QString());
+    if (periodMissing) {
         dialogs.inform(Dialogs::Kind::Warning,
                        QStringLiteral("A billing period was not specified for ") + who);
         result.charge = Money();
     }
-    if (result.charge.isZero())
+    if (result.charge.isZero()) {
         dialogs.inform(Dialogs::Kind::Warning,
                        QStringLiteral("A billing amount for the period was not specified for ") +
                            who);
+        result.unbilled = byTimeCause(line, rate, periodMissing);
+    }
+}
+
+// What a meal the payer choice leaves out would have been charged apiece, where that is certain
+// without asking anything: by item or at cost, not by time.
+std::optional<Money> leftOutUnitPrice(Database& db, const MealLine& line, const QString& party,
+                                      const ChargeChoices& choices)
+{
+    if (line.complimentary)
+        return Money();
+    const QString method = billingMethod(db, line, choices);
+    if (method == kByTime)
+        return std::nullopt;
+    const Money charge =
+        method == kByItem
+            ? unitAmount(db,
+                         {line.personId, line.serviceId, line.fundingCode, line.itemId, line.meal},
+                         party, choices)
+                  .amount
+            : line.itemPrice;
+    return charge.isZero() ? std::nullopt : std::optional<Money>(charge);
 }
 
 } // namespace
@@ -149,19 +173,28 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
                           const ClientNames& client, const ChargeChoices& choices)
 {
     MealCharge result;
-    if (choices.billing == BillingChoice::PledgesOnly)
+    if (choices.billing == BillingChoice::PledgesOnly) {
+        result.unbilled = pledgesOnlyCause();
         return result;
+    }
 
     result.billedParty = billedParty(db, line, choices);
     result.billed = isBilled(result.billedParty, choices.payers);
-    if (!result.billed)
+    if (!result.billed) {
+        result.unbilled = notBilledCause(line.fundingCode, result.billedParty, choices.payers);
+        if (choices.priceLeftOutMeals && result.billedParty != kNoBilling)
+            result.unbilled->unitPrice = leftOutUnitPrice(db, line, result.billedParty, choices);
         return result;
+    }
 
     const bool thirdParty = result.billedParty == kThirdParty;
     result.billingMethod = billingMethod(db, line, choices);
     if (result.billingMethod == kByItem) {
         const PriceKey key{line.personId, line.serviceId, line.fundingCode, line.itemId, line.meal};
-        result.charge = unitAmount(db, key, result.billedParty, choices);
+        const UnitPrice price = unitAmount(db, key, result.billedParty, choices);
+        result.charge = price.amount;
+        if (result.charge.isZero())
+            result.unbilled = byItemCause(line, price);
         if (thirdParty)
             result.description = byItemDescription(line.mealItem, client);
     } else if (result.billingMethod == kByTime) {
@@ -169,12 +202,15 @@ MealCharge chargeMealLine(Database& db, Dialogs& dialogs, const MealLine& line,
         result.coversWholePair = true;
     } else {
         result.charge = line.complimentary ? Money() : line.itemPrice;
+        if (result.charge.isZero())
+            result.unbilled = atCostCause(line);
         if (thirdParty)
             result.description = atCostDescription(line.mealItem, client);
     }
 
     if (!line.complimentary && result.charge.isZero())
         return result;
+    result.unbilled.reset(); // a complimentary meal is billed, at 0
     const Money unitPrice = line.complimentary ? Money() : result.charge;
 
     const bool byTime = result.billingMethod == kByTime;

@@ -5,6 +5,7 @@
 #include "billing/extractiontables.h"
 #include "billing/generationrun.h"
 #include "billing/mealcharge.h"
+#include "billing/unbilledcollector.h"
 #include "engine/database.h"
 
 #include <map>
@@ -78,15 +79,16 @@ QList<MealLine> pairMealLines(const ClientDeliveries& deliveries, const HostItem
 }
 
 PairCharger::PairCharger(Database& db, Dialogs& dialogs, const GenerationSettings& settings,
-                         const BillingOptions& options)
+                         const BillingOptions& options, UnbilledCollector* unbilled)
     : db_(db), dialogs_(dialogs), settings_(settings), items_(hostItems(db)), pledgeLookups_(db),
-      reader_(db)
+      unbilled_(unbilled), reader_(db)
 {
     choices_.billing = settings.billing;
     choices_.payers = settings.payers;
     choices_.clientLinesPerDate = options.clientLinesPerDate;
     choices_.funderLinesPerDate = options.funderLinesPerDate;
     choices_.lookups = &lookups_;
+    choices_.priceLeftOutMeals = unbilled != nullptr;
 }
 
 PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& client)
@@ -104,6 +106,14 @@ PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& c
         const MealCharge charge = chargeMealLine(db_, dialogs_, meal, client.names, choices_);
         if (charge.billed)
             result.billedParty = charge.billedParty;
+        if (unbilled_ && charge.unbilled) {
+            if (charge.coversWholePair)
+                unbilled_->addWholePair(pair, deliveries_, items_, client.names, charge.billedParty,
+                                        *charge.unbilled);
+            else
+                unbilled_->addMealLine(meal, deliveries_, client.names, charge.billedParty,
+                                       *charge.unbilled);
+        }
         for (const ChargeLine& line : charge.lines)
             add(result,
                 {0, pair.personId, client.names.clientId, meal.fundingCode, line.quantity,
@@ -120,6 +130,8 @@ PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& c
         if (charge.coversWholePair)
             break;
     }
+    if (unbilled_)
+        unbilled_->addUnknownItems(pair, deliveries_, items_, client.names);
     return result;
 }
 

@@ -20,6 +20,7 @@ namespace billing
 {
 
 struct GenerationSettings;
+class UnbilledCollector;
 
 // The client of a pair as the host keeps it: names, URN and pledge settings.
 struct PairClient {
@@ -63,14 +64,17 @@ struct PairLines {
 };
 
 // Charges the pairs of one run, one after the other. What a run keeps across pairs lives here:
-// the time pledges already written, the AR items found, the line numbers.
+// the time pledges already written, the AR items found, the line numbers. With `unbilled`, every
+// meal credit of a pair that ends on no line is handed to it with its cause.
 class PairCharger
 {
 public:
     PairCharger(Database& db, Dialogs& dialogs, const GenerationSettings& settings,
-                const BillingOptions& options);
+                const BillingOptions& options, UnbilledCollector* unbilled = nullptr);
 
     PairLines charge(const ClientFundingPair& pair, const PairClient& client);
+    // The host's meal items, read when the charger was made.
+    const HostItems& items() const { return items_; }
 
 private:
     qint64 arItemId(qint64 hostItemId);
@@ -85,6 +89,7 @@ private:
     TimePledges timePledges_;
     HostItems items_;
     PledgeLookups pledgeLookups_;
+    UnbilledCollector* unbilled_;
     ClientDeliveriesReader reader_;
     ClientDeliveries deliveries_;
     std::optional<qint64> deliveriesPerson_;

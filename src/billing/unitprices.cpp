@@ -81,6 +81,8 @@ PriceSearch search(Database& db, const QString& sql, const PriceKey& key)
         found.anyRow = true;
         if (!s.isNull(2)) {
             found.amount = s.hostMoney(QStringLiteral("Amount"));
+            found.row = int(s.integer(0));
+            found.allServices = s.integer(1) == 1;
             break;
         }
     }
@@ -124,18 +126,36 @@ std::optional<Money> itemCost(Database& db, qint64 itemId)
     return cost;
 }
 
-Money unitAmountByItem(Database& db, const PriceKey& key, const QString& billedParty)
+namespace
+{
+UnitPrice fromPriceRow(const PriceSearch& found)
+{
+    return {*found.amount, PriceSource::PriceRow, found.row, found.allServices};
+}
+
+UnitPrice fromItemCost(Database& db, qint64 itemId)
+{
+    const std::optional<Money> cost = itemCost(db, itemId);
+    if (!cost)
+        return {Money(), PriceSource::NoCost};
+    return {*cost, PriceSource::ItemCost};
+}
+} // namespace
+
+UnitPrice unitAmountByItem(Database& db, const PriceKey& key, const QString& billedParty)
 {
     if (billedParty == kThirdParty || billedParty == kPrivatePay) {
         const PriceSearch funder = funderPriceList(db, key);
+        if (funder.amount)
+            return fromPriceRow(funder);
         if (funder.anyRow)
-            return funder.amount.value_or(Money());
-        return itemCost(db, key.itemId).value_or(Money());
+            return {Money(), PriceSource::EmptyRows};
+        return fromItemCost(db, key.itemId);
     }
     const PriceSearch client = clientPriceList(db, key);
     if (client.amount)
-        return *client.amount;
-    return itemCost(db, key.itemId).value_or(Money());
+        return fromPriceRow(client);
+    return fromItemCost(db, key.itemId);
 }
 
 namespace

@@ -26,6 +26,8 @@ struct PriceKey {
 struct PriceSearch {
     bool anyRow = false;         // some price row matched, empty or not
     std::optional<Money> amount; // the first amount that is not empty
+    int row = 0;                 // that amount's source, as UnitPrice::row numbers them
+    bool allServices = false;    // that amount's row is for every service
 };
 
 // The funding source's price list ("F" rows of Pricing): the client's price for the item, the
@@ -40,7 +42,8 @@ std::optional<Money> itemCost(Database& db, qint64 itemId);
 // Billed by item units. Third-party and private-pay lines take the funder's price list; a list
 // whose matching rows are all empty gives 0, and only a funder without any matching row falls
 // back to the item's cost. Client-billed lines take the client's own prices, then the item's cost.
-Money unitAmountByItem(Database& db, const PriceKey& key, const QString& billedParty);
+// The amount comes with where it was found.
+UnitPrice unitAmountByItem(Database& db, const PriceKey& key, const QString& billedParty);
 
 // "person/funding code" for every client with a price of their own ("F" rows) under a funding
 // source. A client without one is priced by the funder's general prices alone, the same for all

@@ -56,6 +56,8 @@ const char* const kHelp =
     "                             IDS host item numbers separated by commas; --yes answers Yes to\n"
     "                             every question no other option answers; --preview lists the\n"
     "                             invoices and leaves the database as it was\n"
+    "           [--exceptions FILE]  also write the meal credits the run billed to no one, with\n"
+    "                             the reason, as a csv file\n"
     "  print invoices [--invoice NO] [--reprint] [--sort number|id|name]\n"
     "           (--pdf FILE | --printer NAME) [--copies N] [--labels-pdf FILE]\n"
     "           [--mail-merge FILE] [--mark-printed yes|no]\n"

@@ -2,6 +2,7 @@
 // the choices of the Generate Invoices screen as options and its questions answered by flags.
 #include "billing/generationrun.h"
 #include "billing/runchecks.h"
+#include "billing/unbilledcsv.h"
 #include "cli/commands.h"
 #include "cli/consoledialogs.h"
 #include "cli/terminalprogress.h"
@@ -10,6 +11,7 @@
 #include "sync/customersync.h"
 #include "sync/itemsync.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <initializer_list>
 #include <optional>
@@ -24,7 +26,9 @@ const char* const kUsage =
     "         [--billing meals|pledges|both] [--pledges item|day|month|year]\n"
     "         [--payers private|all|funders] [--include IDS | --exclude IDS] [--history yes|no]\n"
     "         [--sync-items yes|no] [--sync-customers yes|no] [--yes] [--preview]\n"
-    "Dates are yyyy-mm-dd; IDS are host item numbers separated by commas.";
+    "         [--exceptions FILE]\n"
+    "Dates are yyyy-mm-dd; IDS are host item numbers separated by commas. --exceptions writes\n"
+    "the meal credits the run billed to no one, with the reason, as a csv file.";
 
 struct GenerateRequest {
     billing::GenerationSettings settings;
@@ -32,6 +36,7 @@ struct GenerateRequest {
     std::optional<bool> syncCustomers; // the answer to the customer synchronization question
     bool yes = false;                  // Yes to every question no other flag answers
     bool preview = false;
+    QString exceptionsFile; // where the run's unbilled meal credits go, when asked
 };
 
 template <typename T> using Words = std::initializer_list<std::pair<const char*, T>>;
@@ -146,6 +151,8 @@ QString readArguments(const QStringList& args, GenerateRequest& request)
             wrong = readYesNo(option, value, request.syncItems);
         } else if (option == QLatin1String("--sync-customers")) {
             wrong = readYesNo(option, value, request.syncCustomers);
+        } else if (option == QLatin1String("--exceptions")) {
+            request.exceptionsFile = value;
         } else {
             return QStringLiteral("Unknown option %1.").arg(option);
         }
@@ -345,6 +352,21 @@ int runGenerateCommand(const QStringList& args, CliContext& context)
                          !result.invoices.isEmpty());
     if (listed)
         printInvoices(context.out, result.invoices, !request.preview);
+
+    // The file is written after the run, so a file that cannot be written leaves the run's
+    // invoices in place and only fails the command.
+    if (!request.exceptionsFile.isEmpty() && result.closesScreen()) {
+        try {
+            billing::writeUnbilledCsv(request.exceptionsFile, result.unbilled);
+        } catch (const std::exception& e) {
+            context.err << "Could not write the unbilled deliveries to " << request.exceptionsFile
+                        << " (" << QString::fromUtf8(e.what())
+                        << "); the run itself is not affected." << Qt::endl;
+            return 1;
+        }
+        context.out << "Unbilled deliveries: " << result.unbilled.size() << " in "
+                    << QFileInfo(request.exceptionsFile).absoluteFilePath() << Qt::endl;
+    }
 
     switch (result.outcome) {
     case billing::RunOutcome::Completed:
