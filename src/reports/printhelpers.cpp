@@ -58,6 +58,15 @@ report::Element& addTitle(report::Band& band, qreal width)
         .bold();
 }
 
+void addParameterLine(report::Band& band, const QString& parameter, qreal y, qreal width,
+                      qreal lineHeight)
+{
+    band.add(report::computed(
+                 QRectF(0, y, width, lineHeight),
+                 [parameter](const ReportContext& c) { return c.parameter(parameter); }))
+        .centre();
+}
+
 void addPageFoot(report::Band& band, qreal width, qreal lineHeight)
 {
     band.height = 16;

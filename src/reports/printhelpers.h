@@ -36,6 +36,9 @@ report::RunningTotal runningTotal(const QString& name, const QString& field,
 
 // The report's title centred across `width` at the top of the band.
 report::Element& addTitle(report::Band& band, qreal width);
+// A report parameter's text (a selection or heading line) centred across `width` at `y`.
+void addParameterLine(report::Band& band, const QString& parameter, qreal y, qreal width,
+                      qreal lineHeight);
 
 // The foot of every page: when it was printed on the left, the page number on the right.
 void addPageFoot(report::Band& band, qreal width, qreal lineHeight);

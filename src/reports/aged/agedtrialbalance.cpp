@@ -126,15 +126,9 @@ report::ReportDefinition agedTrialBalance()
 
     d.title_band.height = 58;
     addTitle(d.title_band, width);
-    auto parameterLine = [&](const QString& name, qreal y) {
-        d.title_band
-            .add(report::computed(QRectF(0, y, width, kLineHeight),
-                                  [name](const ReportContext& c) { return c.parameter(name); }))
-            .centre();
-    };
-    parameterLine(QStringLiteral("Selection1"), 20);
-    parameterLine(QStringLiteral("Selection2"), 31);
-    parameterLine(QStringLiteral("Heading"), 42);
+    addParameterLine(d.title_band, QStringLiteral("Selection1"), 20, width, kLineHeight);
+    addParameterLine(d.title_band, QStringLiteral("Selection2"), 31, width, kLineHeight);
+    addParameterLine(d.title_band, QStringLiteral("Heading"), 42, width, kLineHeight);
 
     d.columnHeader = columnHeader();
 

@@ -47,13 +47,8 @@ Band titleBand()
     Band band;
     band.height = 48;
     addTitle(band, kWidth);
-    auto parameterLine = [&band](const QString& name, qreal y) {
-        band.add(report::computed(QRectF(0, y, kWidth, kLineHeight),
-                                  [name](const ReportContext& c) { return c.parameter(name); }))
-            .centre();
-    };
-    parameterLine(QStringLiteral("Selection1"), 20);
-    parameterLine(QStringLiteral("Heading"), 32);
+    addParameterLine(band, QStringLiteral("Selection1"), 20, kWidth, kLineHeight);
+    addParameterLine(band, QStringLiteral("Heading"), 32, kWidth, kLineHeight);
     return band;
 }
 

@@ -100,13 +100,8 @@ Band titleBand()
     Band band;
     band.height = 48;
     addTitle(band, kWidth);
-    auto parameterLine = [&band](const QString& name, qreal y) {
-        band.add(report::computed(QRectF(0, y, kWidth, kLineHeight),
-                                  [name](const ReportContext& c) { return c.parameter(name); }))
-            .centre();
-    };
-    parameterLine(QStringLiteral("Heading"), 20);
-    parameterLine(QStringLiteral("RanAt"), 32);
+    addParameterLine(band, QStringLiteral("Heading"), 20, kWidth, kLineHeight);
+    addParameterLine(band, QStringLiteral("RanAt"), 32, kWidth, kLineHeight);
     return band;
 }
 
