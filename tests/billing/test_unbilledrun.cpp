@@ -410,8 +410,10 @@ void TestUnbilledRun::listNotKeptIsOnlyAWarning()
     QFETCH(QString, engine);
     World w(engine);
     plantedProgram(w);
-    // A table of that name the list cannot be written into.
-    w.db().exec(QStringLiteral("CREATE TABLE ARUnbilledRun (Other INTEGER)"));
+    // A table of that name that cannot be brought to the list's layout: its one row holds a
+    // time that is none.
+    w.db().exec(QStringLiteral("CREATE TABLE ARUnbilledRun (RanAt VARCHAR(20))"));
+    w.db().exec(QStringLiteral("INSERT INTO ARUnbilledRun (RanAt) VALUES ('not a time')"));
     ScriptedDialogs dialogs({Dialogs::Yes, Dialogs::No});
     const GenerationResult result = w.generate(fundersOnlyWithoutCake(), &dialogs);
 

@@ -105,7 +105,13 @@ private Q_SLOTS:
         QVERIFY(bob);
         QCOMPARE(bob->deliveries.size(), 1);
         QCOMPARE(bob->deliveries[0].clientId, QStringLiteral("C3"));
-        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARUnbilledDelivery")), 1);
+        QCOMPARE(testdb::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM ARUnbilledRun")), 2);
+
+        // A list that cannot be read back counts as no run, rather than a wrong one.
+        db->exec(QStringLiteral("UPDATE ARUnbilledRun SET Deliveries = NULL WHERE UserName = "
+                                "'bob'"));
+        QVERIFY(!lastUnbilledRun(*db, QStringLiteral("bob")));
+        QVERIFY(lastUnbilledRun(*db, QStringLiteral("ann")));
     }
 };
 
