@@ -7,6 +7,7 @@
 #include "engine/transaction.h"
 
 #include <QDataStream>
+#include <QHash>
 #include <QIODevice>
 
 namespace billing
@@ -32,19 +33,44 @@ TableDef runTable()
 }
 
 // The list is only ever read back whole, in order, so it is kept as one value: a run of
-// thousands of credits costs one row to keep instead of thousands.
+// thousands of credits costs one row to keep instead of thousands. Names, items, funding codes
+// and details repeat from credit to credit, so each text is kept once and the credits refer to
+// it by number.
+class TextPool
+{
+public:
+    qint32 number(const QString& text)
+    {
+        const auto found = numbers_.constFind(text);
+        if (found != numbers_.constEnd())
+            return *found;
+        texts_ << text;
+        return numbers_[text] = qint32(texts_.size() - 1);
+    }
+    const QStringList& texts() const { return texts_; }
+
+private:
+    QHash<QString, qint32> numbers_;
+    QStringList texts_;
+};
+
 QByteArray packed(const QList<UnbilledDelivery>& deliveries)
 {
+    TextPool pool;
+    QByteArray credits;
+    QDataStream line(&credits, QIODevice::WriteOnly);
+    line.setVersion(QDataStream::Qt_6_4);
+    for (const UnbilledDelivery& d : deliveries) {
+        line << pool.number(d.clientId) << d.personId << pool.number(d.clientName) << d.deliveryDate
+             << d.itemId << pool.number(d.mealItem) << pool.number(d.fundingCode)
+             << pool.number(d.funderName) << d.quantity << pool.number(unbilledReasonCode(d.reason))
+             << pool.number(d.detail) << bool(d.wouldHaveBilled)
+             << (d.wouldHaveBilled ? d.wouldHaveBilled->raw() : qint64(0));
+    }
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_4);
-    out << kListLayout << qint32(deliveries.size());
-    for (const UnbilledDelivery& d : deliveries) {
-        out << d.clientId << d.personId << d.clientName << d.deliveryDate << d.itemId << d.mealItem
-            << d.fundingCode << d.funderName << d.quantity << unbilledReasonCode(d.reason)
-            << d.detail << bool(d.wouldHaveBilled)
-            << (d.wouldHaveBilled ? d.wouldHaveBilled->raw() : qint64(0));
-    }
+    out << kListLayout << qint32(deliveries.size()) << pool.texts() << credits;
     return bytes;
 }
 
@@ -54,21 +80,37 @@ std::optional<QList<UnbilledDelivery>> unpacked(const QByteArray& bytes)
     in.setVersion(QDataStream::Qt_6_4);
     qint32 layout = 0;
     qint32 count = 0;
-    in >> layout >> count;
+    QStringList texts;
+    QByteArray credits;
+    in >> layout >> count >> texts >> credits;
     if (in.status() != QDataStream::Ok || layout != kListLayout || count < 0)
         return std::nullopt;
+    QDataStream line(credits);
+    line.setVersion(QDataStream::Qt_6_4);
+    bool readable = true;
+    auto text = [&](qint32 number) {
+        readable = readable && number >= 0 && number < texts.size();
+        return readable ? texts.at(number) : QString();
+    };
     QList<UnbilledDelivery> deliveries;
     deliveries.reserve(count);
     for (qint32 i = 0; i < count; ++i) {
         UnbilledDelivery d;
-        QString reason;
+        qint32 clientId, clientName, mealItem, fundingCode, funderName, reason, detail;
         bool amountKnown = false;
         qint64 amount = 0;
-        in >> d.clientId >> d.personId >> d.clientName >> d.deliveryDate >> d.itemId >>
-            d.mealItem >> d.fundingCode >> d.funderName >> d.quantity >> reason >> d.detail >>
-            amountKnown >> amount;
-        const std::optional<UnbilledReason> known = unbilledReasonFromCode(reason);
-        if (in.status() != QDataStream::Ok || !known)
+        line >> clientId >> d.personId >> clientName >> d.deliveryDate >> d.itemId >> mealItem >>
+            fundingCode >> funderName >> d.quantity >> reason >> detail >> amountKnown >> amount;
+        if (line.status() != QDataStream::Ok)
+            return std::nullopt;
+        d.clientId = text(clientId);
+        d.clientName = text(clientName);
+        d.mealItem = text(mealItem);
+        d.fundingCode = text(fundingCode);
+        d.funderName = text(funderName);
+        d.detail = text(detail);
+        const std::optional<UnbilledReason> known = unbilledReasonFromCode(text(reason));
+        if (!readable || !known)
             return std::nullopt;
         d.reason = *known;
         if (amountKnown)
