@@ -73,7 +73,7 @@ UnbilledCause notBilledCause(const QString& fundingCode, const QString& billedPa
 {
     if (billedParty == kNoBilling)
         return {UnbilledReason::NoBillingSource,
-                QStringLiteral("The billed party of %1 is No Billing.").arg(fundWords(fundingCode)),
+                QStringLiteral("%1 bills no one (No Billing).").arg(fundWords(fundingCode, true)),
                 std::nullopt};
     return {UnbilledReason::LeftOutByPayers,
             QStringLiteral("%1 bills %2, which the payer choice \"%3\" leaves out.")

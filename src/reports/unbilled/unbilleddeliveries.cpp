@@ -18,8 +18,8 @@ constexpr qreal kWidth = 576;
 constexpr qreal kLineHeight = 11;
 // The group headers step in under one another; the lines start below the client.
 constexpr qreal kFunderX = 12, kClientX = 24, kClientNameX = 84;
-constexpr qreal kDateX = 36, kItemX = 90, kQuantityX = 200, kQuantityWidth = 32;
-constexpr qreal kFundingX = 242, kDetailX = 296, kAmountX = 506, kAmountWidth = 70;
+constexpr qreal kDateX = 36, kItemX = 84, kQuantityX = 240, kQuantityWidth = 26;
+constexpr qreal kFundingX = 274, kDetailX = 322, kAmountX = 520, kAmountWidth = 56;
 
 // The groups, outermost first, and the totals kept for each.
 enum GroupIndex { kReasonGroup = 0, kFunderGroup = 1, kClientGroup = 2 };
