@@ -5,6 +5,7 @@
 #include "billing/extractiontables.h"
 #include "billing/generationrun.h"
 #include "billing/mealcharge.h"
+#include "billing/unbilledcauses.h"
 #include "billing/unbilledcollector.h"
 #include "engine/database.h"
 
@@ -80,8 +81,9 @@ QList<MealLine> pairMealLines(const ClientDeliveries& deliveries, const HostItem
 
 PairCharger::PairCharger(Database& db, Dialogs& dialogs, const GenerationSettings& settings,
                          const BillingOptions& options, UnbilledCollector* unbilled)
-    : db_(db), dialogs_(dialogs), settings_(settings), items_(hostItems(db)), pledgeLookups_(db),
-      unbilled_(unbilled), reader_(db)
+    : db_(db), dialogs_(dialogs), settings_(settings),
+      funderInvoicingMethod_(options.funderInvoicingMethod), items_(hostItems(db)),
+      pledgeLookups_(db), unbilled_(unbilled), reader_(db)
 {
     choices_.billing = settings.billing;
     choices_.payers = settings.payers;
@@ -106,13 +108,15 @@ PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& c
         const MealCharge charge = chargeMealLine(db_, dialogs_, meal, client.names, choices_);
         if (charge.billed)
             result.billedParty = charge.billedParty;
-        if (unbilled_ && charge.unbilled) {
-            if (charge.coversWholePair)
-                unbilled_->addWholePair(pair, deliveries_, items_, client.names, charge.billedParty,
-                                        *charge.unbilled);
-            else
-                unbilled_->addMealLine(meal, deliveries_, client.names, charge.billedParty,
-                                       *charge.unbilled);
+        if (unbilled_) {
+            if (const std::optional<UnbilledCause> cause = unbilledCause(meal, charge)) {
+                if (charge.coversWholePair)
+                    unbilled_->addWholePair(pair, deliveries_, items_, client.names,
+                                            charge.billedParty, *cause);
+                else
+                    unbilled_->addMealLine(meal, deliveries_, client.names, charge.billedParty,
+                                           *cause);
+            }
         }
         for (const ChargeLine& line : charge.lines)
             add(result,
@@ -133,6 +137,24 @@ PairLines PairCharger::charge(const ClientFundingPair& pair, const PairClient& c
     if (unbilled_)
         unbilled_->addUnknownItems(pair, deliveries_, items_, client.names);
     return result;
+}
+
+std::optional<UnbilledCause> PairCharger::unbilledCause(const MealLine& meal,
+                                                        const MealCharge& charge) const
+{
+    if (charge.unbilled)
+        return charge.unbilled;
+    const bool funderInvoiceWritten = funderInvoicingMethod_ == kFunderInvoicePerClient ||
+                                      funderInvoicingMethod_ == kFunderInvoicePerFunder;
+    // A complimentary meal is billed at 0 either way.
+    if (funderInvoiceWritten || meal.complimentary || !charge.billed || charge.lines.isEmpty())
+        return std::nullopt;
+    for (const ChargeLine& line : charge.lines)
+        if (!line.thirdPartyBillable)
+            return std::nullopt; // the client's part is invoiced
+    return noFunderInvoiceCause(meal.fundingCode, funderInvoicingMethod_,
+                                charge.coversWholePair ? std::nullopt
+                                                       : std::optional<Money>(charge.charge));
 }
 
 qint64 PairCharger::arItemId(qint64 hostItemId)

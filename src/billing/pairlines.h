@@ -78,12 +78,17 @@ public:
 
 private:
     qint64 arItemId(qint64 hostItemId);
+    // Why the meal's credits end on no invoice: the charge's own reason, or lines all for a
+    // third party while the funder invoicing method writes no funder invoice.
+    std::optional<UnbilledCause> unbilledCause(const MealLine& meal,
+                                               const MealCharge& charge) const;
     // Numbers the line and adds it to the pair's totals.
     void add(PairLines& result, ClientLineItem line);
 
     Database& db_;
     Dialogs& dialogs_;
     const GenerationSettings& settings_;
+    QString funderInvoicingMethod_;
     ChargeChoices choices_;
     ChargeLookups lookups_;
     TimePledges timePledges_;

@@ -24,6 +24,8 @@ constexpr std::array kReasons{
     ReasonNames{UnbilledReason::NoTimeRate, "NO_RATE", "Time billing without a rate"},
     ReasonNames{UnbilledReason::NoTimePeriod, "NO_PERIOD", "Time billing without a period"},
     ReasonNames{UnbilledReason::NoArItem, "NO_AR_ITEM", "No AR item for the meal item"},
+    ReasonNames{UnbilledReason::NoFunderInvoice, "NO_FUNDER_INVOICE",
+                "No funder invoice is written"},
     ReasonNames{UnbilledReason::PledgesOnly, "PLEDGES_ONLY", "Pledges only: meals not billed"},
 };
 

@@ -23,13 +23,15 @@ enum class UnbilledReason {
     NoTimeRate,       // billed by time: the funding source has no rate
     NoTimePeriod,     // billed by time: the rate has no period
     NoArItem,         // the host item has no AR item
+    NoFunderInvoice,  // billed to a third party, but the funder invoicing method writes none
     PledgesOnly,      // the run generated pledges only, so no meal was billed
 };
 
 // Every reason, in the order the report lists them.
 QList<UnbilledReason> allUnbilledReasons();
 // The fixed code a CSV file and the work table carry: "FILTER", "NO_BILLING", "PAYER",
-// "NO_PRICE", "ZERO_PRICE", "ZERO_COST", "NO_RATE", "NO_PERIOD", "NO_AR_ITEM", "PLEDGES_ONLY".
+// "NO_PRICE", "ZERO_PRICE", "ZERO_COST", "NO_RATE", "NO_PERIOD", "NO_AR_ITEM",
+// "NO_FUNDER_INVOICE", "PLEDGES_ONLY".
 QString unbilledReasonCode(UnbilledReason reason);
 std::optional<UnbilledReason> unbilledReasonFromCode(const QString& code);
 // The reason as the report's group heading says it.

@@ -107,6 +107,19 @@ UnbilledCause byItemCause(const MealLine& line, const UnitPrice& price)
             QStringLiteral("%1: no price row, and the item has no cost.").arg(where), std::nullopt};
 }
 
+UnbilledCause noFunderInvoiceCause(const QString& fundingCode, const QString& method,
+                                   std::optional<Money> unitPrice)
+{
+    const QString setting = method.isEmpty()
+                                ? QStringLiteral("is not set")
+                                : QStringLiteral("is \"%1\", which writes none").arg(method);
+    return {UnbilledReason::NoFunderInvoice,
+            QStringLiteral("%1 bills a third party, but the organization's Funder Invoicing "
+                           "Method %2: choose one in Organization Setup.")
+                .arg(fundWords(fundingCode, true), setting),
+            unitPrice};
+}
+
 UnbilledCause atCostCause(const MealLine& line)
 {
     return {UnbilledReason::ZeroCost,

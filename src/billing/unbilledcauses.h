@@ -25,6 +25,10 @@ UnbilledCause atCostCause(const MealLine& line);
 // warnings found it).
 UnbilledCause byTimeCause(const MealLine& line, const std::optional<PeriodRate>& rate,
                           bool periodMissing);
+// Billed to a third party at `unitPrice` a meal (unknown for time billing), but the
+// organization's funder invoicing method (`method`, neither "S" nor "O") writes no funder invoice.
+UnbilledCause noFunderInvoiceCause(const QString& fundingCode, const QString& method,
+                                   std::optional<Money> unitPrice);
 // A credit for an item the host's item list does not have, so no AR item stands for it.
 UnbilledCause unknownItemCause(qint64 itemId);
 // A credit for an item the run's item filter left out.

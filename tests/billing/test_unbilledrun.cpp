@@ -142,6 +142,8 @@ private Q_SLOTS:
     void previewKeepsOnlyItsExceptions();
     void listNotKeptIsOnlyAWarning_data() { testdb::addEngineRows(); }
     void listNotKeptIsOnlyAWarning();
+    void noFunderInvoiceWithoutAMethod_data() { testdb::addEngineRows(); }
+    void noFunderInvoiceWithoutAMethod();
 };
 
 // The same run over two copies of the program, one listing its unbilled meals and one not:
@@ -425,6 +427,31 @@ void TestUnbilledRun::listNotKeptIsOnlyAWarning()
     QVERIFY2(last.text.startsWith(unbilledNotKeptMessage(QString())), qPrintable(last.text));
     QCOMPARE(dialogs.texts().value(dialogs.texts().size() - 2),
              QStringLiteral("Completed generating one invoice."));
+}
+
+// Without a funder invoicing method the third-party lines are made but no funder invoice is
+// written: Ann's two soups under GOOD are billed to no one, at the 6.00 they would have cost; her
+// complimentary soup is not listed, and the other credits keep their own reasons.
+void TestUnbilledRun::noFunderInvoiceWithoutAMethod()
+{
+    QFETCH(QString, engine);
+    World w(engine);
+    plantedProgram(w);
+    w.setCompany(QStringLiteral("FunderInvoicingMethod"), QString());
+    ScriptedDialogs dialogs({Dialogs::Yes, Dialogs::No});
+    const GenerationResult result = w.generate(fundersOnlyWithoutCake(), &dialogs);
+
+    QCOMPARE(result.outcome, RunOutcome::Completed);
+    QVERIFY(w.lines(QStringLiteral("GOOD")).isEmpty());
+    const QStringList listed = summaries(result.unbilled);
+    QVERIFY2(listed.contains(QStringLiteral("1|10|2024-06-03|GOOD|2|NO_FUNDER_INVOICE|GOOD "
+                                            "program|12.0000")),
+             qPrintable(listed.join(QLatin1Char('\n'))));
+    QCOMPARE(listed.filter(QStringLiteral("NO_FUNDER_INVOICE")).size(), 1);
+    QCOMPARE(listed.size(), 10); // the nine of everyReasonOnce and this one
+    for (const UnbilledDelivery& d : result.unbilled)
+        if (d.reason == UnbilledReason::NoFunderInvoice)
+            QVERIFY(d.detail.contains(QStringLiteral("Funder Invoicing Method is not set")));
 }
 
 QTEST_GUILESS_MAIN(TestUnbilledRun)
