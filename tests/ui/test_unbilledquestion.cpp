@@ -2,12 +2,15 @@
 // result: the count in its words, Yes opening the Unbilled Deliveries report, No and every other
 // end of a run leaving things as they are.
 #include "billing/ui/formgenerateinvoices.h"
+#include "billing/ui/unbilledoffer.h"
+#include "billing/unbilledstore.h"
 #include "data/datamodule.h"
 #include "engine/database.h"
 #include "report/ui/frmpreview.h"
 #include "scripteddialogs.h"
 #include "testdatabases.h"
 
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,6 +113,30 @@ private Q_SLOTS:
         s.offer(resultOf(RunOutcome::NoClientRecords, 0));
         QVERIFY(s.dialogs.shown().isEmpty());
         QVERIFY(!s.form.unbilledPreview());
+    }
+
+    // "Last Run's Unbilled..." shows the signed-in user's kept run, and says so when there is
+    // none of that user's.
+    void lastRunsButtonShowsTheUsersKeptRun()
+    {
+        Screen s;
+        s.module.CurrentUserName = QStringLiteral("marta");
+        billing::keepUnbilledRun(s.module.database(),
+                                 {QStringLiteral("omar"), kRanAt, false, s.settings.period,
+                                  resultOf(RunOutcome::Completed, 2).unbilled});
+        s.form.ButtonLastUnbilled->click();
+        QCOMPARE(s.dialogs.texts(), QStringList{kNoUnbilledRunKept});
+        QVERIFY(!s.form.unbilledPreview());
+
+        billing::keepUnbilledRun(s.module.database(),
+                                 {QStringLiteral("marta"), kRanAt, true, s.settings.period,
+                                  resultOf(RunOutcome::Completed, 3).unbilled});
+        s.form.ButtonLastUnbilled->click();
+        TfrmPreview* preview = s.form.unbilledPreview();
+        QVERIFY(preview);
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->pageCount(), 1);
+        QCOMPARE(s.dialogs.texts().size(), 1); // nothing asked: the button is the question
     }
 };
 

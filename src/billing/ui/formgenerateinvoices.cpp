@@ -161,6 +161,12 @@ TFormGenerateInvoices::TFormGenerateInvoices(TDataModuleARSystem& module, QWidge
     layout->addLayout(columns, 1);
 
     auto* buttons = new QHBoxLayout;
+    ButtonLastUnbilled = new QPushButton(QStringLiteral("&Last Run's Unbilled..."), this);
+    ButtonLastUnbilled->setObjectName(QStringLiteral("ButtonLastUnbilled"));
+    ButtonLastUnbilled->setAutoDefault(false);
+    ButtonLastUnbilled->setToolTip(
+        QStringLiteral("The meals your last run or preview billed to no one, and why"));
+    buttons->addWidget(ButtonLastUnbilled);
     buttons->addStretch();
     ButtonOK = new QPushButton(QStringLiteral("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
@@ -278,6 +284,8 @@ void TFormGenerateInvoices::wireRules()
             &TFormGenerateInvoices::applyTimePledgeRule);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormGenerateInvoices::ButtonOKClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &TFormGenerateInvoices::ButtonCancelClick);
+    connect(ButtonLastUnbilled, &QPushButton::clicked, this,
+            &TFormGenerateInvoices::showLastUnbilledRun);
 
     // Tab and Enter go down the left column, then through the item choices, then to OK.
     const QList<QWidget*> inputs{
@@ -410,6 +418,22 @@ void TFormGenerateInvoices::offerUnbilledDeliveries(const billing::GenerationRes
     // The screen is hidden after a run: the report goes beside the console.
     if (TfrmPreview* preview = ::offerUnbilledDeliveries(*dialogs_, run, parentWidget()))
         unbilledPreview_ = preview;
+}
+
+void TFormGenerateInvoices::showLastUnbilledRun()
+{
+    try {
+        const std::optional<billing::UnbilledRun> run =
+            billing::lastUnbilledRun(module_.database(), module_.CurrentUserName);
+        if (!run) {
+            dialogs_->inform(Dialogs::Kind::Information, kNoUnbilledRunKept);
+            return;
+        }
+        if (TfrmPreview* preview = showUnbilledDeliveries(*dialogs_, *run, this))
+            unbilledPreview_ = preview;
+    } catch (const std::exception& e) {
+        showError(e);
+    }
 }
 
 TfrmPreview* TFormGenerateInvoices::unbilledPreview() const

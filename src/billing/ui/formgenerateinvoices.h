@@ -39,8 +39,10 @@ public:
     void offerUnbilledDeliveries(const billing::GenerationResult& result,
                                  const billing::GenerationSettings& settings,
                                  const QDateTime& ranAt);
-    // The report the last Yes opened, while it is open.
+    // The report the last Yes (or the Last Run's Unbilled button) opened, while it is open.
     TfrmPreview* unbilledPreview() const;
+    // "Last Run's Unbilled...": the signed-in user's last kept run, whenever it was.
+    void showLastUnbilledRun();
 
     DateEntry* wwDBDateTimePickerStart;
     DateEntry* wwDBDateTimePickerEnd;
@@ -53,6 +55,7 @@ public:
     QComboBox* RzComboBoxPayersToInclude;
     QCheckBox* wwCheckBoxPostToHistory;
     DateEntry* wwDBDateTimePickerInvoiceDate;
+    QPushButton* ButtonLastUnbilled;
     QPushButton* ButtonOK;
     QPushButton* ButtonCancel;
     // Run before a generation when the bookkeeper accepts; the console gives them its own

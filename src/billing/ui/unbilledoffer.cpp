@@ -21,6 +21,12 @@ TfrmPreview* offerUnbilledDeliveries(Dialogs& dialogs, const billing::UnbilledRu
     if (dialogs.ask(Dialogs::Kind::Confirmation, unbilledQuestion(int(run.deliveries.size())),
                     Dialogs::Yes | Dialogs::No) != Dialogs::Yes)
         return nullptr;
+    return showUnbilledDeliveries(dialogs, run, parent);
+}
+
+TfrmPreview* showUnbilledDeliveries(Dialogs& dialogs, const billing::UnbilledRun& run,
+                                    QWidget* parent)
+{
     try {
         auto kept = std::make_shared<const billing::UnbilledRun>(run);
         auto* preview = new TfrmPreview(
