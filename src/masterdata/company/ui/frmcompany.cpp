@@ -96,6 +96,56 @@ std::optional<int> netDaysOf(const QLineEdit* box)
     return ok ? std::optional<int>(days) : std::nullopt;
 }
 
+// A page's captions down the first column, each with its boxes beside it.
+class CaptionedRows
+{
+public:
+    explicit CaptionedRows(QWidget* page) : page_(page), grid_(new QGridLayout(page))
+    {
+        grid_->setHorizontalSpacing(8);
+        grid_->setVerticalSpacing(6);
+    }
+    // The caption, then `boxes` from the second column on.
+    void add(const QString& caption, std::initializer_list<QWidget*> boxes)
+    {
+        grid_->addWidget(captionLabel(caption, page_), row_, 0);
+        int column = 1;
+        for (QWidget* box : boxes)
+            grid_->addWidget(box, row_, column++);
+        ++row_;
+    }
+    void add(const QString& caption, QWidget* box, int columnSpan)
+    {
+        grid_->addWidget(captionLabel(caption, page_), row_, 0);
+        grid_->addWidget(box, row_, 1, 1, columnSpan);
+        ++row_;
+    }
+    void add(const QString& caption, QLayout* boxes)
+    {
+        grid_->addWidget(captionLabel(caption, page_), row_, 0);
+        grid_->addLayout(boxes, row_++, 1);
+    }
+    // A row without a caption.
+    void addBeside(std::initializer_list<QWidget*> boxes)
+    {
+        int column = 1;
+        for (QWidget* box : boxes)
+            grid_->addWidget(box, row_, column++);
+        ++row_;
+    }
+    // The rows keep to the top; `column` takes the width to spare.
+    void finish(int column)
+    {
+        grid_->setColumnStretch(column, 1);
+        grid_->setRowStretch(row_, 1);
+    }
+
+private:
+    QWidget* page_;
+    QGridLayout* grid_;
+    int row_ = 0;
+};
+
 } // namespace
 
 TfrmCompany::TfrmCompany(TDataModuleARSystem& module, TdmLookUps& lookups, QWidget* parent,
@@ -192,35 +242,21 @@ QWidget* TfrmCompany::buildGeneralPage()
     editTaxNo->setMaxLength(35);
     editFiscalYear = yearBox(QStringLiteral("editFiscalYear"), page);
 
-    auto* grid = new QGridLayout(page);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    int row = 0;
-    auto addRow = [&](const QString& caption, QWidget* box) {
-        grid->addWidget(captionLabel(caption, page), row, 0);
-        grid->addWidget(box, row, 1, 1, 4);
-        ++row;
-    };
-    addRow(QStringLiteral("Organization:"), editCompanyName);
-    addRow(QStringLiteral("Address:"), editAddressLine1);
-    addRow(QString(), editAddressLine2);
-    addRow(QStringLiteral("Phone:"), editPhone);
-    addRow(QStringLiteral("Tax/Business no.:"), editTaxNo);
-    grid->addWidget(captionLabel(QStringLiteral("Fiscal Year:"), page), row, 0);
-    grid->addWidget(editFiscalYear, row, 1);
-    ++row;
+    CaptionedRows rows(page);
+    rows.add(QStringLiteral("Organization:"), editCompanyName, 4);
+    rows.add(QStringLiteral("Address:"), editAddressLine1, 4);
+    rows.add(QString(), editAddressLine2, 4);
+    rows.add(QStringLiteral("Phone:"), editPhone, 4);
+    rows.add(QStringLiteral("Tax/Business no.:"), editTaxNo, 4);
+    rows.add(QStringLiteral("Fiscal Year:"), {editFiscalYear});
 
-    grid->addWidget(new QLabel(QStringLiteral("Period"), page), row, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Year"), page), row, 2);
-    ++row;
+    rows.addBeside(
+        {new QLabel(QStringLiteral("Period"), page), new QLabel(QStringLiteral("Year"), page)});
     auto addPeriod = [&](const QString& caption, const QString& name, QSpinBox*& spin,
                          YearEntry*& year) {
         spin = periodBox(QStringLiteral("spin") + name + QStringLiteral("PP"), page);
         year = yearBox(QStringLiteral("edit") + name + QStringLiteral("YYYY"), page);
-        grid->addWidget(captionLabel(caption, page), row, 0);
-        grid->addWidget(spin, row, 1);
-        grid->addWidget(year, row, 2);
-        ++row;
+        rows.add(caption, {spin, year});
     };
     addPeriod(QStringLiteral("Default Period:"), QStringLiteral("DefaultPeriod"),
               spinDefaultPeriodPP, editDefaultPeriodYYYY);
@@ -232,8 +268,7 @@ QWidget* TfrmCompany::buildGeneralPage()
               editEPeriodFromYYYY);
     addPeriod(QStringLiteral("Error if after:"), QStringLiteral("EPeriodTo"), spinEPeriodToPP,
               editEPeriodToYYYY);
-    grid->setColumnStretch(4, 1);
-    grid->setRowStretch(row, 1);
+    rows.finish(4);
     return page;
 }
 
@@ -278,28 +313,17 @@ QWidget* TfrmCompany::buildDefaultsPage()
     auto* currencyRow = new QHBoxLayout;
     currencyRow->addWidget(cboDefaultCurrency, 1);
     currencyRow->addWidget(btnCurrency);
-    auto* grid = new QGridLayout(page);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    int row = 0;
-    auto addRow = [&](const QString& caption, QWidget* box) {
-        grid->addWidget(captionLabel(caption, page), row, 0);
-        grid->addWidget(box, row, 1);
-        ++row;
-    };
-    addRow(QStringLiteral("Default Days in which invoice is due:"), editDefaultNetDays);
-    grid->addWidget(captionLabel(QStringLiteral("Default Currency:"), page), row, 0);
-    grid->addLayout(currencyRow, row, 1);
-    ++row;
-    addRow(QStringLiteral("Client Line Items should be:"), cboClientInvoiceLineItems);
-    addRow(QStringLiteral("Clilent Invoice Format:"), cboClientInvoiceFormat);
-    addRow(QStringLiteral("Funder Invoicing Method:"), cboFunderInvoicingMethod);
-    addRow(QStringLiteral("Funder Line Items should be:"), cboFunderInvoiceLineItems);
-    addRow(QStringLiteral("Funder Invoice Format:"), cboFunderInvoiceFormat);
-    grid->addWidget(chkSuppressInvoiceWording, row++, 1);
-    grid->addWidget(chkSuppressPosting, row++, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(row, 1);
+    CaptionedRows rows(page);
+    rows.add(QStringLiteral("Default Days in which invoice is due:"), {editDefaultNetDays});
+    rows.add(QStringLiteral("Default Currency:"), currencyRow);
+    rows.add(QStringLiteral("Client Line Items should be:"), {cboClientInvoiceLineItems});
+    rows.add(QStringLiteral("Clilent Invoice Format:"), {cboClientInvoiceFormat});
+    rows.add(QStringLiteral("Funder Invoicing Method:"), {cboFunderInvoicingMethod});
+    rows.add(QStringLiteral("Funder Line Items should be:"), {cboFunderInvoiceLineItems});
+    rows.add(QStringLiteral("Funder Invoice Format:"), {cboFunderInvoiceFormat});
+    rows.addBeside({chkSuppressInvoiceWording});
+    rows.addBeside({chkSuppressPosting});
+    rows.finish(1);
     return page;
 }
 
