@@ -27,8 +27,7 @@ TableDef runTable()
     return {QStringLiteral("ARUnbilledRun"),
             {string(kUserName, 40), timestamp(QStringLiteral("RanAt")),
              boolean(QStringLiteral("Preview")), date(QStringLiteral("PeriodStart")),
-             date(QStringLiteral("PeriodEnd")), integer(QStringLiteral("DeliveryCount")),
-             graphic(QStringLiteral("Deliveries"))},
+             date(QStringLiteral("PeriodEnd")), graphic(QStringLiteral("Deliveries"))},
             {primary({kUserName})}};
 }
 
@@ -144,7 +143,6 @@ void keepUnbilledRun(Database& db, const UnbilledRun& run)
                      {QStringLiteral("Preview"), run.preview},
                      {QStringLiteral("PeriodStart"), run.period.start},
                      {QStringLiteral("PeriodEnd"), run.period.end},
-                     {QStringLiteral("DeliveryCount"), run.deliveries.size()},
                      {QStringLiteral("Deliveries"), packed(run.deliveries)}});
     transaction.commit();
 }
