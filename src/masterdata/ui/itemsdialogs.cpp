@@ -2,9 +2,8 @@
 
 #include "common/ui/dialogbuttons.h"
 #include "common/ui/fontfactor.h"
-#include "engine/database.h"
-#include "engine/dialect.h"
 #include "masterdata/codetables/itemlist.h"
+#include "receivables/listing/ui/filterchoices.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,24 +15,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-void addItemTypeChoices(Database& db, QComboBox* box)
-{
-    box->addItem(QStringLiteral("(all item types)"));
-    Statement types =
-        db.query(QStringLiteral("SELECT ItemTypeID, TypeName FROM ItemType ORDER BY ") +
-                 db.dialect().nocaseOrder(QStringLiteral("TypeName")));
-    types.exec();
-    while (types.next())
-        box->addItem(types.text(1), types.integer(0));
-}
-
 TfrmItemsFilter::TfrmItemsFilter(Database& db, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmItemsFilter"));
     setWindowTitle(QStringLiteral("Filter Items"));
     cboItemType = new QComboBox(this);
     cboItemType->setObjectName(QStringLiteral("cboItemType"));
-    addItemTypeChoices(db, cboItemType);
+    fillItemTypeChoices(cboItemType, db, kAllItemTypes);
     auto* suspended = new QGroupBox(QStringLiteral("Suspended"), this);
     rbSuspendedYes = new QRadioButton(QStringLiteral("Yes"), suspended);
     rbSuspendedNo = new QRadioButton(QStringLiteral("No"), suspended);

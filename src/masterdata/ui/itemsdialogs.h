@@ -2,14 +2,15 @@
 // The item list's filter (by item type and suspension) and find (by number or description).
 
 #include <QDialog>
+#include <QString>
 
 class Database;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
-// "(all item types)" followed by every item type by name, each carrying its ItemTypeID.
-void addItemTypeChoices(Database& db, QComboBox* box);
+// The first choice of the item-type drop-downs.
+inline const QString kAllItemTypes = QStringLiteral("(all item types)");
 
 class TfrmItemsFilter : public QDialog
 {

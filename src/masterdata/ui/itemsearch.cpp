@@ -3,6 +3,7 @@
 #include "common/ui/fontfactor.h"
 #include "engine/database.h"
 #include "masterdata/ui/itemsdialogs.h"
+#include "receivables/listing/ui/filterchoices.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -96,7 +97,7 @@ void TfrmItemSearch::load(Database& db)
         type->setData(rows.isNull(3) ? QVariant() : QVariant(rows.integer(3)), kTypeIdRole);
         items_->appendRow({number, new QStandardItem(rows.text(2)), type});
     }
-    addItemTypeChoices(db, cboItemType);
+    fillItemTypeChoices(cboItemType, db, kAllItemTypes);
 }
 
 void TfrmItemSearch::searchFrom(QLineEdit* box, Column column)

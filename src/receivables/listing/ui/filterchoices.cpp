@@ -68,6 +68,14 @@ void fillCurrencyChoices(QComboBox* box, Database& db, const QString& first)
          first);
 }
 
+void fillItemTypeChoices(QComboBox* box, Database& db, const QString& first)
+{
+    fill(box, db,
+         QStringLiteral("SELECT ItemTypeID, TypeName FROM ItemType ORDER BY ") +
+             db.dialect().nocaseOrder(QStringLiteral("TypeName")),
+         first);
+}
+
 void fillTaxChoices(QComboBox* box, Database& db, const QString& first)
 {
     fill(box, db,

@@ -21,3 +21,4 @@ void fillCurrencyChoices(QComboBox* box, Database& db, const QString& first);
 void fillSalesmanChoices(QComboBox* box, Database& db, const QString& first);
 void fillCustomerTypeChoices(QComboBox* box, Database& db, const QString& first);
 void fillTaxChoices(QComboBox* box, Database& db, const QString& first);
+void fillItemTypeChoices(QComboBox* box, Database& db, const QString& first);
